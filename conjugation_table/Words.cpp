@@ -1,0 +1,54 @@
+#include "conjugation_table/Words.h"
+
+#include "conjugation_table/LanguageForms.h"
+#include "conjugation_table/StoreOrder.h"
+#include "framework/runtime/Exceptions.h"
+#include "framework/runtime/String.h"
+
+namespace conjugation_table {
+
+using framework::Array;
+using framework::Chr;
+using framework::RuntimeAddString;
+using framework::String;
+
+namespace {
+
+String CellText(const FormCell& cell) {
+  String text = RuntimeAddString(RuntimeAddString(cell.line1, Chr(kCarriageReturn)), cell.line2);
+  if (!cell.line3.empty()) {
+    text = RuntimeAddString(RuntimeAddString(text, Chr(kCarriageReturn)), cell.line3);
+  }
+  return text;
+}
+
+void Store(Array* words, Language language, const FormCell& cell) {
+  if (!words) framework::RaiseNilObjectException();
+  framework::ArrayElementSet(words, CellText(cell), static_cast<std::int32_t>(language), cell.verb,
+                             cell.tense);
+}
+
+void FillRun(Array* words, const StoreRun& run) {
+  const std::span<const FormCell> forms = FormsOf(run.language);
+  for (std::int32_t tense : run.tenses) {
+    for (const FormCell& cell : forms) {
+      if (cell.tense == tense) Store(words, run.language, cell);
+    }
+  }
+}
+
+}  // namespace
+
+framework::Ref<Array> CreateWords() {
+  return framework::CreateArray(kDimensions, framework::kStringElementType, kUpperBounds);
+}
+
+void FillWords(Array* words) {
+  try {
+    for (const StoreRun& run : StoreRuns()) FillRun(words, run);
+  } catch (const framework::PendingException&) {
+    // The fill ends at its first failure; what it stored stays, and the table tells the rest.
+  }
+}
+
+}  // namespace conjugation_table

@@ -1,0 +1,42 @@
+#include "framework/runtime/Delegate.h"
+
+#include "framework/runtime/FaultInjection.h"
+
+namespace framework {
+
+const ClassRecord& Delegate::__Lookup() {
+  static ClassRecordSlot slot;
+  return slot.Get([] {
+    auto record = RuntimeNewClass(nullptr, "Delegate");
+    RuntimeNewVtable(*record, {"Invoke"});
+    return record;
+  });
+}
+
+Delegate::Delegate(const ClassRecord& record, DelegateInvoker invoker, std::any method,
+                   Ref<Object> target, std::string signature, std::int32_t flags)
+    : Object(record),
+      invoker_(invoker),
+      method_(std::move(method)),
+      target_(std::move(target)),
+      signature_(std::move(signature)),
+      flags_(flags) {}
+
+Ref<Delegate> RuntimeCreateDelegate(DelegateInvoker invoker, std::any method, Ref<Object> target,
+                                    std::string_view signature, std::int32_t flags) {
+  FaultInjection::Check(Operation::RuntimeCreateDelegate);
+  if (!invoker) Raise<InvalidArgumentException>("a delegate needs an invoker");
+  return MakeObject<Delegate>(Delegate::__Lookup(), invoker, std::move(method), std::move(target),
+                              std::string(signature), flags);
+}
+
+namespace invokers {
+
+std::any InvokeProcedure(const Delegate& delegate, std::span<std::any>) {
+  std::any_cast<void (*)()>(delegate.Method())();
+  return {};
+}
+
+}  // namespace invokers
+
+}  // namespace framework

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <exception>
+#include <string>
+
+#include "framework/runtime/ClassRecord.h"
+#include "framework/runtime/Object.h"
+#include "framework/runtime/Ref.h"
+
+namespace framework {
+
+// The framework's exceptions are framework objects with class records. Raising one throws it as
+// a PendingException; catching that is "taking the pending exception".
+class RuntimeException : public Object {
+ public:
+  static const ClassRecord& __Lookup();
+  explicit RuntimeException(const ClassRecord& record, std::string message = {});
+
+  const std::string& Message() const noexcept { return message_; }
+  void SetMessage(std::string message) { message_ = std::move(message); }
+
+ private:
+  std::string message_;
+};
+
+#define FRAMEWORK_EXCEPTION_CLASS(Name)                              \
+  class Name : public RuntimeException {                             \
+   public:                                                           \
+    static const ClassRecord& __Lookup();                            \
+    using RuntimeException::RuntimeException;                        \
+  };
+
+FRAMEWORK_EXCEPTION_CLASS(NilObjectException)
+FRAMEWORK_EXCEPTION_CLASS(OutOfBoundsException)
+FRAMEWORK_EXCEPTION_CLASS(IllegalCastException)
+FRAMEWORK_EXCEPTION_CLASS(StackOverflowException)
+FRAMEWORK_EXCEPTION_CLASS(UnsupportedOperationException)
+FRAMEWORK_EXCEPTION_CLASS(InvalidArgumentException)
+
+#undef FRAMEWORK_EXCEPTION_CLASS
+
+// The C++ carrier of a raised framework exception.
+class PendingException : public std::exception {
+ public:
+  explicit PendingException(Ref<RuntimeException> raised);
+  const Ref<RuntimeException>& Exception() const noexcept { return exception_; }
+  const char* what() const noexcept override { return description_.c_str(); }
+
+ private:
+  Ref<RuntimeException> exception_;
+  std::string description_;
+};
+
+// Creates an exception of the given class with a message.
+template <class E>
+Ref<E> NewException(std::string message = {}) {
+  return MakeObject<E>(E::__Lookup(), std::move(message));
+}
+
+[[noreturn]] void RuntimeRaiseException(Ref<RuntimeException> exception);
+
+template <class E>
+[[noreturn]] void Raise(std::string message = {}) {
+  RuntimeRaiseException(NewException<E>(std::move(message)));
+}
+
+[[noreturn]] void RaiseNilObjectException();
+
+// "ClassName: message", or the class name alone.
+std::string Describe(const RuntimeException& exception);
+
+}  // namespace framework

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace framework {
+
+class ClassRecord;
+
+// Base of every framework object: an intrusive reference count and the object's class record.
+// Objects are made by MakeObject or RuntimeNewObject and held through Ref; the last release runs
+// the class chain's finalisers and ends the object.
+class Object {
+ public:
+  Object(const Object&) = delete;
+  Object& operator=(const Object&) = delete;
+
+  void Lock() noexcept { ++references_; }
+  void Unlock() noexcept;
+
+  std::int64_t ReferenceCount() const noexcept { return references_; }
+  const ClassRecord& Class() const noexcept { return *class_; }
+  bool IsA(const ClassRecord& record) const noexcept;
+
+  // Number of framework objects alive in the process; tests compare it before and after.
+  static std::int64_t LiveCount() noexcept;
+
+ protected:
+  explicit Object(const ClassRecord& record) noexcept;
+  virtual ~Object();
+
+ private:
+  const ClassRecord* class_;
+  std::int64_t references_ = 1;
+};
+
+// RuntimeLockObject / RuntimeUnlockObject: nil is ignored.
+void RuntimeLockObject(Object* object) noexcept;
+void RuntimeUnlockObject(Object* object) noexcept;
+
+}  // namespace framework
