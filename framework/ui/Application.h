@@ -1,0 +1,27 @@
+#pragma once
+
+#include "framework/runtime/ClassRecord.h"
+#include "framework/runtime/Object.h"
+#include "framework/runtime/Ref.h"
+
+namespace framework {
+
+class MenuBar;
+
+// The application object. A program subclasses it; the framework holds the registered instance
+// for the life of the process.
+class Application : public Object {
+ public:
+  static const ClassRecord& __Lookup();
+  explicit Application(const ClassRecord& record);
+  ~Application() override;
+
+  // Application.MenuBar.Set / Get. The bar is a model; the application keeps a reference to it.
+  void SetMenuBar(Ref<MenuBar> bar);
+  Ref<MenuBar> GetMenuBar() const;
+
+ private:
+  Ref<MenuBar> menuBar_;
+};
+
+}  // namespace framework

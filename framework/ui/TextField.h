@@ -1,0 +1,30 @@
+#pragma once
+
+#include "framework/ui/Control.h"
+
+namespace framework {
+
+// Editable text.
+class TextEdit : public RectControl {
+ public:
+  static const ClassRecord& __Lookup();
+  explicit TextEdit(const ClassRecord& record);
+
+  // TextField.Text.Set: the text reads back byte for byte; a CR shows as a line break.
+  void Text_Set(const String& text);
+  const String& Text() const noexcept { return text_; }
+  bool ReadOnly() const noexcept { return readOnly_; }
+
+ protected:
+  String text_;
+  bool readOnly_ = false;
+};
+
+// A text field; with ReadOnly it shows text that the user can select and copy but not change.
+class TextField : public TextEdit {
+ public:
+  static const ClassRecord& __Lookup();
+  explicit TextField(const ClassRecord& record);
+};
+
+}  // namespace framework
