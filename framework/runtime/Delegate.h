@@ -100,6 +100,11 @@ std::any IM_InvokeBoolean(const Delegate& delegate, std::span<std::any>) {
 // "(  )": a plain function without parameters or target.
 std::any InvokeProcedure(const Delegate& delegate, std::span<std::any> arguments);
 
+// "( Ptr, Ptr ) as Object": the exception-handling call wrapper, a plain function that calls a
+// function pointer with one pointer argument and returns the exception it raised, or nil.
+using ExceptionHelperFunction = Ref<RuntimeException> (*)(void (*)(void*), void*);
+std::any InvokeExceptionHelper(const Delegate& delegate, std::span<std::any> arguments);
+
 }  // namespace invokers
 
 }  // namespace framework

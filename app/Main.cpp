@@ -1,0 +1,4 @@
+#include "app/Startup.h"
+
+// Arguments and environment are ignored: the program has no options.
+int main() { return app::main(); }

@@ -1,0 +1,142 @@
+#include "app/MenuBar1.h"
+
+#include <optional>
+#include <span>
+
+#include "framework/runtime/Exceptions.h"
+#include "framework/runtime/StackCheck.h"
+
+namespace app {
+
+using framework::ClassRecord;
+using framework::MenuItem;
+using framework::Object;
+using framework::Ref;
+using framework::RuntimeStackCheck;
+
+// One row of the menu tree. A menu has the bar as its parent (an empty parent name); an item
+// names its menu. Separators get no shortcut at all.
+struct MenuBar1::Entry {
+  std::string_view name;
+  bool quitItem;
+  std::string_view parent;
+  std::string_view text;
+  std::optional<std::string_view> shortcut;
+};
+
+namespace {
+
+using Entry = MenuBar1::Entry;
+
+constexpr Entry kFileMenu[] = {
+    {"FileMenu", false, "", "ファイル", ""},
+    {"FileQuit", true, "FileMenu", "終了", "Cmd+Q"},
+};
+
+constexpr Entry kEditMenu[] = {
+    {"EditMenu", false, "", "編集", ""},
+    {"EditUndo", false, "EditMenu", "元に戻す", "Cmd+Z"},
+    {"UntitledMenu1", false, "EditMenu", "-", std::nullopt},
+    {"EditCut", false, "EditMenu", "カット", "Cmd+X"},
+    {"EditCopy", false, "EditMenu", "コピー", "Cmd+C"},
+    {"EditPaste", false, "EditMenu", "貼り付け", "Cmd+V"},
+    {"EditClear", false, "EditMenu", "削除", ""},
+    {"UntitledMenu0", false, "EditMenu", "-", std::nullopt},
+    {"EditSelectAll", false, "EditMenu", "すべてを選択", "Cmd+A"},
+};
+
+constexpr std::uint32_t kMethodFlags = 1;
+
+std::unique_ptr<ClassRecord> BuildRecord() {
+  RuntimeStackCheck();
+  const ClassRecord& superclass = framework::MenuBar::__Lookup();
+  auto record = framework::RuntimeNewClass(&superclass, std::string(MenuBar1::kClassName));
+  record->SetFactory(
+      [](const ClassRecord& r) -> Ref<Object> { return framework::MakeObject<MenuBar1>(r); });
+  framework::RuntimeNewVtable(*record, {"Untitled0", "Untitled1"});
+  const struct {
+    std::string_view name;
+    void (MenuBar1::*method)();
+  } ownMethods[] = {{"Untitled0", &MenuBar1::Untitled0},
+                    {"Untitled1", &MenuBar1::Untitled1},
+                    {"Constructor", &MenuBar1::Constructor}};
+  for (const auto& own : ownMethods) {
+    auto& entry = record->AddMethod(std::string(own.name), kMethodFlags, "%%", own.method);
+    framework::RuntimeAllocateAttributeTable(entry);
+  }
+  return record;
+}
+
+framework::ClassRecordSlot& RecordSlot() {
+  static framework::ClassRecordSlot slot;
+  return slot;
+}
+
+// MenuBar1._implicitInstance: nil until first use, then the shared bar for the life of the
+// process.
+Ref<MenuBar1>& SharedInstance() {
+  static Ref<MenuBar1> instance;
+  return instance;
+}
+
+}  // namespace
+
+MenuBar1::MenuBar1(const ClassRecord& record) : framework::MenuBar(record) {}
+
+void MenuBar1::__ctblinit() { RecordSlot().Get(&BuildRecord); }
+
+const ClassRecord& MenuBar1::__Lookup() { return RecordSlot().Get(&BuildRecord); }
+
+void MenuBar1::_implicitInstance__Init() {}
+
+Ref<MenuBar1> MenuBar1::ImplicitInstance() {
+  RuntimeStackCheck();
+  if (!SharedInstance()) {
+    Ref<Object> created = framework::RuntimeNewObject(__Lookup());
+    Ref<MenuBar1> bar = framework::RuntimeCheckCast<MenuBar1>(created.get());
+    bar->Constructor();
+    SharedInstance() = bar;
+  }
+  return SharedInstance();
+}
+
+void MenuBar1::Constructor() {
+  Ref<MenuBar1> self(this);
+  RuntimeStackCheck();
+  Untitled0();
+  Untitled1();
+}
+
+void MenuBar1::Untitled0() {
+  Ref<MenuBar1> self(this);
+  RuntimeStackCheck();
+  for (const Entry& entry : kFileMenu) BuildEntry(entry);
+}
+
+void MenuBar1::Untitled1() {
+  Ref<MenuBar1> self(this);
+  RuntimeStackCheck();
+  for (const Entry& entry : kEditMenu) BuildEntry(entry);
+}
+
+void MenuBar1::BuildEntry(const Entry& entry) {
+  const ClassRecord& itemClass =
+      entry.quitItem ? framework::QuitMenuItem::__Lookup() : MenuItem::__Lookup();
+  Ref<MenuItem> item = framework::RuntimeCheckCast<MenuItem>(framework::RuntimeNewObject(itemClass).get());
+  if (!item) framework::RaiseNilObjectException();
+  item->Constructor();
+  item->Name_Set(0, entry.name);
+  item->AutoEnable_Set(0, true);
+  item->Text_Set(0, entry.text);
+  item->Visible_Set(0, true);
+  if (entry.shortcut) item->KeyboardShortcut_Set(0, *entry.shortcut);
+  if (entry.parent.empty()) {
+    Append(item.get());
+    return;
+  }
+  Ref<MenuItem> menu = Child(entry.parent);
+  if (!menu) framework::RaiseNilObjectException();
+  menu->Append(item.get());
+}
+
+}  // namespace app

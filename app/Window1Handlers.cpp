@@ -1,0 +1,94 @@
+// The main window's event handlers: the lists show the selected cell of the table, the text
+// field fills the table when it opens, and the hidden random buttons draw an index.
+#include "app/Window1.h"
+#include "conjugation_table/Words.h"
+#include "framework/runtime/Exceptions.h"
+#include "framework/runtime/Rnd.h"
+#include "framework/runtime/StackCheck.h"
+
+namespace app {
+
+using framework::PendingException;
+using framework::RaiseNilObjectException;
+
+namespace {
+
+// The low 32 bits of an index property, as the table's element read takes it.
+std::int32_t Index32(std::int64_t property) { return static_cast<std::int32_t>(property); }
+
+// Runs a handler body and ends any framework exception it raises, silently.
+template <class Body>
+void EndingExceptionsSilently(Body&& body) {
+  try {
+    body();
+  } catch (const PendingException&) {
+  }
+}
+
+}  // namespace
+
+void Window1::ShowSelectedRow(ComboBox* sender, std::int64_t Window1::*index) {
+  Ref<Window1> self(this);
+  Ref<ComboBox> held(sender);
+  framework::RuntimeStackCheck();
+  if (!sender) RaiseNilObjectException();
+  this->*index = sender->ListIndex_Get();
+  Ref<TextField> field = TextField1();
+  if (!field) RaiseNilObjectException();
+  if (!Words) RaiseNilObjectException();
+  field->Text_Set(framework::ArrayElementGet(Words.get(), Index32(Lang), Index32(Verb),
+                                             Index32(Katsuyo)));
+}
+
+// A Change handler ends every exception silently: the index keeps what was stored and the
+// field its old text.
+void Window1::ComboBox1_Change(ComboBox* sender) {
+  EndingExceptionsSilently([&] { ShowSelectedRow(sender, &Window1::Lang); });
+}
+
+void Window1::ComboBox2_Change(ComboBox* sender) {
+  EndingExceptionsSilently([&] { ShowSelectedRow(sender, &Window1::Verb); });
+}
+
+void Window1::ComboBox3_Change(ComboBox* sender) {
+  EndingExceptionsSilently([&] { ShowSelectedRow(sender, &Window1::Katsuyo); });
+}
+
+// An Open handler passes its exceptions on to the framework.
+void Window1::ComboBox1_Open(ComboBox* sender) { ShowSelectedRow(sender, &Window1::Lang); }
+void Window1::ComboBox2_Open(ComboBox* sender) { ShowSelectedRow(sender, &Window1::Verb); }
+void Window1::ComboBox3_Open(ComboBox* sender) { ShowSelectedRow(sender, &Window1::Katsuyo); }
+
+void Window1::TextField1_Open(TextField* sender) {
+  // Nothing is reported on failure: the table keeps what was stored before it.
+  EndingExceptionsSilently([&] {
+    Ref<Window1> self(this);
+    Ref<TextField> held(sender);
+    framework::RuntimeStackCheck();
+    if (!sender) RaiseNilObjectException();
+    if (!Words) RaiseNilObjectException();
+    // The first display comes before any store: on a fresh table it shows the empty string.
+    sender->Text_Set(framework::ArrayElementGet(Words.get(), Index32(Lang), Index32(Verb),
+                                                Index32(Katsuyo)));
+    conjugation_table::FillWords(Words.get());
+  });
+}
+
+void Window1::DrawRandomIndex(BevelButton* sender, double factor,
+                              std::int64_t Window1::*property) {
+  Ref<Window1> self(this);
+  Ref<BevelButton> held(sender);
+  framework::RuntimeStackCheck();
+  const double x = framework::Rnd();
+  this->*property = static_cast<std::int64_t>(x * factor);
+}
+
+void Window1::BevelButton1_Action(BevelButton* sender) {
+  DrawRandomIndex(sender, 8.0, &Window1::Lang);
+}
+
+void Window1::BevelButton2_Action(BevelButton* sender) {
+  DrawRandomIndex(sender, 10.0, &Window1::Locate);
+}
+
+}  // namespace app

@@ -1,0 +1,127 @@
+// The main window's layout: its menu bar and properties, its ten controls with their property
+// lists and handlers, and the control accessors.
+#include <any>
+#include <vector>
+
+#include "app/MenuBar1.h"
+#include "app/Window1.h"
+#include "app/WindowDesign.h"
+#include "framework/runtime/Delegate.h"
+#include "framework/runtime/Exceptions.h"
+#include "framework/runtime/StackCheck.h"
+#include "framework/ui/Events.h"
+#include "framework/ui/PropertyList.h"
+
+namespace app {
+
+using framework::ClassRecord;
+using framework::Object;
+
+namespace {
+
+// One handler attached to a control's event.
+struct Wiring {
+  std::string_view control;
+  std::int32_t event;
+  std::any handler;
+  framework::DelegateInvoker invoker;
+  std::string_view signature;
+  framework::EventStub stub;
+};
+
+constexpr std::int32_t kControlEventDelegateFlags = 1;
+
+const std::vector<Wiring>& Wirings() {
+  using framework::AddHandler_Stub_15;
+  using framework::AddHandler_Stub_17;
+  using framework::AddHandler_Stub_2;
+  using framework::kActionEvent;
+  using framework::kChangeEvent;
+  using framework::kOpenEvent;
+  using framework::invokers::IM_Invoke;
+  static const std::vector<Wiring> wirings = {
+      {"ComboBox1", kChangeEvent, &Window1::ComboBox1_Change, &IM_Invoke<Window1, ComboBox>,
+       "( ComboBox )", &AddHandler_Stub_15},
+      {"ComboBox1", kOpenEvent, &Window1::ComboBox1_Open, &IM_Invoke<Window1, ComboBox>,
+       "( ComboBox )", &AddHandler_Stub_2},
+      {"TextField1", kOpenEvent, &Window1::TextField1_Open, &IM_Invoke<Window1, TextField>,
+       "( TextField )", &AddHandler_Stub_2},
+      {"ComboBox2", kChangeEvent, &Window1::ComboBox2_Change, &IM_Invoke<Window1, ComboBox>,
+       "( ComboBox )", &AddHandler_Stub_15},
+      {"ComboBox2", kOpenEvent, &Window1::ComboBox2_Open, &IM_Invoke<Window1, ComboBox>,
+       "( ComboBox )", &AddHandler_Stub_2},
+      {"BevelButton1", kActionEvent, &Window1::BevelButton1_Action,
+       &IM_Invoke<Window1, BevelButton>, "( BevelButton )", &AddHandler_Stub_17},
+      {"BevelButton2", kActionEvent, &Window1::BevelButton2_Action,
+       &IM_Invoke<Window1, BevelButton>, "( BevelButton )", &AddHandler_Stub_17},
+      {"ComboBox3", kChangeEvent, &Window1::ComboBox3_Change, &IM_Invoke<Window1, ComboBox>,
+       "( ComboBox )", &AddHandler_Stub_15},
+      {"ComboBox3", kOpenEvent, &Window1::ComboBox3_Open, &IM_Invoke<Window1, ComboBox>,
+       "( ComboBox )", &AddHandler_Stub_2},
+  };
+  return wirings;
+}
+
+const ClassRecord& ClassOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::ComboBox: return ComboBox::__Lookup();
+    case ControlKind::TextField: return TextField::__Lookup();
+    case ControlKind::Label: return Label::__Lookup();
+    case ControlKind::BevelButton: return BevelButton::__Lookup();
+  }
+  framework::Raise<framework::InvalidArgumentException>("unknown control kind");
+}
+
+}  // namespace
+
+void Window1::Layout() {
+  Ref<Window1> self(this);
+  framework::RuntimeStackCheck();
+  MenuBar_Set(0, MenuBar1::ImplicitInstance());
+  framework::_SetProperties(this, WindowPropertyList());
+}
+
+void Window1::_CreateControls0() {
+  Ref<Window1> self(this);
+  framework::RuntimeStackCheck();
+  const auto designs = ControlDesigns();
+  for (std::size_t i = 0; i < designs.size(); ++i) {
+    const ControlDesign& design = designs[i];
+    const ClassRecord& controlClass = ClassOf(design.kind);
+    {
+      Ref<Object> created = __New(controlClass);
+      framework::RuntimeCheckCast<framework::RectControl>(created.get())->Constructor();
+      _AddControl(design.name, created.get());
+    }
+    Ref<Object> control = framework::RuntimeCheckCast(_ControlByName(design.name).get(), controlClass);
+    framework::_SetProperties(control.get(), ControlPropertyList(i));
+    for (const Wiring& wiring : Wirings()) {
+      if (wiring.control != design.name) continue;
+      Ref<Object> target =
+          framework::RuntimeCheckCast(_ControlByName(design.name).get(), controlClass);
+      Ref<framework::Delegate> handler = framework::RuntimeCreateDelegate(
+          wiring.invoker, wiring.handler, Ref<Object>(this), wiring.signature,
+          kControlEventDelegateFlags);
+      framework::RuntimeAddEventHandler(dynamic_cast<framework::Control*>(target.get()),
+                                        wiring.event, wiring.stub, handler);
+    }
+  }
+}
+
+template <class Control>
+Ref<Control> Window1::ControlNamed(std::string_view name) {
+  return framework::RuntimeCheckCast<Control>(_ControlByName(name).get());
+}
+
+Ref<ComboBox> Window1::ComboBox1() { return ControlNamed<ComboBox>("ComboBox1"); }
+Ref<TextField> Window1::TextField1() { return ControlNamed<TextField>("TextField1"); }
+Ref<Label> Window1::StaticText1() { return ControlNamed<Label>("StaticText1"); }
+Ref<ComboBox> Window1::ComboBox2() { return ControlNamed<ComboBox>("ComboBox2"); }
+Ref<BevelButton> Window1::BevelButton1() { return ControlNamed<BevelButton>("BevelButton1"); }
+Ref<BevelButton> Window1::BevelButton2() { return ControlNamed<BevelButton>("BevelButton2"); }
+Ref<Label> Window1::StaticText2() { return ControlNamed<Label>("StaticText2"); }
+Ref<Label> Window1::StaticText3() { return ControlNamed<Label>("StaticText3"); }
+Ref<ComboBox> Window1::ComboBox3() { return ControlNamed<ComboBox>("ComboBox3"); }
+Ref<Label> Window1::StaticText4() { return ControlNamed<Label>("StaticText4"); }
+
+}  // namespace app

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "framework/runtime/String.h"
+
+namespace app {
+
+enum class ControlKind { ComboBox, TextField, Label, BevelButton };
+
+// One control of the main window as designed: where it stands and what it shows. `content` is
+// the rows of a list, the text of a label or the caption of a button.
+struct ControlDesign {
+  std::string_view name;
+  ControlKind kind;
+  std::int64_t left;
+  std::int64_t top;
+  std::int64_t width;
+  std::int64_t height;
+  std::int64_t tabIndex;
+  std::string_view content;
+};
+
+// The ten controls in creation order.
+std::span<const ControlDesign> ControlDesigns() noexcept;
+
+// The property lists, encoded once and kept for the life of the process.
+const framework::String& WindowPropertyList();
+const framework::String& ControlPropertyList(std::size_t controlIndex);
+
+}  // namespace app

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each one.
+# Usage: scripts/fuzz.sh short|long   (short: a fixed small number of runs, for ./test)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-short}
+case "$mode" in
+  short) runs=20000 ;;
+  long) runs=1000000 ;;
+  *) echo "usage: $0 short|long" >&2; exit 2 ;;
+esac
+
+if ! command -v clang++ >/dev/null; then
+  echo "clang++ not found: fuzz targets skipped"
+  exit 0
+fi
+
+echo "== fuzz build"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$(nproc)"
+
+status=0
+for fuzzer in build/fuzz/fuzz/*Fuzzer; do
+  [ -x "$fuzzer" ] || continue
+  name=$(basename "$fuzzer")
+  corpus=$(mktemp -d)
+  seeds=fuzz/corpus/$name
+  dictionary=fuzz/$name.dict
+  args=(-runs="$runs" -seed=1 -max_len=4096)
+  [ -f "$dictionary" ] && args+=(-dict="$dictionary")
+  echo "== $name: $runs runs"
+  if [ -d "$seeds" ]; then
+    "$fuzzer" "${args[@]}" "$corpus" "$seeds" 2>&1 | tail -n 3 || status=1
+  else
+    "$fuzzer" "${args[@]}" "$corpus" 2>&1 | tail -n 3 || status=1
+  fi
+  rm -rf "$corpus"
+done
+exit "$status"
