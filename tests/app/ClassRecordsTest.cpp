@@ -1,0 +1,125 @@
+// What the program's three classes declare to the framework.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/App.h"
+#include "app/MenuBar1.h"
+#include "app/Window1.h"
+#include "framework/ui/Application.h"
+#include "framework/ui/MenuItem.h"
+#include "framework/ui/Window.h"
+
+namespace app_test {
+namespace {
+
+using framework::ClassRecord;
+
+// The entries a class adds after those it inherits.
+template <class Entry>
+std::span<const Entry> Own(std::span<const Entry> all, std::size_t inherited) {
+  return all.subspan(inherited);
+}
+
+std::vector<std::string> Names(std::span<const framework::MethodEntry> methods) {
+  std::vector<std::string> names;
+  for (const auto& m : methods) names.push_back(m.name);
+  return names;
+}
+
+TEST(ClassRecords, LookupBuildsEachRecordOnce) {
+  app::Window1::__ctblinit();
+  const ClassRecord* window = &app::Window1::__Lookup();
+  app::Window1::__ctblinit();
+  EXPECT_EQ(&app::Window1::__Lookup(), window);
+  EXPECT_EQ(&app::App::__Lookup(), &app::App::__Lookup());
+  EXPECT_EQ(&app::MenuBar1::__Lookup(), &app::MenuBar1::__Lookup());
+}
+
+TEST(ClassRecords, AppAddsOnlyItsConstructor) {
+  const ClassRecord& app = app::App::__Lookup();
+  const ClassRecord& base = framework::Application::__Lookup();
+  EXPECT_EQ(app.Name(), "App");
+  EXPECT_EQ(app.Superclass(), &base);
+  ASSERT_EQ(app.Slots().size(), base.Slots().size() + 1);
+  EXPECT_EQ(app.Slots().back(), "Constructor");
+  auto own = Own(app.Methods(), base.Methods().size());
+  ASSERT_EQ(own.size(), 1u);
+  EXPECT_EQ(own[0].name, "Constructor");
+  EXPECT_EQ(own[0].flags, 1u);
+  EXPECT_EQ(own[0].signature, "%%");
+  EXPECT_TRUE(own[0].attributes.empty());
+  EXPECT_EQ(app.Properties().size(), base.Properties().size());
+  EXPECT_TRUE(app.EventImplementations().empty());
+}
+
+TEST(ClassRecords, Window1DeclaresItsMethodsEventsAndProperties) {
+  const ClassRecord& record = app::Window1::__Lookup();
+  const ClassRecord& base = framework::Window::__Lookup();
+  EXPECT_EQ(record.Name(), "Window1.Window1");
+  EXPECT_EQ(record.Superclass(), &base);
+  EXPECT_NE(record.InstanceInitializer(), nullptr);
+  EXPECT_NE(record.InstanceFinalizer(), nullptr);
+
+  auto own = Own(record.Methods(), base.Methods().size());
+  ASSERT_EQ(own.size(), 35u);
+  EXPECT_EQ(own.front().name, "Layout");
+  EXPECT_EQ(own[15].name, "TextField1_Open");
+  EXPECT_EQ(own[15].signature, "%%o<TextField>");
+  EXPECT_EQ(own[32].name, "FileQuit");
+  EXPECT_EQ(own[32].signature, "%o<QuitMenuItem>%");
+  EXPECT_EQ(own.back().name, "_Untitled_Action");
+  EXPECT_EQ(own.back().signature, "%b%");
+  for (const auto& method : own) {
+    const bool hidden = method.name == "_CreateControls0";
+    EXPECT_EQ(method.IsHidden(), hidden) << method.name;
+    EXPECT_EQ(method.flags, hidden ? 129u : 1u) << method.name;
+    if (hidden) {
+      ASSERT_EQ(method.attributes.size(), 1u);
+      EXPECT_EQ(method.attributes[0].name, "Hidden");
+      EXPECT_EQ(method.attributes[0].value, "");
+    }
+  }
+  // The own slots follow the inherited ones in the same order as the method entries.
+  auto ownSlots = record.Slots().subspan(base.Slots().size());
+  EXPECT_TRUE(std::ranges::equal(ownSlots, Names(own)));
+  // Methods with one signature share one invoker.
+  EXPECT_EQ(own[3].invoker, own[6].invoker);  // ComboBox1, ComboBox2
+  EXPECT_NE(own[3].invoker, own[4].invoker);  // ComboBox1, TextField1
+
+  std::vector<std::string> events;
+  for (const auto& e : record.EventImplementations()) events.push_back(e.event);
+  EXPECT_EQ(events, (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers"}));
+
+  auto properties = Own(record.Properties(), base.Properties().size());
+  ASSERT_EQ(properties.size(), 5u);
+  const std::pair<std::string, std::string> expected[] = {
+      {"Lang", "i8"}, {"Locate", "i8"}, {"Words", "A3s"}, {"Verb", "i8"}, {"Katsuyo", "i8"}};
+  for (std::size_t i = 0; i < 5; ++i) {
+    EXPECT_EQ(properties[i].name, expected[i].first);
+    EXPECT_EQ(properties[i].typeCode, expected[i].second);
+    EXPECT_EQ(properties[i].flags, 5u);
+    EXPECT_EQ(properties[i].declaringClass, &record);
+  }
+}
+
+TEST(ClassRecords, MenuBar1AddsTwoBuildersAndItsConstructor) {
+  const ClassRecord& record = app::MenuBar1::__Lookup();
+  const ClassRecord& base = framework::MenuBar::__Lookup();
+  EXPECT_EQ(record.Name(), "MenuBar1.MenuBar1");
+  EXPECT_EQ(record.Superclass(), &base);
+  ASSERT_EQ(record.Slots().size(), base.Slots().size() + 2);
+  EXPECT_EQ(record.Slots()[record.Slots().size() - 2], "Untitled0");
+  EXPECT_EQ(record.Slots().back(), "Untitled1");
+  auto own = Own(record.Methods(), base.Methods().size());
+  EXPECT_EQ(Names(own), (std::vector<std::string>{"Untitled0", "Untitled1", "Constructor"}));
+  for (const auto& method : own) {
+    EXPECT_EQ(method.flags, 1u);
+    EXPECT_EQ(method.signature, "%%");
+  }
+}
+
+}  // namespace
+}  // namespace app_test

@@ -1,0 +1,95 @@
+// The shared menu bar: its tree, its accessors and its failure path.
+#include "AppTestSupport.h"
+#include "app/MenuBar1.h"
+#include "framework/runtime/FaultInjection.h"
+#include "framework/ui/Application.h"
+
+namespace app_test {
+namespace {
+
+using framework::MenuItem;
+using framework::Ref;
+
+struct ExpectedItem {
+  const char* name;
+  const char* text;
+  const char* shortcut;  // nullptr: never set
+};
+
+void ExpectItems(const Ref<MenuItem>& menu, std::initializer_list<ExpectedItem> items) {
+  ASSERT_EQ(menu->Count(), static_cast<std::int64_t>(items.size()));
+  std::int64_t i = 0;
+  for (const ExpectedItem& expected : items) {
+    Ref<MenuItem> item = menu->Item(i++);
+    EXPECT_EQ(item->Name().Bytes(), expected.name);
+    EXPECT_EQ(item->Text().Bytes(), expected.text);
+    EXPECT_EQ(item->ShortcutWasSet(), expected.shortcut != nullptr) << expected.name;
+    if (expected.shortcut) EXPECT_EQ(item->KeyboardShortcut().Bytes(), expected.shortcut);
+    EXPECT_TRUE(item->AutoEnable());
+    EXPECT_TRUE(item->Visible());
+  }
+}
+
+class MenuBar : public StartedRuntime {};
+
+TEST_F(MenuBar, HoldsTheFileAndEditMenus) {
+  Ref<app::MenuBar1> bar = app::MenuBar1::ImplicitInstance();
+  ExpectItems(bar, {{"FileMenu", "ファイル", ""}, {"EditMenu", "編集", ""}});
+  ExpectItems(bar->Item(0), {{"FileQuit", "終了", "Cmd+Q"}});
+  EXPECT_EQ(bar->Item(0)->Item(0)->Class().Name(), "QuitMenuItem");
+  ExpectItems(bar->Item(1), {{"EditUndo", "元に戻す", "Cmd+Z"},
+                             {"UntitledMenu1", "-", nullptr},
+                             {"EditCut", "カット", "Cmd+X"},
+                             {"EditCopy", "コピー", "Cmd+C"},
+                             {"EditPaste", "貼り付け", "Cmd+V"},
+                             {"EditClear", "削除", ""},
+                             {"UntitledMenu0", "-", nullptr},
+                             {"EditSelectAll", "すべてを選択", "Cmd+A"}});
+  EXPECT_TRUE(bar->Item(1)->Item(1)->IsSeparator());
+}
+
+TEST_F(MenuBar, OneInstanceServesEveryCaller) {
+  Ref<app::MenuBar1> first = app::MenuBar1::ImplicitInstance();
+  EXPECT_EQ(app::MenuBar1::ImplicitInstance().get(), first.get());
+  app::_EarlyStartup();
+  app::_MakeDefaultView();
+  auto window = framework::RuntimeCheckCast<app::Window1>(framework::OpenWindows().at(0).get());
+  EXPECT_EQ(window->MenuBar_Get(0).get(), first.get());
+  EXPECT_EQ(framework::RegisteredApplication()->GetMenuBar().get(), first.get());
+  window->Close();
+}
+
+TEST_F(MenuBar, AFailedBuildLeavesNoInstanceAndTheNextCallBuildsAWholeBar) {
+  const auto before = framework::Object::LiveCount();
+  {
+    // Objects made: the bar, FileMenu, then FileQuit fails.
+    framework::ScopedFault fault(framework::Operation::RuntimeNewObject, 3);
+    EXPECT_THROW(app::MenuBar1::ImplicitInstance(), framework::PendingException);
+  }
+  EXPECT_EQ(framework::Object::LiveCount(), before);
+  Ref<app::MenuBar1> bar = app::MenuBar1::ImplicitInstance();
+  ASSERT_EQ(bar->Count(), 2);
+  EXPECT_EQ(bar->Item(0)->Count(), 1);
+  EXPECT_EQ(bar->Item(1)->Count(), 8);
+}
+
+class WindowMenus : public OpenWindow {};
+
+TEST_F(WindowMenus, AccessorsFindItemsAtAnyDepth) {
+  EXPECT_EQ(window->FileQuit()->Class().Name(), "QuitMenuItem");
+  EXPECT_EQ(window->EditUndo()->Text().Bytes(), "元に戻す");
+  EXPECT_EQ(window->EditMenu()->Count(), 8);
+  EXPECT_TRUE(window->UntitledMenu0()->IsSeparator());
+  EXPECT_EQ(window->EditSelectAll()->KeyboardShortcut().Bytes(), "Cmd+A");
+  EXPECT_EQ(window->FileMenu()->Text().Bytes(), "ファイル");
+}
+
+TEST_F(WindowMenus, OnlyTheUntitledHandlerIsRegistered) {
+  EXPECT_EQ(window->MenuHandlerNames(), std::vector<std::string>{"Untitled"});
+  EXPECT_TRUE(window->_Untitled_Action());
+  EXPECT_TRUE(window->HandleMenuAction("Untitled"));
+  EXPECT_FALSE(window->HandleMenuAction("EditCopy"));
+}
+
+}  // namespace
+}  // namespace app_test

@@ -1,0 +1,100 @@
+// Start-up as a whole: the order of its steps, its failure paths and the process exit code.
+#include <QTimer>
+
+#include "AppTestSupport.h"
+#include "app/App.h"
+#include "app/MenuBar1.h"
+#include "framework/runtime/FaultInjection.h"
+#include "framework/ui/Application.h"
+#include "framework/ui/Window.h"
+
+namespace app_test {
+namespace {
+
+using framework::Operation;
+using framework::Ref;
+
+constexpr char kEsseLatinPresent[] = "sum es est\rsumus estis sunt";
+
+TEST(Startup, RunsToTheQuitItemAndExitsWithZero) {
+  std::string shown;
+  std::int64_t windows = -1;
+  framework::RuntimeInit();
+  QTimer::singleShot(0, [&] {
+    auto window = framework::_GetImplicitWindow("Window1.Window1");
+    windows = static_cast<std::int64_t>(framework::OpenWindows().size());
+    if (window) {
+      auto main = framework::RuntimeCheckCast<app::Window1>(window.get());
+      shown = std::string(main->TextField1()->Text().Bytes());
+      main->FileQuit()->Choose();
+    }
+  });
+  EXPECT_EQ(app::main(), 0);
+  EXPECT_EQ(windows, 1);
+  EXPECT_EQ(shown, kEsseLatinPresent);
+}
+
+TEST(Startup, HandlerThatPassesTheExceptionOnEndsTheProcessWithFailure) {
+  framework::SetUnhandledExceptionPresenter([](const framework::RuntimeException&) {
+    framework::Raise<framework::RuntimeException>("handler gave up");
+  });
+  framework::RuntimeInit();
+  framework::RuntimePerformInitializers(app::InitializerTable());
+  // The first object made in start-up is the application object.
+  framework::ScopedFault fault(Operation::RuntimeNewObject, 1);
+  EXPECT_EQ(app::main(), 1);
+}
+
+class StartupSteps : public StartedRuntime {};
+
+TEST_F(StartupSteps, FailingApplicationObjectLeavesNoWindowAndExitCodeOne) {
+  const auto before = framework::Object::LiveCount();
+  {
+    // Stack checks of _Main, _EarlyStartup, _InitFileTypes, _NewAppInstance, App.Constructor.
+    framework::ScopedFault fault(Operation::RuntimeStackCheck, 5);
+    app::_Main();
+    EXPECT_TRUE(framework::FaultInjection::Fired());
+  }
+  ASSERT_EQ(unhandled.size(), 1u);
+  EXPECT_FALSE(framework::RegisteredApplication());
+  EXPECT_TRUE(framework::OpenWindows().empty());
+  // The application object ended; the menu bar was never made.
+  EXPECT_EQ(framework::Object::LiveCount(), before);
+  framework::RuntimePerformFinalizers();
+  EXPECT_EQ(framework::RuntimeExit(), 1);
+}
+
+TEST_F(StartupSteps, EarlyStartupSetsHiDpiThenRegistersTheApplicationWithTheSharedBar) {
+  app::_EarlyStartup();
+  EXPECT_TRUE(framework::ApplicationClass::SupportsHiDPI());
+  EXPECT_TRUE(framework::PluginControlsAvailable());
+  Ref<framework::Application> application = framework::RegisteredApplication();
+  ASSERT_TRUE(application);
+  EXPECT_EQ(application->Class().Name(), "App");
+  EXPECT_EQ(application->GetMenuBar().get(), app::MenuBar1::ImplicitInstance().get());
+  EXPECT_TRUE(framework::OpenWindows().empty());
+}
+
+TEST_F(StartupSteps, DefaultViewOpensExactlyOneWindow) {
+  app::_EarlyStartup();
+  app::_MakeDefaultView();
+  app::_MakeDefaultView();
+  auto windows = framework::OpenWindows();
+  ASSERT_EQ(windows.size(), 1u);
+  EXPECT_EQ(windows[0]->Class().Name(), "Window1.Window1");
+  windows[0]->Close();
+}
+
+TEST_F(StartupSteps, AfterTheWindowEndsOnlyTheSharedMenuBarStaysAlive) {
+  const auto before = framework::Object::LiveCount();
+  app::_EarlyStartup();
+  app::_MakeDefaultView();
+  framework::OpenWindows().at(0)->Close();
+  framework::RuntimePerformFinalizers();
+  // The bar, its two menus and their nine items.
+  EXPECT_EQ(framework::Object::LiveCount(), before + 12);
+  EXPECT_EQ(framework::RuntimeExit(), 0);
+}
+
+}  // namespace
+}  // namespace app_test

@@ -1,0 +1,72 @@
+// The window object itself: its table's life and its properties by name.
+#include "AppTestSupport.h"
+#include "framework/runtime/Array.h"
+#include "framework/runtime/Delegate.h"
+
+namespace app_test {
+namespace {
+
+using framework::Ref;
+using framework::Variant;
+
+class Window1Object : public StartedRuntime {};
+
+TEST_F(Window1Object, ANewWindowHasZeroIndicesAndAnEmptyTableBeforeAnyControlEvent) {
+  Ref<app::Window1> window =
+      framework::RuntimeCheckCast<app::Window1>(framework::RuntimeNewObject(app::Window1::__Lookup()).get());
+  EXPECT_EQ(window->Lang, 0);
+  EXPECT_EQ(window->Locate, 0);
+  EXPECT_EQ(window->Verb, 0);
+  EXPECT_EQ(window->Katsuyo, 0);
+  ASSERT_TRUE(window->Words);
+  for (std::int32_t i : {0, 6})
+    for (std::int32_t j : {0, 11})
+      for (std::int32_t k : {0, 14})
+        EXPECT_TRUE(framework::ArrayElementGet(window->Words.get(), i, j, k).IsEmpty());
+}
+
+TEST_F(Window1Object, EndingTheWindowReleasesTheTable) {
+  const auto before = framework::Object::LiveCount();
+  {
+    Ref<framework::Object> window = framework::RuntimeNewObject(app::Window1::__Lookup());
+    EXPECT_EQ(framework::Object::LiveCount(), before + 2);  // the window and its table
+  }
+  EXPECT_EQ(framework::Object::LiveCount(), before);
+}
+
+TEST_F(Window1Object, TheImplicitInstanceIsConstructedOnce) {
+  Ref<app::Window1> first = app::Window1::ImplicitInstance();
+  Ref<app::Window1> second = app::Window1::ImplicitInstance();
+  EXPECT_EQ(first.get(), second.get());
+  EXPECT_EQ(first->Controls().size(), 10u);
+  first->Close();
+  Ref<app::Window1> third = app::Window1::ImplicitInstance();
+  EXPECT_NE(third.get(), first.get());
+  third->Close();
+}
+
+TEST_F(Window1Object, PropertiesReadAndWriteByName) {
+  Ref<app::Window1> window =
+      framework::RuntimeCheckCast<app::Window1>(framework::RuntimeNewObject(app::Window1::__Lookup()).get());
+  const framework::ClassRecord& record = app::Window1::__Lookup();
+  const auto* katsuyo = record.FindProperty("katsuyo");
+  ASSERT_NE(katsuyo, nullptr);
+  katsuyo->accessors.set(*window, Variant(std::int64_t{9}));
+  EXPECT_EQ(window->Katsuyo, 9);
+  EXPECT_EQ(std::get<std::int64_t>(katsuyo->accessors.introspectionGet(*window)), 9);
+
+  const auto* words = record.FindProperty("Words");
+  ASSERT_NE(words, nullptr);
+  Ref<framework::Array> table = window->Words;
+  auto held = std::get<Ref<framework::Object>>(words->accessors.get(*window));
+  EXPECT_EQ(held.get(), table.get());
+  // Anything but a String array is refused and the table stays.
+  Ref<framework::Delegate> notAnArray = framework::RuntimeCreateDelegate(
+      &framework::invokers::InvokeProcedure, static_cast<void (*)()>([] {}), nullptr, "(  )", 0);
+  EXPECT_THROW(words->accessors.introspectionSet(*window, Variant(Ref<framework::Object>(notAnArray))),
+               framework::PendingException);
+  EXPECT_EQ(window->Words.get(), table.get());
+}
+
+}  // namespace
+}  // namespace app_test
