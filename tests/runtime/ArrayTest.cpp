@@ -1,1 +1,172 @@
 #include <gtest/gtest.h>
+
+#include <array>
+#include <climits>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "framework/runtime/Array.h"
+#include "framework/runtime/Exceptions.h"
+#include "framework/runtime/FaultInjection.h"
+#include "framework/runtime/Object.h"
+
+namespace {
+
+using framework::Array;
+using framework::ArrayElementGet;
+using framework::ArrayElementSet;
+using framework::ClassRecord;
+using framework::CreateArray;
+using framework::Object;
+using framework::PendingException;
+using framework::Ref;
+using framework::String;
+
+constexpr std::int32_t kBounds[] = {6, 11, 14};
+
+Ref<Array> NewTable() {
+  return CreateArray(3, framework::kStringElementType, kBounds);
+}
+
+// Runs `action`, which must raise a framework exception of class `expected`.
+template <class Action>
+void ExpectRaises(const ClassRecord& expected, Action action, const std::string& what) {
+  try {
+    action();
+    ADD_FAILURE() << what << ": nothing raised";
+  } catch (const PendingException& e) {
+    EXPECT_TRUE(e.Exception()->IsA(expected))
+        << what << ": raised " << framework::Describe(*e.Exception());
+  }
+}
+
+std::string Label(std::int32_t i, std::int32_t j, std::int32_t k) {
+  return std::to_string(i) + "," + std::to_string(j) + "," + std::to_string(k);
+}
+
+class ArrayTest : public ::testing::Test {
+ protected:
+  void SetUp() override { start_ = Object::LiveCount(); }
+  void TearDown() override { EXPECT_EQ(Object::LiveCount(), start_); }
+  std::int64_t start_ = 0;
+};
+
+TEST_F(ArrayTest, FreshArrayHasItsShapeAndIsEmptyEverywhere) {
+  Ref<Array> table = NewTable();
+  EXPECT_EQ(table->ReferenceCount(), 1);
+  EXPECT_EQ(table->Dimensions(), 3);
+  EXPECT_EQ(table->ElementType(), 3);
+  EXPECT_EQ((std::vector<std::int32_t>(table->UpperBounds().begin(), table->UpperBounds().end())),
+            (std::vector<std::int32_t>{6, 11, 14}));
+  for (std::int32_t i = 0; i <= 6; ++i)
+    for (std::int32_t j = 0; j <= 11; ++j)
+      for (std::int32_t k = 0; k <= 14; ++k)
+        EXPECT_TRUE(ArrayElementGet(table.get(), i, j, k).IsEmpty()) << Label(i, j, k);
+}
+
+TEST_F(ArrayTest, EveryCellIsItsOwnStorage) {
+  Ref<Array> table = NewTable();
+  // Corners first, then every cell with its own text: no two index triples may share a cell.
+  ArrayElementSet(table.get(), "first", 0, 0, 0);
+  ArrayElementSet(table.get(), "last", 6, 11, 14);
+  EXPECT_EQ(ArrayElementGet(table.get(), 0, 0, 0), String("first"));
+  EXPECT_EQ(ArrayElementGet(table.get(), 6, 11, 14), String("last"));
+  EXPECT_TRUE(ArrayElementGet(table.get(), 0, 0, 1).IsEmpty());
+
+  for (std::int32_t i = 0; i <= 6; ++i)
+    for (std::int32_t j = 0; j <= 11; ++j)
+      for (std::int32_t k = 0; k <= 14; ++k)
+        ArrayElementSet(table.get(), String(Label(i, j, k)), i, j, k);
+  for (std::int32_t i = 0; i <= 6; ++i)
+    for (std::int32_t j = 0; j <= 11; ++j)
+      for (std::int32_t k = 0; k <= 14; ++k)
+        EXPECT_EQ(ArrayElementGet(table.get(), i, j, k).Bytes(), Label(i, j, k));
+
+  // Reads hand out the stored bytes unchanged, control characters included.
+  ArrayElementSet(table.get(), "a\b\rb ", 3, 4, 5);
+  EXPECT_EQ(ArrayElementGet(table.get(), 3, 4, 5).Bytes(), "a\b\rb ");
+
+  table->Clear();
+  EXPECT_TRUE(ArrayElementGet(table.get(), 3, 4, 5).IsEmpty());
+}
+
+TEST_F(ArrayTest, AnyIndexOutsideTheBoundsRaisesForReadAndWrite) {
+  Ref<Array> table = NewTable();
+  ArrayElementSet(table.get(), "kept", 0, 0, 0);
+  const std::array<std::int32_t, 3> outside[] = {
+      {-1, 0, 0},        {7, 0, 0},         {0, -1, 0},        {0, 12, 0},        {0, 0, -1},
+      {0, 0, 15},        {INT32_MIN, 0, 0}, {0, INT32_MIN, 0}, {0, 0, INT32_MIN}, {INT32_MAX, 0, 0},
+      {0, 0, INT32_MAX}, {7, 11, 14},       {6, 12, 14},       {6, 11, 15},       {-1, -1, -1},
+  };
+  const ClassRecord& outOfBounds = framework::OutOfBoundsException::__Lookup();
+  for (const auto& [i, j, k] : outside) {
+    ExpectRaises(
+        outOfBounds, [&] { (void)ArrayElementGet(table.get(), i, j, k); },
+        "read " + Label(i, j, k));
+    ExpectRaises(
+        outOfBounds, [&] { ArrayElementSet(table.get(), "stray", i, j, k); },
+        "write " + Label(i, j, k));
+  }
+  // No write outside the bounds landed anywhere inside them.
+  for (std::int32_t i = 0; i <= 6; ++i)
+    for (std::int32_t j = 0; j <= 11; ++j)
+      for (std::int32_t k = 0; k <= 14; ++k)
+        EXPECT_NE(ArrayElementGet(table.get(), i, j, k), String("stray")) << Label(i, j, k);
+  EXPECT_EQ(ArrayElementGet(table.get(), 0, 0, 0), String("kept"));
+}
+
+TEST_F(ArrayTest, NilArrayRaisesNilObjectException) {
+  const ClassRecord& nil = framework::NilObjectException::__Lookup();
+  ExpectRaises(
+      nil, [] { (void)ArrayElementGet(nullptr, 0, 0, 0); }, "read");
+  ExpectRaises(
+      nil, [] { ArrayElementSet(nullptr, "x", 0, 0, 0); }, "write");
+}
+
+TEST_F(ArrayTest, CreationRejectsOtherElementTypesAndBadShapes) {
+  ExpectRaises(
+      framework::UnsupportedOperationException::__Lookup(),
+      [] { (void)CreateArray(3, 2, kBounds); }, "element type 2");
+  ExpectRaises(
+      framework::UnsupportedOperationException::__Lookup(),
+      [] { (void)CreateArray(3, 0, kBounds); }, "element type 0");
+  const std::int32_t negative[] = {6, -1, 14};
+  ExpectRaises(
+      framework::OutOfBoundsException::__Lookup(),
+      [&] { (void)CreateArray(3, framework::kStringElementType, negative); }, "negative bound");
+  ExpectRaises(
+      framework::OutOfBoundsException::__Lookup(),
+      [] { (void)CreateArray(2, framework::kStringElementType, kBounds); }, "dimension count");
+
+  // A bound of 0 is one element; an array of another rank cannot be read with three indices.
+  const std::int32_t single[] = {0, 0, 0};
+  Ref<Array> one = CreateArray(3, framework::kStringElementType, single);
+  ArrayElementSet(one.get(), "only", 0, 0, 0);
+  EXPECT_EQ(ArrayElementGet(one.get(), 0, 0, 0), String("only"));
+  const std::int32_t flat[] = {3};
+  Ref<Array> list = CreateArray(1, framework::kStringElementType, flat);
+  ExpectRaises(
+      framework::OutOfBoundsException::__Lookup(),
+      [&] { (void)ArrayElementGet(list.get(), 0, 0, 0); }, "rank");
+}
+
+TEST_F(ArrayTest, InjectedFaultsRaiseFromEachOperation) {
+  {
+    framework::ScopedFault fault(framework::Operation::CreateArray, 1);
+    EXPECT_THROW(NewTable(), PendingException);
+  }
+  Ref<Array> table = NewTable();
+  {
+    framework::ScopedFault fault(framework::Operation::ArraySet, 2);
+    ArrayElementSet(table.get(), "one", 0, 0, 0);
+    EXPECT_THROW(ArrayElementSet(table.get(), "two", 0, 0, 1), PendingException);
+    EXPECT_TRUE(ArrayElementGet(table.get(), 0, 0, 1).IsEmpty()) << "a failed store wrote";
+  }
+  {
+    framework::ScopedFault fault(framework::Operation::ArrayGet, 1);
+    EXPECT_THROW((void)ArrayElementGet(table.get(), 0, 0, 0), PendingException);
+  }
+}
+
+}  // namespace

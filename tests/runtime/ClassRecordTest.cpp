@@ -1,1 +1,394 @@
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/runtime/ClassRecord.h"
+#include "framework/runtime/Exceptions.h"
+#include "framework/runtime/FaultInjection.h"
+#include "framework/runtime/Object.h"
+#include "framework/runtime/Ref.h"
+
+namespace {
+
+using framework::ClassRecord;
+using framework::ClassRecordSlot;
+using framework::IllegalCastException;
+using framework::MakeObject;
+using framework::Object;
+using framework::Operation;
+using framework::PendingException;
+using framework::Ref;
+using framework::ScopedFault;
+using framework::ValueType;
+using framework::Variant;
+
+std::vector<std::string>& InitLog() {
+  static std::vector<std::string> log;
+  return log;
+}
+std::vector<std::string>& EventLog() {
+  static std::vector<std::string> log;
+  return log;
+}
+
+// A three-level hierarchy: Shape (root) <- Square <- Tile, plus an unrelated root Widget.
+class Shape : public Object {
+ public:
+  static const ClassRecord& __Lookup();
+  explicit Shape(const ClassRecord& record) : Object(record) {}
+  void Draw() {}
+  std::int64_t width = 0;
+};
+
+class Square : public Shape {
+ public:
+  static const ClassRecord& __Lookup();
+  using Shape::Shape;
+  float side = 0;
+};
+
+class Tile : public Square {
+ public:
+  static const ClassRecord& __Lookup();
+  using Square::Square;
+};
+
+class Widget : public Object {
+ public:
+  static const ClassRecord& __Lookup();
+  explicit Widget(const ClassRecord& record) : Object(record) {}
+};
+
+template <class T>
+Ref<Object> Factory(const ClassRecord& record) {
+  return MakeObject<T>(record);
+}
+
+const ClassRecord& Shape::__Lookup() {
+  static ClassRecordSlot slot;
+  return slot.Get([] {
+    auto record = framework::RuntimeNewClass(nullptr, "Shape");
+    record->SetFactory(&Factory<Shape>);
+    record->SetInitializer([](Object&) { InitLog().push_back("Shape"); });
+    framework::RuntimeNewVtable(*record, {"Draw", "Area"});
+    auto& draw = record->AddMethod("Draw", 0x1, "%%", &Shape::Draw);
+    framework::RuntimeAllocateAttributeTable(draw, {{"Hidden", ""}});
+    auto& area = record->AddMethod("Area", 0x21, "%f8%", {});
+    framework::RuntimeAllocateAttributeTable(area, {{"Description", "surface"}});
+    record->AddProperty(
+        "Width", 0x3, "i8", ValueType::Integer,
+        {.get = [](Object& o) -> Variant { return static_cast<Shape&>(o).width; },
+         .set = [](Object& o,
+                   const Variant& v) { static_cast<Shape&>(o).width = std::get<std::int64_t>(v); },
+         .introspectionGet = {},
+         .introspectionSet = {}});
+    record->DeclareEvent("Open", 2);
+    record->DeclareEvent("Change", 15);
+    return record;
+  });
+}
+
+const ClassRecord& Square::__Lookup() {
+  static ClassRecordSlot slot;
+  return slot.Get([] {
+    auto record = framework::RuntimeNewClass(&Shape::__Lookup(), "Square");
+    record->SetFactory(&Factory<Square>);
+    record->SetInitializer([](Object&) { InitLog().push_back("Square"); });
+    framework::RuntimeNewVtable(*record, {"Side"});
+    record->AddMethod("Draw", 0x1, "%%", {});
+    record->AddProperty("Side", 0x1, "f4", ValueType::Single, {});
+    record->AddProperty("WIDTH", 0x1, "i4", ValueType::Integer, {});
+    record->DeclareEvent("Action", 17);
+    record->ImplementEvent("Open", [](Object&, Object*) { EventLog().push_back("Square.Open"); });
+    return record;
+  });
+}
+
+const ClassRecord& Tile::__Lookup() {
+  static ClassRecordSlot slot;
+  return slot.Get([] {
+    auto record = framework::RuntimeNewClass(&Square::__Lookup(), "Tile");
+    record->SetFactory(&Factory<Tile>);
+    record->SetInitializer([](Object&) { InitLog().push_back("Tile"); });
+    record->ImplementEvent("Change", [](Object&, Object*) { EventLog().push_back("Tile.Change"); });
+    return record;
+  });
+}
+
+const ClassRecord& Widget::__Lookup() {
+  static ClassRecordSlot slot;
+  return slot.Get([] {
+    auto record = framework::RuntimeNewClass(nullptr, "Widget");
+    record->SetFactory(&Factory<Widget>);
+    return record;
+  });
+}
+
+std::vector<std::string> Names(const auto& entries) {
+  std::vector<std::string> names;
+  for (const auto& entry : entries) names.push_back(entry.name);
+  return names;
+}
+
+// ---- Publishing: built once, never half-built ------------------------------------------------
+
+int buildCount = 0;
+
+std::unique_ptr<ClassRecord> CountingBuilder() {
+  ++buildCount;
+  auto record = framework::RuntimeNewClass(nullptr, "Counted");
+  framework::RuntimeNewVtable(*record, {"A", "B"});
+  record->AddMethod("A", 0, "%%", {});
+  record->AddMethod("B", 0, "%%", {});
+  return record;
+}
+
+// Gets halfway, then fails: the slot it names does not exist.
+std::unique_ptr<ClassRecord> HalfwayBuilder() {
+  ++buildCount;
+  auto record = framework::RuntimeNewClass(nullptr, "Counted");
+  framework::RuntimeNewVtable(*record, {"A"});
+  record->AddMethod("A", 0, "%%", {});
+  record->ReplaceSlot("B", 5);
+  return record;
+}
+
+ClassRecordSlot parentSlot;
+ClassRecordSlot childSlot;
+
+std::unique_ptr<ClassRecord> ParentBuilder() {
+  ++buildCount;
+  return framework::RuntimeNewClass(nullptr, "Parent");
+}
+std::unique_ptr<ClassRecord> ChildBuilder() {
+  ++buildCount;
+  return framework::RuntimeNewClass(&parentSlot.Get(&ParentBuilder), "Child");
+}
+
+TEST(ClassRecordSlotTest, BuildsOnceHoweverOftenLookedUp) {
+  ClassRecordSlot slot;
+  buildCount = 0;
+  EXPECT_EQ(slot.Peek(), nullptr);
+  const ClassRecord& first = slot.Get(&CountingBuilder);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(&slot.Get(&CountingBuilder), &first);
+  EXPECT_EQ(slot.Peek(), &first);
+  EXPECT_EQ(buildCount, 1);
+
+  // The framework's own records behave the same.
+  EXPECT_EQ(&Tile::__Lookup(), &Tile::__Lookup());
+  EXPECT_EQ(Tile::__Lookup().Superclass(), &Square::__Lookup());
+}
+
+TEST(ClassRecordSlotTest, RaisingBuilderLeavesNoRecordAndNextLookupBuildsAWholeOne) {
+  ClassRecordSlot slot;
+  buildCount = 0;
+  EXPECT_THROW(slot.Get(&HalfwayBuilder), PendingException);
+  EXPECT_EQ(slot.Peek(), nullptr);
+
+  const ClassRecord& record = slot.Get(&CountingBuilder);
+  EXPECT_EQ(buildCount, 2);
+  EXPECT_EQ(record.Slots().size(), 2U);
+  EXPECT_EQ(Names(record.Methods()), (std::vector<std::string>{"A", "B"}));
+}
+
+TEST(ClassRecordSlotTest, FailedSuperclassLeavesNeitherRecordBehind) {
+  parentSlot = ClassRecordSlot();
+  childSlot = ClassRecordSlot();
+  buildCount = 0;
+  {
+    ScopedFault fault(Operation::RuntimeNewClass, 1);  // the parent's creation fails
+    EXPECT_THROW(childSlot.Get(&ChildBuilder), PendingException);
+  }
+  EXPECT_EQ(parentSlot.Peek(), nullptr);
+  EXPECT_EQ(childSlot.Peek(), nullptr);
+
+  const ClassRecord& child = childSlot.Get(&ChildBuilder);
+  EXPECT_EQ(child.Superclass(), parentSlot.Peek());
+  EXPECT_NE(parentSlot.Peek(), nullptr);
+  EXPECT_EQ(buildCount, 4);
+}
+
+// ---- Reflection --------------------------------------------------------------------------------
+
+TEST(ClassRecordReflectionTest, SlotsInheritedFirstThenOwnInOrder) {
+  EXPECT_EQ(
+      std::vector<std::string>(Shape::__Lookup().Slots().begin(), Shape::__Lookup().Slots().end()),
+      (std::vector<std::string>{"Draw", "Area"}));
+  EXPECT_EQ(
+      std::vector<std::string>(Tile::__Lookup().Slots().begin(), Tile::__Lookup().Slots().end()),
+      (std::vector<std::string>{"Draw", "Area", "Side"}));
+  EXPECT_EQ(Tile::__Lookup().Name(), "Tile");
+  EXPECT_EQ(Shape::__Lookup().Superclass(), nullptr);
+}
+
+TEST(ClassRecordReflectionTest, MethodEntriesKeepFlagsSignatureAttributesAndDeclaringClass) {
+  const ClassRecord& shape = Shape::__Lookup();
+  ASSERT_EQ(Names(shape.Methods()), (std::vector<std::string>{"Draw", "Area"}));
+
+  const auto& draw = shape.Methods()[0];
+  EXPECT_EQ(draw.flags, 0x1U);
+  EXPECT_EQ(draw.signature, "%%");
+  EXPECT_EQ(draw.invoker, framework::GenericInvoker("%%"));
+  EXPECT_EQ(draw.declaringClass, &shape);
+  EXPECT_TRUE(draw.IsHidden());
+  EXPECT_EQ(std::any_cast<void (Shape::*)()>(draw.method), &Shape::Draw);
+
+  const auto& area = shape.Methods()[1];
+  EXPECT_EQ(area.flags, 0x21U);
+  EXPECT_EQ(area.signature, "%f8%");
+  EXPECT_FALSE(area.IsHidden());
+  ASSERT_EQ(area.attributes.size(), 1U);
+  EXPECT_EQ(area.attributes[0].name, "Description");
+  EXPECT_EQ(area.attributes[0].value, "surface");
+
+  // A subclass lists the inherited entries first; lookup finds the most derived one.
+  const ClassRecord& square = Square::__Lookup();
+  EXPECT_EQ(Names(square.Methods()), (std::vector<std::string>{"Draw", "Area", "Draw"}));
+  EXPECT_EQ(square.FindMethod("Draw")->declaringClass, &square);
+  EXPECT_EQ(square.FindMethod("Area")->declaringClass, &shape);
+  EXPECT_EQ(square.FindMethod("draw"), nullptr);
+  EXPECT_EQ(square.FindMethod("Missing"), nullptr);
+}
+
+TEST(ClassRecordReflectionTest, OneGenericInvokerPerSignature) {
+  EXPECT_EQ(framework::GenericInvoker("%%o<ComboBox>"), framework::GenericInvoker("%%o<ComboBox>"));
+  EXPECT_NE(framework::GenericInvoker("%%o<ComboBox>"),
+            framework::GenericInvoker("%%o<TextField>"));
+  EXPECT_EQ(framework::GenericInvoker("%b%")->signature, "%b%");
+  EXPECT_EQ(Square::__Lookup().Methods()[2].invoker, Shape::__Lookup().Methods()[0].invoker);
+}
+
+TEST(ClassRecordReflectionTest, PropertiesFoundWithoutRegardToCaseNearestDeclarationWins) {
+  const ClassRecord& shape = Shape::__Lookup();
+  const ClassRecord& tile = Tile::__Lookup();
+  EXPECT_EQ(Names(tile.Properties()), (std::vector<std::string>{"Width", "Side", "WIDTH"}));
+
+  const auto* width = shape.FindProperty("wIdTh");
+  ASSERT_NE(width, nullptr);
+  EXPECT_EQ(width->typeCode, "i8");
+  EXPECT_EQ(width->flags, 0x3U);
+  EXPECT_EQ(width->declaringClass, &shape);
+
+  const auto* redeclared = tile.FindProperty("width");
+  ASSERT_NE(redeclared, nullptr);
+  EXPECT_EQ(redeclared->typeCode, "i4");
+  EXPECT_EQ(redeclared->declaringClass, &Square::__Lookup());
+
+  const auto* side = tile.FindProperty("SIDE");
+  ASSERT_NE(side, nullptr);
+  EXPECT_EQ(side->type, ValueType::Single);
+  EXPECT_EQ(shape.FindProperty("Side"), nullptr);
+  EXPECT_EQ(tile.FindProperty("Sid"), nullptr);
+  EXPECT_EQ(tile.FindProperty("Sides"), nullptr);
+
+  // The accessors reach the object's own storage.
+  Ref<Object> object = framework::RuntimeNewObject(shape);
+  width->accessors.set(*object, Variant(std::int64_t{320}));
+  EXPECT_EQ(std::get<std::int64_t>(width->accessors.get(*object)), 320);
+}
+
+TEST(ClassRecordReflectionTest, EventsAndInheritedEventImplementations) {
+  const ClassRecord& tile = Tile::__Lookup();
+  EXPECT_EQ(Names(tile.Events()), (std::vector<std::string>{"Open", "Change", "Action"}));
+  ASSERT_NE(tile.FindEvent(17), nullptr);
+  EXPECT_EQ(tile.FindEvent(17)->name, "Action");
+  EXPECT_EQ(tile.FindEvent(17)->declaringClass, &Square::__Lookup());
+  EXPECT_EQ(tile.FindEvent("Open")->number, 2);
+  EXPECT_EQ(tile.FindEvent("Open")->declaringClass, &Shape::__Lookup());
+  EXPECT_EQ(tile.FindEvent(99), nullptr);
+  EXPECT_EQ(Shape::__Lookup().FindEvent("Action"), nullptr);
+
+  // Tile implements Change itself and inherits Square's Open.
+  ASSERT_EQ(tile.EventImplementations().size(), 1U);
+  EXPECT_EQ(tile.EventImplementations()[0].event, "Change");
+  EXPECT_EQ(Shape::__Lookup().FindEventImplementation("Open"), nullptr);
+  auto open = tile.FindEventImplementation("Open");
+  ASSERT_NE(open, nullptr);
+  EXPECT_EQ(open, Square::__Lookup().FindEventImplementation("Open"));
+  EXPECT_EQ(Square::__Lookup().FindEventImplementation("Change"), nullptr);
+  EXPECT_EQ(tile.FindEventImplementation("Action"), nullptr);
+
+  EventLog().clear();
+  Ref<Object> object = framework::RuntimeNewObject(tile);
+  open(*object, nullptr);
+  tile.FindEventImplementation("Change")(*object, nullptr);
+  EXPECT_EQ(EventLog(), (std::vector<std::string>{"Square.Open", "Tile.Change"}));
+}
+
+// ---- Objects and casts
+// ---------------------------------------------------------------------------
+
+TEST(RuntimeNewObjectTest, RunsInitialisersRootFirstAndReturnsOneReference) {
+  InitLog().clear();
+  const auto start = Object::LiveCount();
+  {
+    Ref<Object> tile = framework::RuntimeNewObject(Tile::__Lookup());
+    EXPECT_EQ(InitLog(), (std::vector<std::string>{"Shape", "Square", "Tile"}));
+    EXPECT_EQ(&tile->Class(), &Tile::__Lookup());
+    EXPECT_NE(dynamic_cast<Tile*>(tile.get()), nullptr);
+    EXPECT_EQ(tile->ReferenceCount(), 1);
+  }
+  EXPECT_EQ(Object::LiveCount(), start);
+}
+
+TEST(RuntimeNewObjectTest, FailuresRaiseAndLeaveNoObject) {
+  const auto start = Object::LiveCount();
+  {
+    ScopedFault fault(Operation::RuntimeNewObject, 1);
+    EXPECT_THROW(framework::RuntimeNewObject(Tile::__Lookup()), PendingException);
+  }
+  ClassRecordSlot noFactory;
+  const ClassRecord& abstract =
+      noFactory.Get([] { return framework::RuntimeNewClass(nullptr, "Abstract"); });
+  try {
+    framework::RuntimeNewObject(abstract);
+    ADD_FAILURE() << "a class without a factory was instantiated";
+  } catch (const PendingException& e) {
+    EXPECT_TRUE(e.Exception()->IsA(framework::UnsupportedOperationException::__Lookup()));
+  }
+
+  ClassRecordSlot raisingInit;
+  const ClassRecord& faulty = raisingInit.Get([] {
+    auto record = framework::RuntimeNewClass(&Shape::__Lookup(), "Faulty");
+    record->SetFactory(&Factory<Shape>);
+    record->SetInitializer([](Object&) { framework::RaiseNilObjectException(); });
+    return record;
+  });
+  EXPECT_THROW(framework::RuntimeNewObject(faulty), PendingException);
+  EXPECT_EQ(Object::LiveCount(), start);
+}
+
+TEST(RuntimeCheckCastTest, NilRightClassSubclassAndWrongClass) {
+  const auto start = Object::LiveCount();
+  {
+    EXPECT_EQ(framework::RuntimeCheckCast(nullptr, Shape::__Lookup()), nullptr);
+    EXPECT_EQ(framework::RuntimeCheckCast<Shape>(nullptr), nullptr);
+
+    Ref<Object> square = framework::RuntimeNewObject(Square::__Lookup());
+    Ref<Object> same = framework::RuntimeCheckCast(square.get(), Square::__Lookup());
+    EXPECT_EQ(same, square);
+    EXPECT_EQ(square->ReferenceCount(), 2) << "the cast returns a new reference";
+
+    Ref<Shape> asBase = framework::RuntimeCheckCast<Shape>(square.get());
+    EXPECT_EQ(asBase.get(), square.get());
+    EXPECT_EQ(square->ReferenceCount(), 3);
+
+    // A superclass object is not of the subclass; an unrelated object is not of the class.
+    Ref<Object> shape = framework::RuntimeNewObject(Shape::__Lookup());
+    Ref<Object> widget = framework::RuntimeNewObject(Widget::__Lookup());
+    for (Object* wrong : {shape.get(), widget.get()}) {
+      try {
+        (void)framework::RuntimeCheckCast(wrong, Square::__Lookup());
+        ADD_FAILURE() << "cast of " << wrong->Class().Name() << " to Square succeeded";
+      } catch (const PendingException& e) {
+        EXPECT_TRUE(e.Exception()->IsA(IllegalCastException::__Lookup()));
+      }
+      EXPECT_EQ(wrong->ReferenceCount(), 1) << "a failed cast kept a reference";
+    }
+    EXPECT_THROW(framework::RuntimeCheckCast<Tile>(square.get()), PendingException);
+  }
+  EXPECT_EQ(Object::LiveCount(), start);
+}
+
+}  // namespace

@@ -1,1 +1,125 @@
+// The Latin cells of the filled table: which slots hold text, their layout, the special cells
+// exactly, and a digest of every tense/mood slot so that no byte of the 132 cells can change
+// unnoticed.
 #include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string_view>
+
+#include "tests/table/FormsTestSupport.h"
+
+namespace table_test {
+namespace {
+
+constexpr Language kLatin = Language::Latin;
+
+TEST(LatinFormsTest, FillsTwelveTenseSlotsOfEveryVerbAndNothingElse) {
+  const FilledTable table;
+  const std::set<Slot> filled = FilledSlots(table, kLatin);
+  EXPECT_EQ(filled.size(), 132u);
+  EXPECT_EQ(filled, Grid(Range(0, 10), {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12}));
+}
+
+TEST(LatinFormsTest, TwoLinesOfThreeFormsOneFormInTheImperativeAndFourQuestionMarks) {
+  const FilledTable table;
+  const std::set<Slot> threeLines = {{0, 6}, {0, 7}, {7, 7}, {0, 8}};
+  for (const Slot& slot : FilledSlots(table, kLatin)) {
+    SCOPED_TRACE(testing::PrintToString(slot));
+    const std::vector<std::string_view> lines = Lines(table.Text(kLatin, slot));
+    ASSERT_EQ(lines.size(), threeLines.contains(slot) ? 3u : 2u);
+    const std::size_t forms = slot.tense == 12 ? 1 : 3;
+    EXPECT_EQ(Words(lines[0]).size(), forms);
+    EXPECT_EQ(Words(lines[1]).size(), forms);
+    if (lines.size() == 3) {
+      EXPECT_EQ(lines[2], "?");
+    }
+  }
+  EXPECT_TRUE(DoubleBlankRuns(table, kLatin).empty());
+  std::set<LineRef> trailing;
+  for (std::int32_t tense : {0, 1, 3, 4, 5, 9, 10}) trailing.insert({10, tense, 2});
+  EXPECT_EQ(LinesEndingWithBlank(table, kLatin), trailing);
+}
+
+TEST(LatinFormsTest, CharacterInventory) {
+  ExpectInventory(FilledTable(), kLatin, " ?", U"");
+}
+
+TEST(LatinFormsTest, FirstFormOfEachPresentNamesTheVerb) {
+  const FilledTable table;
+  const std::string_view first[] = {"sum",   "habeo", "amo", "moneo", "rego", "facio",
+                                    "audio", "eo",    "do",  "sto",   "venio"};
+  for (std::int32_t verb = 0; verb <= 10; ++verb) {
+    EXPECT_EQ(Words(Lines(table.Text(kLatin, {verb, 0}))[0])[0], first[verb]) << verb;
+  }
+}
+
+TEST(LatinFormsTest, SpecialCellsExactly) {
+  const FilledTable table;
+  EXPECT_EQ(table.Text(0, 0, 0).size(), 27u);
+  ExpectCells(
+      table, kLatin,
+      {
+          {{0, 0}, "sum es est\rsumus estis sunt"},
+          // Three lines, the last a question mark.
+          {{0, 6}, "essor esseris essetur\ressemur essemini essentur\r?"},
+          {{0, 7}, "essebar essebaris essebatur\ressebamur essebamini essebantur\r?"},
+          {{7, 7},
+           "praetrebar praeterebaris ebatur\rpreturiebamur praeteriebamini praetebantur\r?"},
+          {{0, 8}, "essar esseris essetur\ressemur essemini essentur\r?"},
+          {{1, 6}, "habeor haberis habetur\rhamemur habemini habentur"},
+          {{10, 6}, "venior veniris venitur\rvenimur venimini veniuntur"},
+          // venire: a blank ends line 2 in seven slots, not in the future.
+          {{10, 0}, "venio venis venit\rvenimus venitis veniunt "},
+          {{10, 1}, "veniebam veniebas veniebat\rveniebamus veniebatis veniebant "},
+          {{10, 2}, "veniam venies veniet\rveniemus venietis venient"},
+          {{10, 3}, "veni venisti venit\rvenimus venistis venerunt "},
+          {{10, 4}, "veneram veneras venerat\rveneramus veneratis venerant "},
+          {{10, 5}, "venero veneris venerit\rvenerimus veneritis venerint "},
+          {{10, 9}, "veniam venias veniat\rveniamus veniatis veniant "},
+          {{10, 10}, "venirem venires veniret\rveniremus veniretis venirent "},
+          {{10, 12}, "veni\rvenite"},
+          {{0, 12}, "es\reste"},
+          // Forms that look misspelled are kept as they stand.
+          {{1, 0}, "habeo habes habet\rhamemus habetis habent"},
+          {{3, 2}, "monebo monebis monebit\rmonebimus monebitis momebunt"},
+          {{5, 4}, "feceram feceras fecat\rfeceramus feceratis fecerant"},
+          {{5, 5}, "fecero feceris fecit\rfecerimus feceritis fecerint"},
+          {{6, 10}, "audierem audieres audieret\raudieremus audieretis aaudierent"},
+          {{1, 8}, "habear habeabris habebitur\rhamebimur habebimini habebuntur"},
+          {{10, 8}, "veniar venieris venietur\rveniemur veniemini venieuntur"},
+      });
+}
+
+// FNV-1a over the eleven cells of one tense/mood slot, each followed by a line feed.
+std::uint64_t Digest(const FilledTable& table, std::int32_t tense) {
+  std::uint64_t hash = 0xcbf29ce484222325u;
+  auto add = [&](unsigned char byte) {
+    hash ^= byte;
+    hash *= 0x100000001b3u;
+  };
+  for (std::int32_t verb = 0; verb <= 10; ++verb) {
+    for (char c : table.Text(kLatin, {verb, tense})) add(static_cast<unsigned char>(c));
+    add('\n');
+  }
+  return hash;
+}
+
+TEST(LatinFormsTest, EveryCellByteForByte) {
+  const FilledTable table;
+  const struct {
+    std::int32_t tense;
+    std::uint64_t digest;
+  } expected[] = {
+      {0, 0xdba48198e87e48efu}, {1, 0x55f4c3af75a0f0a3u},  {2, 0xa83f7392ae361b17u},
+      {3, 0x6d76afed12d425a6u}, {4, 0xe7c834ef2b90b51au},  {5, 0x833213315ee0c6c5u},
+      {6, 0xa8144c72ab91e7e2u}, {7, 0xba547fa7b3ec688au},  {8, 0xc459815fac3b7bf2u},
+      {9, 0x1dfd9230ff342828u}, {10, 0x6477b68d7ec8cd82u}, {12, 0x2e025aee1e8e817eu},
+  };
+  for (const auto& [tense, digest] : expected) {
+    EXPECT_EQ(Digest(table, tense), digest)
+        << "a Latin cell of tense/mood slot " << tense << " differs from its reference text";
+  }
+}
+
+}  // namespace
+}  // namespace table_test

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "framework/runtime/Exceptions.h"
+#include "framework/runtime/FaultInjection.h"
+#include "framework/runtime/Object.h"
+#include "framework/runtime/String.h"
+
+namespace {
+
+using framework::Chr;
+using framework::FaultInjection;
+using framework::Object;
+using framework::Operation;
+using framework::PendingException;
+using framework::RuntimeException;
+using framework::ScopedFault;
+
+TEST(ExceptionTest, RaisedExceptionsAreFrameworkObjectsOfTheirClass) {
+  const auto start = Object::LiveCount();
+  try {
+    framework::Raise<framework::OutOfBoundsException>("index 7");
+  } catch (const PendingException& e) {
+    ASSERT_TRUE(e.Exception());
+    EXPECT_EQ(e.Exception()->Class().Name(), "OutOfBoundsException");
+    EXPECT_TRUE(e.Exception()->IsA(RuntimeException::__Lookup()));
+    EXPECT_FALSE(e.Exception()->IsA(framework::NilObjectException::__Lookup()));
+    EXPECT_STREQ(e.what(), "OutOfBoundsException: index 7");
+  }
+  try {
+    framework::RaiseNilObjectException();
+  } catch (const PendingException& e) {
+    EXPECT_TRUE(e.Exception()->IsA(framework::NilObjectException::__Lookup()));
+    EXPECT_STREQ(e.what(), "NilObjectException");
+  }
+  EXPECT_EQ(Object::LiveCount(), start) << "a taken exception was not released";
+
+  // Every exception class has a record under RuntimeException and can be made from it.
+  for (const framework::ClassRecord* record :
+       {&framework::NilObjectException::__Lookup(), &framework::OutOfBoundsException::__Lookup(),
+        &framework::IllegalCastException::__Lookup(),
+        &framework::StackOverflowException::__Lookup(),
+        &framework::UnsupportedOperationException::__Lookup(),
+        &framework::InvalidArgumentException::__Lookup()}) {
+    EXPECT_EQ(record->Superclass(), &RuntimeException::__Lookup()) << record->Name();
+    auto made = framework::RuntimeNewObject(*record);
+    EXPECT_EQ(&made->Class(), record);
+    EXPECT_NE(dynamic_cast<RuntimeException*>(made.get()), nullptr) << record->Name();
+  }
+  EXPECT_EQ(Object::LiveCount(), start);
+}
+
+// Counts the calls of Chr until the armed fault fires.
+int CallsUntilRaise(int limit) {
+  for (int call = 1; call <= limit; ++call) {
+    try {
+      (void)Chr(13);
+    } catch (const PendingException&) {
+      return call;
+    }
+  }
+  return 0;
+}
+
+TEST(FaultInjectionTest, FiresExactlyOnTheNthCallAndOnce) {
+  for (std::uint64_t n : {1U, 2U, 7U, 637U}) {
+    ScopedFault fault(Operation::Chr, n);
+    EXPECT_FALSE(FaultInjection::Fired());
+    EXPECT_EQ(CallsUntilRaise(1000), static_cast<int>(n));
+    EXPECT_TRUE(FaultInjection::Fired());
+    EXPECT_EQ(CallsUntilRaise(1000), 0) << "fired a second time";
+  }
+}
+
+TEST(FaultInjectionTest, CountsOnlyTheArmedOperation) {
+  ScopedFault fault(Operation::Chr, 2);
+  (void)framework::RuntimeAddString("a", "b");
+  (void)framework::RuntimeAddString("a", "b");
+  (void)Chr(13);
+  EXPECT_FALSE(FaultInjection::Fired());
+  EXPECT_THROW((void)Chr(13), PendingException);
+}
+
+TEST(FaultInjectionTest, DisarmRearmAndZero) {
+  {
+    ScopedFault fault(Operation::Chr, 3);
+    (void)Chr(13);
+  }
+  // Leaving the scope disarmed it: nothing fires later.
+  EXPECT_EQ(CallsUntilRaise(10), 0);
+  EXPECT_FALSE(FaultInjection::Fired());
+
+  // Arming again starts the count afresh.
+  FaultInjection::Arm(Operation::Chr, 5);
+  (void)Chr(13);
+  FaultInjection::Arm(Operation::Chr, 2);
+  EXPECT_EQ(CallsUntilRaise(10), 2);
+  FaultInjection::Disarm();
+
+  // The 0th call never comes.
+  FaultInjection::Arm(Operation::Chr, 0);
+  EXPECT_EQ(CallsUntilRaise(10), 0);
+  EXPECT_FALSE(FaultInjection::Fired());
+  FaultInjection::Disarm();
+}
+
+TEST(FaultInjectionTest, RaisesTheChosenExceptionAndReleasesIt) {
+  const auto start = Object::LiveCount();
+  {
+    ScopedFault fault(Operation::RuntimeAddString, 1, [] {
+      return framework::Ref<RuntimeException>(
+          framework::NewException<framework::IllegalCastException>("chosen"));
+    });
+    try {
+      (void)framework::RuntimeAddString("a", "b");
+      ADD_FAILURE() << "nothing raised";
+    } catch (const PendingException& e) {
+      EXPECT_TRUE(e.Exception()->IsA(framework::IllegalCastException::__Lookup()));
+      EXPECT_EQ(e.Exception()->Message(), "chosen");
+    }
+  }
+  {
+    ScopedFault fault(Operation::Chr, 1);  // the default is NilObjectException
+    try {
+      (void)Chr(13);
+    } catch (const PendingException& e) {
+      EXPECT_TRUE(e.Exception()->IsA(framework::NilObjectException::__Lookup()));
+    }
+  }
+  EXPECT_EQ(Object::LiveCount(), start);
+}
+
+}  // namespace
