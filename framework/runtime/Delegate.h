@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/Exceptions.h"
@@ -57,11 +58,23 @@ class EntryPoint {
   template <class... Args>
   std::any operator()(Args&&... args) const {
     if (!delegate_) RaiseNilObjectException();
-    std::any packed[] = {std::any(std::forward<Args>(args))..., std::any()};
+    std::any packed[] = {Pack(std::forward<Args>(args))..., std::any()};
     return delegate_->Invoke(std::span<std::any>(packed, sizeof...(Args)));
   }
 
  private:
+  // Framework objects travel as Object*, whatever their static type; invokers cast them back.
+  template <class T>
+  static std::any Pack(T&& argument) {
+    using Plain = std::remove_cvref_t<T>;
+    if constexpr (std::is_pointer_v<Plain> &&
+                  std::is_base_of_v<Object, std::remove_cv_t<std::remove_pointer_t<Plain>>>) {
+      return std::any(static_cast<Object*>(const_cast<std::remove_cv_t<std::remove_pointer_t<Plain>>*>(argument)));
+    } else {
+      return std::any(std::forward<T>(argument));
+    }
+  }
+
   Ref<Delegate> delegate_;
 };
 
