@@ -29,9 +29,13 @@ framework::ClassRecordSlot& RecordSlot() {
 
 App::App(const ClassRecord& record) : framework::Application(record) {}
 
-void App::__ctblinit() { RecordSlot().Get(&BuildRecord); }
+void App::__ctblinit() {
+  RecordSlot().Get(&BuildRecord);
+}
 
-const ClassRecord& App::__Lookup() { return RecordSlot().Get(&BuildRecord); }
+const ClassRecord& App::__Lookup() {
+  return RecordSlot().Get(&BuildRecord);
+}
 
 void App::Constructor() {
   framework::Ref<App> self(this);

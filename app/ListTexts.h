@@ -8,7 +8,8 @@ namespace app {
 
 // Languages: Latin, Italian, French, Spanish, Brazilian Portuguese, Romanian, Catalan.
 inline constexpr std::string_view kLanguageRows =
-    "ラテン語\rイタリア語\rフランス語\rスペイン語\rブラジルポルトガル語\rルーマニア語\rカタルーニャ語";
+    "ラテン語\rイタリア語\rフランス語\rスペイン語\rブラジルポルトガル語\rルーマニア語\rカタルーニャ"
+    "語";
 
 // Verbs, named by their Latin infinitive; after a semicolon the verb that Italian (イ),
 // Romanian (ル) or French (フ) keeps in that slot instead. Ends with a CR.

@@ -1,4 +1,6 @@
 #include "app/Startup.h"
 
 // Arguments and environment are ignored: the program has no options.
-int main() { return app::main(); }
+int main() {
+  return app::main();
+}

@@ -83,9 +83,13 @@ Ref<MenuBar1>& SharedInstance() {
 
 MenuBar1::MenuBar1(const ClassRecord& record) : framework::MenuBar(record) {}
 
-void MenuBar1::__ctblinit() { RecordSlot().Get(&BuildRecord); }
+void MenuBar1::__ctblinit() {
+  RecordSlot().Get(&BuildRecord);
+}
 
-const ClassRecord& MenuBar1::__Lookup() { return RecordSlot().Get(&BuildRecord); }
+const ClassRecord& MenuBar1::__Lookup() {
+  return RecordSlot().Get(&BuildRecord);
+}
 
 void MenuBar1::_implicitInstance__Init() {}
 
@@ -122,7 +126,8 @@ void MenuBar1::Untitled1() {
 void MenuBar1::BuildEntry(const Entry& entry) {
   const ClassRecord& itemClass =
       entry.quitItem ? framework::QuitMenuItem::__Lookup() : MenuItem::__Lookup();
-  Ref<MenuItem> item = framework::RuntimeCheckCast<MenuItem>(framework::RuntimeNewObject(itemClass).get());
+  Ref<MenuItem> item =
+      framework::RuntimeCheckCast<MenuItem>(framework::RuntimeNewObject(itemClass).get());
   if (!item) framework::RaiseNilObjectException();
   item->Constructor();
   item->Name_Set(0, entry.name);

@@ -19,10 +19,18 @@ struct PropertyValue {
       value;
 };
 
-inline PropertyValue Integer(std::string_view name, std::int64_t value) { return {name, value}; }
-inline PropertyValue Boolean(std::string_view name, bool value) { return {name, value}; }
-inline PropertyValue Text(std::string_view name, std::string_view value) { return {name, value}; }
-inline PropertyValue Single(std::string_view name, float value) { return {name, value}; }
+inline PropertyValue Integer(std::string_view name, std::int64_t value) {
+  return {name, value};
+}
+inline PropertyValue Boolean(std::string_view name, bool value) {
+  return {name, value};
+}
+inline PropertyValue Text(std::string_view name, std::string_view value) {
+  return {name, value};
+}
+inline PropertyValue Single(std::string_view name, float value) {
+  return {name, value};
+}
 inline PropertyValue ColorValue(std::string_view name, std::uint32_t value) {
   return {name, framework::Color{value}};
 }

@@ -26,7 +26,9 @@ constexpr framework::ClassInitializer kInitializers[] = {
 
 }  // namespace
 
-std::span<const framework::ClassInitializer> InitializerTable() noexcept { return kInitializers; }
+std::span<const framework::ClassInitializer> InitializerTable() noexcept {
+  return kInitializers;
+}
 
 int main() {
   try {
@@ -45,10 +47,11 @@ void _Main() {
   try {
     RuntimeStackCheck();
     {
-      Ref<framework::Delegate> helper = framework::RuntimeCreateDelegate(
-          &framework::invokers::InvokeExceptionHelper,
-          framework::invokers::ExceptionHelperFunction{&framework::_CallFunctionWithExceptionHandling},
-          nullptr, "( Ptr, Ptr ) as Object", 0);
+      Ref<framework::Delegate> helper =
+          framework::RuntimeCreateDelegate(&framework::invokers::InvokeExceptionHelper,
+                                           framework::invokers::ExceptionHelperFunction{
+                                               &framework::_CallFunctionWithExceptionHandling},
+                                           nullptr, "( Ptr, Ptr ) as Object", 0);
       framework::_RuntimeSetExceptionHelper(framework::EntryPointer(helper));
     }
     framework::RecordFrameworkVersion(kFrameworkVersion);
@@ -75,19 +78,24 @@ void _EarlyStartup() {
   _ApplicationAddMenuHandlers();
 }
 
-void _InitFileTypes() { RuntimeStackCheck(); }
+void _InitFileTypes() {
+  RuntimeStackCheck();
+}
 
 void _NewAppInstance() {
   RuntimeStackCheck();
   const framework::ClassRecord& record = App::__Lookup();
-  Ref<App> application = framework::RuntimeCheckCast<App>(framework::RuntimeNewObject(record).get());
+  Ref<App> application =
+      framework::RuntimeCheckCast<App>(framework::RuntimeNewObject(record).get());
   if (!application) framework::RaiseNilObjectException();
   application->Constructor();
   application->SetMenuBar(MenuBar1::ImplicitInstance());
   framework::_RuntimeRegisterAppObject(application.get());
 }
 
-void _ApplicationAddMenuHandlers() { RuntimeStackCheck(); }
+void _ApplicationAddMenuHandlers() {
+  RuntimeStackCheck();
+}
 
 void _LateStartup() {
   RuntimeStackCheck();

@@ -69,7 +69,9 @@ const std::vector<OwnMethod>& OwnMethods() {
   return methods;
 }
 
-Window1& Self(Object& object) { return dynamic_cast<Window1&>(object); }
+Window1& Self(Object& object) {
+  return dynamic_cast<Window1&>(object);
+}
 
 framework::PropertyAccessors IntegerAccessors(std::int64_t Window1::*field) {
   auto get = [field](Object& o) -> Variant { return Self(o).*field; };
@@ -106,8 +108,9 @@ void AddMenuHandlersThunk(Object& self, Object* argument) {
 void AddOwnMethods(ClassRecord& record) {
   for (const OwnMethod& own : OwnMethods()) {
     const bool hidden = own.name == "_CreateControls0";
-    auto& entry = record.AddMethod(std::string(own.name), hidden ? kHiddenMethodFlags : kMethodFlags,
-                                   std::string(own.signature), own.method);
+    auto& entry =
+        record.AddMethod(std::string(own.name), hidden ? kHiddenMethodFlags : kMethodFlags,
+                         std::string(own.signature), own.method);
     framework::RuntimeAllocateAttributeTable(
         entry, hidden ? std::vector<framework::Attribute>{{"Hidden", ""}}
                       : std::vector<framework::Attribute>{});
@@ -129,8 +132,10 @@ void AddProperties(ClassRecord& record) {
 
 std::unique_ptr<ClassRecord> BuildRecord() {
   RuntimeStackCheck();
-  auto record = framework::RuntimeNewClass(&framework::Window::__Lookup(), std::string(Window1::kClassName));
-  record->SetFactory([](const ClassRecord& r) -> Ref<Object> { return framework::MakeObject<Window1>(r); });
+  auto record =
+      framework::RuntimeNewClass(&framework::Window::__Lookup(), std::string(Window1::kClassName));
+  record->SetFactory(
+      [](const ClassRecord& r) -> Ref<Object> { return framework::MakeObject<Window1>(r); });
   record->SetInitializer(&Window1::__Init);
   record->SetFinalizer(&Window1::__Exit);
   for (const OwnMethod& own : OwnMethods()) record->AppendSlots({own.name});
@@ -151,16 +156,21 @@ framework::ClassRecordSlot& RecordSlot() {
 
 Window1::Window1(const ClassRecord& record) : framework::Window(record) {}
 
-void Window1::__ctblinit() { RecordSlot().Get(&BuildRecord); }
+void Window1::__ctblinit() {
+  RecordSlot().Get(&BuildRecord);
+}
 
-const ClassRecord& Window1::__Lookup() { return RecordSlot().Get(&BuildRecord); }
+const ClassRecord& Window1::__Lookup() {
+  return RecordSlot().Get(&BuildRecord);
+}
 
 Ref<Window1> Window1::ImplicitInstance() {
   RuntimeStackCheck();
   Ref<framework::Window> window = framework::_GetImplicitWindow(kClassName);
   if (!window) {
     Ref<Object> created = framework::RuntimeNewObject(__Lookup());
-    Ref<framework::Window> newWindow = framework::RuntimeCheckCast<framework::Window>(created.get());
+    Ref<framework::Window> newWindow =
+        framework::RuntimeCheckCast<framework::Window>(created.get());
     newWindow->Constructor();
     window = std::move(newWindow);
   }

@@ -14,7 +14,9 @@ using framework::RaiseNilObjectException;
 namespace {
 
 // The low 32 bits of an index property, as the table's element read takes it.
-std::int32_t Index32(std::int64_t property) { return static_cast<std::int32_t>(property); }
+std::int32_t Index32(std::int64_t property) {
+  return static_cast<std::int32_t>(property);
+}
 
 // Runs a handler body and ends any framework exception it raises, silently.
 template <class Body>
@@ -36,8 +38,8 @@ void Window1::ShowSelectedRow(ComboBox* sender, std::int64_t Window1::*index) {
   Ref<TextField> field = TextField1();
   if (!field) RaiseNilObjectException();
   if (!Words) RaiseNilObjectException();
-  field->Text_Set(framework::ArrayElementGet(Words.get(), Index32(Lang), Index32(Verb),
-                                             Index32(Katsuyo)));
+  field->Text_Set(
+      framework::ArrayElementGet(Words.get(), Index32(Lang), Index32(Verb), Index32(Katsuyo)));
 }
 
 // A Change handler ends every exception silently: the index keeps what was stored and the
@@ -55,9 +57,15 @@ void Window1::ComboBox3_Change(ComboBox* sender) {
 }
 
 // An Open handler passes its exceptions on to the framework.
-void Window1::ComboBox1_Open(ComboBox* sender) { ShowSelectedRow(sender, &Window1::Lang); }
-void Window1::ComboBox2_Open(ComboBox* sender) { ShowSelectedRow(sender, &Window1::Verb); }
-void Window1::ComboBox3_Open(ComboBox* sender) { ShowSelectedRow(sender, &Window1::Katsuyo); }
+void Window1::ComboBox1_Open(ComboBox* sender) {
+  ShowSelectedRow(sender, &Window1::Lang);
+}
+void Window1::ComboBox2_Open(ComboBox* sender) {
+  ShowSelectedRow(sender, &Window1::Verb);
+}
+void Window1::ComboBox3_Open(ComboBox* sender) {
+  ShowSelectedRow(sender, &Window1::Katsuyo);
+}
 
 void Window1::TextField1_Open(TextField* sender) {
   // Nothing is reported on failure: the table keeps what was stored before it.
@@ -68,14 +76,13 @@ void Window1::TextField1_Open(TextField* sender) {
     if (!sender) RaiseNilObjectException();
     if (!Words) RaiseNilObjectException();
     // The first display comes before any store: on a fresh table it shows the empty string.
-    sender->Text_Set(framework::ArrayElementGet(Words.get(), Index32(Lang), Index32(Verb),
-                                                Index32(Katsuyo)));
+    sender->Text_Set(
+        framework::ArrayElementGet(Words.get(), Index32(Lang), Index32(Verb), Index32(Katsuyo)));
     conjugation_table::FillWords(Words.get());
   });
 }
 
-void Window1::DrawRandomIndex(BevelButton* sender, double factor,
-                              std::int64_t Window1::*property) {
+void Window1::DrawRandomIndex(BevelButton* sender, double factor, std::int64_t Window1::*property) {
   Ref<Window1> self(this);
   Ref<BevelButton> held(sender);
   framework::RuntimeStackCheck();

@@ -64,10 +64,14 @@ const std::vector<Wiring>& Wirings() {
 
 const ClassRecord& ClassOf(ControlKind kind) {
   switch (kind) {
-    case ControlKind::ComboBox: return ComboBox::__Lookup();
-    case ControlKind::TextField: return TextField::__Lookup();
-    case ControlKind::Label: return Label::__Lookup();
-    case ControlKind::BevelButton: return BevelButton::__Lookup();
+    case ControlKind::ComboBox:
+      return ComboBox::__Lookup();
+    case ControlKind::TextField:
+      return TextField::__Lookup();
+    case ControlKind::Label:
+      return Label::__Lookup();
+    case ControlKind::BevelButton:
+      return BevelButton::__Lookup();
   }
   framework::Raise<framework::InvalidArgumentException>("unknown control kind");
 }
@@ -93,15 +97,16 @@ void Window1::_CreateControls0() {
       framework::RuntimeCheckCast<framework::RectControl>(created.get())->Constructor();
       _AddControl(design.name, created.get());
     }
-    Ref<Object> control = framework::RuntimeCheckCast(_ControlByName(design.name).get(), controlClass);
+    Ref<Object> control =
+        framework::RuntimeCheckCast(_ControlByName(design.name).get(), controlClass);
     framework::_SetProperties(control.get(), ControlPropertyList(i));
     for (const Wiring& wiring : Wirings()) {
       if (wiring.control != design.name) continue;
       Ref<Object> target =
           framework::RuntimeCheckCast(_ControlByName(design.name).get(), controlClass);
-      Ref<framework::Delegate> handler = framework::RuntimeCreateDelegate(
-          wiring.invoker, wiring.handler, Ref<Object>(this), wiring.signature,
-          kControlEventDelegateFlags);
+      Ref<framework::Delegate> handler =
+          framework::RuntimeCreateDelegate(wiring.invoker, wiring.handler, Ref<Object>(this),
+                                           wiring.signature, kControlEventDelegateFlags);
       framework::RuntimeAddEventHandler(dynamic_cast<framework::Control*>(target.get()),
                                         wiring.event, wiring.stub, handler);
     }
@@ -113,15 +118,35 @@ Ref<Control> Window1::ControlNamed(std::string_view name) {
   return framework::RuntimeCheckCast<Control>(_ControlByName(name).get());
 }
 
-Ref<ComboBox> Window1::ComboBox1() { return ControlNamed<ComboBox>("ComboBox1"); }
-Ref<TextField> Window1::TextField1() { return ControlNamed<TextField>("TextField1"); }
-Ref<Label> Window1::StaticText1() { return ControlNamed<Label>("StaticText1"); }
-Ref<ComboBox> Window1::ComboBox2() { return ControlNamed<ComboBox>("ComboBox2"); }
-Ref<BevelButton> Window1::BevelButton1() { return ControlNamed<BevelButton>("BevelButton1"); }
-Ref<BevelButton> Window1::BevelButton2() { return ControlNamed<BevelButton>("BevelButton2"); }
-Ref<Label> Window1::StaticText2() { return ControlNamed<Label>("StaticText2"); }
-Ref<Label> Window1::StaticText3() { return ControlNamed<Label>("StaticText3"); }
-Ref<ComboBox> Window1::ComboBox3() { return ControlNamed<ComboBox>("ComboBox3"); }
-Ref<Label> Window1::StaticText4() { return ControlNamed<Label>("StaticText4"); }
+Ref<ComboBox> Window1::ComboBox1() {
+  return ControlNamed<ComboBox>("ComboBox1");
+}
+Ref<TextField> Window1::TextField1() {
+  return ControlNamed<TextField>("TextField1");
+}
+Ref<Label> Window1::StaticText1() {
+  return ControlNamed<Label>("StaticText1");
+}
+Ref<ComboBox> Window1::ComboBox2() {
+  return ControlNamed<ComboBox>("ComboBox2");
+}
+Ref<BevelButton> Window1::BevelButton1() {
+  return ControlNamed<BevelButton>("BevelButton1");
+}
+Ref<BevelButton> Window1::BevelButton2() {
+  return ControlNamed<BevelButton>("BevelButton2");
+}
+Ref<Label> Window1::StaticText2() {
+  return ControlNamed<Label>("StaticText2");
+}
+Ref<Label> Window1::StaticText3() {
+  return ControlNamed<Label>("StaticText3");
+}
+Ref<ComboBox> Window1::ComboBox3() {
+  return ControlNamed<ComboBox>("ComboBox3");
+}
+Ref<Label> Window1::StaticText4() {
+  return ControlNamed<Label>("StaticText4");
+}
 
 }  // namespace app

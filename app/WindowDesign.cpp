@@ -98,42 +98,60 @@ framework::String BevelButtonList(const ControlDesign& c) {
   AddHelp(list);
   list.Add({Boolean("Enabled", false), Text("Caption", c.content), Integer("CaptionAlign", 3),
             Integer("CaptionPlacement", 1), Integer("CaptionDelta", 0), Integer("IconAlign", 0),
-            Integer("IconDX", 0), Integer("IconDY", 0), Integer("Bevel", 0),
-            Integer("HasMenu", 0), Boolean("HasBackColor", false),
-            ColorValue("BackColor", 0x00000000), ColorValue("TextColor", 0x00000000),
-            Boolean("Value", false), Integer("MenuValue", 0), Integer("ButtonType", 0),
-            Boolean("AcceptFocus", false)});
+            Integer("IconDX", 0), Integer("IconDY", 0), Integer("Bevel", 0), Integer("HasMenu", 0),
+            Boolean("HasBackColor", false), ColorValue("BackColor", 0x00000000),
+            ColorValue("TextColor", 0x00000000), Boolean("Value", false), Integer("MenuValue", 0),
+            Integer("ButtonType", 0), Boolean("AcceptFocus", false)});
   AddFont(list, 0.0f);
   return list.Finish();
 }
 
 framework::String BuildControlList(const ControlDesign& c) {
   switch (c.kind) {
-    case ControlKind::ComboBox: return ComboBoxList(c);
-    case ControlKind::TextField: return TextFieldList(c);
-    case ControlKind::Label: return LabelList(c);
-    case ControlKind::BevelButton: return BevelButtonList(c);
+    case ControlKind::ComboBox:
+      return ComboBoxList(c);
+    case ControlKind::TextField:
+      return TextFieldList(c);
+    case ControlKind::Label:
+      return LabelList(c);
+    case ControlKind::BevelButton:
+      return BevelButtonList(c);
   }
   return {};
 }
 
 framework::String BuildWindowList() {
   PropertyListWriter list;
-  list.Add({Integer("Width", 600), Integer("Height", 400), Integer("MinWidth", 64),
-            Integer("MinHeight", 64), Integer("MaxWidth", 32000), Integer("MaxHeight", 32000),
-            Integer("Frame", 0), Text("Title", kTitle), Boolean("CloseButton", true),
-            Boolean("Resizeable", true), Boolean("MaximizeButton", false),
-            Boolean("MinimizeButton", true), Boolean("FullScreenButton", false),
-            Boolean("Composite", false), Integer("MacProcID", 0), Integer("Placement", 0),
-            Boolean("Visible", true), Boolean("LiveResize", true), Boolean("FullScreen", false),
-            Boolean("MenuBarVisible", true), Boolean("HasBackColor", true),
+  list.Add({Integer("Width", 600),
+            Integer("Height", 400),
+            Integer("MinWidth", 64),
+            Integer("MinHeight", 64),
+            Integer("MaxWidth", 32000),
+            Integer("MaxHeight", 32000),
+            Integer("Frame", 0),
+            Text("Title", kTitle),
+            Boolean("CloseButton", true),
+            Boolean("Resizeable", true),
+            Boolean("MaximizeButton", false),
+            Boolean("MinimizeButton", true),
+            Boolean("FullScreenButton", false),
+            Boolean("Composite", false),
+            Integer("MacProcID", 0),
+            Integer("Placement", 0),
+            Boolean("Visible", true),
+            Boolean("LiveResize", true),
+            Boolean("FullScreen", false),
+            Boolean("MenuBarVisible", true),
+            Boolean("HasBackColor", true),
             ColorValue("BackColor", 0x00FF2E62)});
   return list.Finish();
 }
 
 }  // namespace
 
-std::span<const ControlDesign> ControlDesigns() noexcept { return kControls; }
+std::span<const ControlDesign> ControlDesigns() noexcept {
+  return kControls;
+}
 
 const framework::String& WindowPropertyList() {
   static const framework::String list = BuildWindowList();

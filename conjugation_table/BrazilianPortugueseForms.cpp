@@ -1,5 +1,5 @@
-// The Brazilian Portuguese forms: one cell per verb slot and tense/mood slot, lines exactly as shown.
-// Line 1 holds the singular persons, line 2 the plural persons.
+// The Brazilian Portuguese forms: one cell per verb slot and tense/mood slot, lines exactly as
+// shown. Line 1 holds the singular persons, line 2 the plural persons.
 #include "conjugation_table/LanguageForms.h"
 
 namespace conjugation_table {
@@ -121,6 +121,8 @@ constexpr FormCell kForms[] = {
 
 }  // namespace
 
-std::span<const FormCell> BrazilianPortugueseForms() noexcept { return kForms; }
+std::span<const FormCell> BrazilianPortugueseForms() noexcept {
+  return kForms;
+}
 
 }  // namespace conjugation_table

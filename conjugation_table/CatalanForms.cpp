@@ -97,6 +97,8 @@ constexpr FormCell kForms[] = {
 
 }  // namespace
 
-std::span<const FormCell> CatalanForms() noexcept { return kForms; }
+std::span<const FormCell> CatalanForms() noexcept {
+  return kForms;
+}
 
 }  // namespace conjugation_table

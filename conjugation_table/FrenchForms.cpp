@@ -92,6 +92,8 @@ constexpr FormCell kForms[] = {
 
 }  // namespace
 
-std::span<const FormCell> FrenchForms() noexcept { return kForms; }
+std::span<const FormCell> FrenchForms() noexcept {
+  return kForms;
+}
 
 }  // namespace conjugation_table

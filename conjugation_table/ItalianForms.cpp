@@ -109,6 +109,8 @@ constexpr FormCell kForms[] = {
 
 }  // namespace
 
-std::span<const FormCell> ItalianForms() noexcept { return kForms; }
+std::span<const FormCell> ItalianForms() noexcept {
+  return kForms;
+}
 
 }  // namespace conjugation_table

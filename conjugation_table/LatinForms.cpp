@@ -157,6 +157,8 @@ constexpr FormCell kForms[] = {
 
 }  // namespace
 
-std::span<const FormCell> LatinForms() noexcept { return kForms; }
+std::span<const FormCell> LatinForms() noexcept {
+  return kForms;
+}
 
 }  // namespace conjugation_table

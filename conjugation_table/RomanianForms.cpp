@@ -85,6 +85,8 @@ constexpr FormCell kForms[] = {
 
 }  // namespace
 
-std::span<const FormCell> RomanianForms() noexcept { return kForms; }
+std::span<const FormCell> RomanianForms() noexcept {
+  return kForms;
+}
 
 }  // namespace conjugation_table

@@ -121,6 +121,8 @@ constexpr FormCell kForms[] = {
 
 }  // namespace
 
-std::span<const FormCell> SpanishForms() noexcept { return kForms; }
+std::span<const FormCell> SpanishForms() noexcept {
+  return kForms;
+}
 
 }  // namespace conjugation_table

@@ -26,6 +26,8 @@ constexpr StoreRun kRuns[] = {
 
 }  // namespace
 
-std::span<const StoreRun> StoreRuns() noexcept { return kRuns; }
+std::span<const StoreRun> StoreRuns() noexcept {
+  return kRuns;
+}
 
 }  // namespace conjugation_table

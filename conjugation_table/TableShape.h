@@ -23,8 +23,8 @@ inline constexpr std::int32_t kTenseSlotCount = 15;
 
 // The table is a String array of three dimensions with these upper bounds.
 inline constexpr std::int32_t kDimensions = 3;
-inline constexpr std::int32_t kUpperBounds[kDimensions] = {
-    kLanguageCount - 1, kVerbSlotCount - 1, kTenseSlotCount - 1};
+inline constexpr std::int32_t kUpperBounds[kDimensions] = {kLanguageCount - 1, kVerbSlotCount - 1,
+                                                           kTenseSlotCount - 1};
 
 inline constexpr std::int32_t kCarriageReturn = 13;
 

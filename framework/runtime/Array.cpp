@@ -62,9 +62,8 @@ Ref<Array> CreateArray(std::int32_t dimensions, std::int32_t elementType,
                                          " are not supported");
   }
   if (dimensions < 1 || static_cast<std::size_t>(dimensions) != upperBounds.size()) {
-    Raise<OutOfBoundsException>("CreateArray: " + std::to_string(dimensions) +
-                                " dimensions with " + std::to_string(upperBounds.size()) +
-                                " upper bounds");
+    Raise<OutOfBoundsException>("CreateArray: " + std::to_string(dimensions) + " dimensions with " +
+                                std::to_string(upperBounds.size()) + " upper bounds");
   }
   for (std::int32_t bound : upperBounds) {
     if (bound < 0) Raise<OutOfBoundsException>("negative upper bound " + std::to_string(bound));
@@ -80,12 +79,11 @@ String ArrayElementGet(const Array* array, std::int32_t i, std::int32_t j, std::
   return array->Element(indices);
 }
 
-void ArrayElementSet(Array* array, const String& value, std::int32_t i, std::int32_t j,
-                     std::int32_t k) {
+void ArrayElementSet(Array* array, String value, std::int32_t i, std::int32_t j, std::int32_t k) {
   FaultInjection::Check(Operation::ArraySet);
   if (!array) RaiseNilObjectException();
   const std::int32_t indices[] = {i, j, k};
-  array->SetElement(indices, value);
+  array->SetElement(indices, std::move(value));
 }
 
 }  // namespace framework

@@ -21,7 +21,9 @@ class Array final : public Object {
   Array(const ClassRecord& record, std::int32_t elementType, std::vector<std::int32_t> upperBounds);
 
   std::int32_t ElementType() const noexcept { return elementType_; }
-  std::int32_t Dimensions() const noexcept { return static_cast<std::int32_t>(upperBounds_.size()); }
+  std::int32_t Dimensions() const noexcept {
+    return static_cast<std::int32_t>(upperBounds_.size());
+  }
   std::span<const std::int32_t> UpperBounds() const noexcept { return upperBounds_; }
 
   const String& Element(std::span<const std::int32_t> indices) const;
@@ -44,7 +46,6 @@ Ref<Array> CreateArray(std::int32_t dimensions, std::int32_t elementType,
 // Element read (a new string) and write of a three-dimensional array; nil raises
 // NilObjectException, an index outside the bounds OutOfBoundsException.
 String ArrayElementGet(const Array* array, std::int32_t i, std::int32_t j, std::int32_t k);
-void ArrayElementSet(Array* array, const String& value, std::int32_t i, std::int32_t j,
-                     std::int32_t k);
+void ArrayElementSet(Array* array, String value, std::int32_t i, std::int32_t j, std::int32_t k);
 
 }  // namespace framework

@@ -48,8 +48,9 @@ const MethodEntry* ClassRecord::FindMethod(std::string_view name) const noexcept
 }
 
 const PropertyEntry* ClassRecord::FindProperty(std::string_view name) const noexcept {
-  auto found = std::ranges::find_if(properties_ | std::views::reverse,
-                                    [&](const PropertyEntry& p) { return EqualsIgnoringCase(p.name, name); });
+  auto found = std::ranges::find_if(properties_ | std::views::reverse, [&](const PropertyEntry& p) {
+    return EqualsIgnoringCase(p.name, name);
+  });
   return found == properties_.rend() ? nullptr : &*found;
 }
 
@@ -78,15 +79,16 @@ void ClassRecord::AppendSlots(std::initializer_list<std::string_view> names) {
 }
 
 void ClassRecord::ReplaceSlot(std::string_view name, std::size_t index) {
-  if (index >= slots_.size()) Raise<OutOfBoundsException>("no virtual slot " + std::to_string(index));
+  if (index >= slots_.size())
+    Raise<OutOfBoundsException>("no virtual slot " + std::to_string(index));
   slots_[index] = std::string(name);
 }
 
 MethodEntry& ClassRecord::AddMethod(std::string name, std::uint32_t flags, std::string signature,
                                     std::any method) {
   const Invoker* invoker = GenericInvoker(signature);
-  return methods_.emplace_back(MethodEntry{std::move(name), flags, std::move(signature),
-                                           std::move(method), invoker, {}, this});
+  return methods_.emplace_back(MethodEntry{
+      std::move(name), flags, std::move(signature), std::move(method), invoker, {}, this});
 }
 
 void ClassRecord::DeclareEvent(std::string name, std::int32_t number) {
@@ -97,11 +99,10 @@ void ClassRecord::ImplementEvent(std::string event, EventImplementationFunction 
   eventImplementations_.push_back(EventImplementation{std::move(event), function});
 }
 
-PropertyEntry& ClassRecord::AddProperty(std::string name, std::uint32_t flags,
-                                        std::string typeCode, ValueType type,
-                                        PropertyAccessors accessors) {
-  return properties_.emplace_back(PropertyEntry{std::move(name), flags, std::move(typeCode), type,
-                                                std::move(accessors), {}, this});
+PropertyEntry& ClassRecord::AddProperty(std::string name, std::uint32_t flags, std::string typeCode,
+                                        ValueType type, PropertyAccessors accessors) {
+  return properties_.emplace_back(PropertyEntry{
+      std::move(name), flags, std::move(typeCode), type, std::move(accessors), {}, this});
 }
 
 std::unique_ptr<ClassRecord> RuntimeNewClass(const ClassRecord* superclass, std::string name) {

@@ -38,7 +38,8 @@ std::any InvokeProcedure(const Delegate& delegate, std::span<std::any>) {
 }
 
 std::any InvokeExceptionHelper(const Delegate& delegate, std::span<std::any> arguments) {
-  if (arguments.size() != 2) Raise<InvalidArgumentException>("the exception helper takes two pointers");
+  if (arguments.size() != 2)
+    Raise<InvalidArgumentException>("the exception helper takes two pointers");
   auto helper = std::any_cast<ExceptionHelperFunction>(delegate.Method());
   return helper(std::any_cast<void (*)(void*)>(arguments[0]), std::any_cast<void*>(arguments[1]));
 }

@@ -69,7 +69,8 @@ class EntryPoint {
     using Plain = std::remove_cvref_t<T>;
     if constexpr (std::is_pointer_v<Plain> &&
                   std::is_base_of_v<Object, std::remove_cv_t<std::remove_pointer_t<Plain>>>) {
-      return std::any(static_cast<Object*>(const_cast<std::remove_cv_t<std::remove_pointer_t<Plain>>*>(argument)));
+      return std::any(static_cast<Object*>(
+          const_cast<std::remove_cv_t<std::remove_pointer_t<Plain>>*>(argument)));
     } else {
       return std::any(std::forward<T>(argument));
     }
@@ -78,7 +79,9 @@ class EntryPoint {
   Ref<Delegate> delegate_;
 };
 
-inline EntryPoint EntryPointer(const Ref<Delegate>& delegate) { return EntryPoint(delegate); }
+inline EntryPoint EntryPointer(const Ref<Delegate>& delegate) {
+  return EntryPoint(delegate);
+}
 
 // Invokers. Methods are member functions of the target's class; an invoker whose target is nil
 // raises NilObjectException.

@@ -5,8 +5,7 @@ namespace framework {
 namespace {
 
 template <class E>
-std::unique_ptr<ClassRecord> BuildExceptionRecord(const ClassRecord* superclass,
-                                                  std::string name) {
+std::unique_ptr<ClassRecord> BuildExceptionRecord(const ClassRecord* superclass, std::string name) {
   auto record = RuntimeNewClass(superclass, std::move(name));
   record->SetFactory([](const ClassRecord& r) -> Ref<Object> { return MakeObject<E>(r); });
   RuntimeNewVtable(*record, {});
@@ -27,10 +26,10 @@ const ClassRecord& RuntimeException::__Lookup() {
   });
 }
 
-#define DEFINE_EXCEPTION_LOOKUP(Name)                                                  \
-  const ClassRecord& Name::__Lookup() {                                                \
-    static ClassRecordSlot slot;                                                       \
-    return slot.Get(                                                                   \
+#define DEFINE_EXCEPTION_LOOKUP(Name)                                                     \
+  const ClassRecord& Name::__Lookup() {                                                   \
+    static ClassRecordSlot slot;                                                          \
+    return slot.Get(                                                                      \
         [] { return BuildExceptionRecord<Name>(&RuntimeException::__Lookup(), #Name); }); \
   }
 
@@ -51,7 +50,9 @@ void RuntimeRaiseException(Ref<RuntimeException> exception) {
   throw PendingException(std::move(exception));
 }
 
-void RaiseNilObjectException() { Raise<NilObjectException>(); }
+void RaiseNilObjectException() {
+  Raise<NilObjectException>();
+}
 
 std::string Describe(const RuntimeException& exception) {
   std::string text = exception.Class().Name();

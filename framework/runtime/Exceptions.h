@@ -23,11 +23,11 @@ class RuntimeException : public Object {
   std::string message_;
 };
 
-#define FRAMEWORK_EXCEPTION_CLASS(Name)                              \
-  class Name : public RuntimeException {                             \
-   public:                                                           \
-    static const ClassRecord& __Lookup();                            \
-    using RuntimeException::RuntimeException;                        \
+#define FRAMEWORK_EXCEPTION_CLASS(Name)       \
+  class Name : public RuntimeException {      \
+   public:                                    \
+    static const ClassRecord& __Lookup();     \
+    using RuntimeException::RuntimeException; \
   };
 
 FRAMEWORK_EXCEPTION_CLASS(NilObjectException)

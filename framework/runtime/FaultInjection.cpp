@@ -27,7 +27,9 @@ void FaultInjection::Disarm() noexcept {
   Fault().make = nullptr;
 }
 
-bool FaultInjection::Fired() noexcept { return Fault().fired; }
+bool FaultInjection::Fired() noexcept {
+  return Fault().fired;
+}
 
 void FaultInjection::CheckArmed(Operation operation) {
   ArmedFault& fault = Fault();

@@ -42,7 +42,8 @@ class FaultInjection {
   static bool Fired() noexcept;
 
   static void Check(Operation operation) {
-    if (armed_) [[unlikely]] CheckArmed(operation);
+    if (armed_) [[unlikely]]
+      CheckArmed(operation);
   }
 
  private:

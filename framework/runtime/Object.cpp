@@ -9,13 +9,21 @@ namespace {
 std::int64_t liveObjects = 0;
 }  // namespace
 
-Object::Object(const ClassRecord& record) noexcept : class_(&record) { ++liveObjects; }
+Object::Object(const ClassRecord& record) noexcept : class_(&record) {
+  ++liveObjects;
+}
 
-Object::~Object() { --liveObjects; }
+Object::~Object() {
+  --liveObjects;
+}
 
-std::int64_t Object::LiveCount() noexcept { return liveObjects; }
+std::int64_t Object::LiveCount() noexcept {
+  return liveObjects;
+}
 
-bool Object::IsA(const ClassRecord& record) const noexcept { return class_->IsSubclassOf(record); }
+bool Object::IsA(const ClassRecord& record) const noexcept {
+  return class_->IsSubclassOf(record);
+}
 
 void Object::Unlock() noexcept {
   if (--references_ > 0) return;

@@ -29,12 +29,12 @@ class Ref {
   Ref(Ref&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
 
   template <class U>
-    requires std::derived_from<U, T>
-  Ref(const Ref<U>& other) noexcept : Ref(static_cast<T*>(other.get())) {}  // NOLINT: upcast
+  requires std::derived_from<U, T> Ref(const Ref<U>& other)
+  noexcept : Ref(static_cast<T*>(other.get())) {}  // NOLINT: upcast
 
   template <class U>
-    requires std::derived_from<U, T>
-  Ref(Ref<U>&& other) noexcept : object_(other.release()) {}  // NOLINT: upcast
+  requires std::derived_from<U, T> Ref(Ref<U>&& other)
+  noexcept : object_(other.release()) {}  // NOLINT: upcast
 
   Ref& operator=(Ref other) noexcept {
     std::swap(object_, other.object_);

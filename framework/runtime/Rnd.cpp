@@ -16,6 +16,8 @@ double Rnd() {
   return static_cast<double>(Generator()() >> 11) * kTwoToMinus53;
 }
 
-void SeedRnd(std::uint64_t seed) { Generator().seed(seed); }
+void SeedRnd(std::uint64_t seed) {
+  Generator().seed(seed);
+}
 
 }  // namespace framework

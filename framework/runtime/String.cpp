@@ -13,6 +13,12 @@ String RuntimeAddString(const String& a, const String& b) {
   return String(std::move(joined));
 }
 
+String RuntimeAddString(String&& a, const String& b) {
+  FaultInjection::Check(Operation::RuntimeAddString);
+  a.bytes_.append(b.Bytes());
+  return std::move(a);
+}
+
 String Chr(std::int64_t code) {
   FaultInjection::Check(Operation::Chr);
   if (code < 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {

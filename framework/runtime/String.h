@@ -21,13 +21,15 @@ class String {
   bool IsEmpty() const noexcept { return bytes_.empty(); }
 
   friend bool operator==(const String&, const String&) = default;
+  friend String RuntimeAddString(String&& a, const String& b);
 
  private:
   std::string bytes_;
 };
 
-// a + b.
+// a + b. A temporary left operand lends its buffer to the result.
 String RuntimeAddString(const String& a, const String& b);
+String RuntimeAddString(String&& a, const String& b);
 
 // The one-character string of a code point (UTF-8 encoded); raises OutOfBoundsException for a
 // code that is no Unicode scalar value.
