@@ -17,6 +17,8 @@ class Application : public Object {
   ~Application() override;
 
   // Application.MenuBar.Set / Get. The bar is a model; the application keeps a reference to it.
+  // Menu bars are drawn in windows here, so the application's bar shows where a window
+  // installs it as well.
   void SetMenuBar(Ref<MenuBar> bar);
   Ref<MenuBar> GetMenuBar() const;
 

@@ -15,7 +15,7 @@ inline constexpr std::int32_t kChangeEvent = 15;  // PopupMenu
 inline constexpr std::int32_t kActionEvent = 17;  // BevelButton
 
 // A forwarding stub: called with the control that raised the event and the delegate attached to
-// it; calls the delegate with the control as the sender.
+// it; calls the delegate with the control as the sender (an Object* in the first argument).
 using EventStub = void (*)(Control& sender, const Delegate& handler);
 
 // AddHandler.Stub.2, .15, .17.
@@ -24,8 +24,9 @@ void AddHandler_Stub_15(Control& sender, const Delegate& handler);
 void AddHandler_Stub_17(Control& sender, const Delegate& handler);
 
 // Attaches `handler` to the control's event `eventNumber`; raising that event then calls
-// `stub(control, *handler)`. Raises InvalidArgumentException for an event number the control's
-// class does not declare, NilObjectException for a nil control or delegate.
+// `stub(control, *handler)`. Raises NilObjectException for a nil control, stub or delegate, and
+// InvalidArgumentException for an event number that the control's class does not declare or an
+// event that has a handler already.
 void RuntimeAddEventHandler(Control* control, std::int32_t eventNumber, EventStub stub,
                             Ref<Delegate> handler);
 

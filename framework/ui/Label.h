@@ -4,13 +4,20 @@
 
 namespace framework {
 
-// A static text.
+// A static text; with MultiLine its CRs show as line breaks.
 class Label : public RectControl {
  public:
   static const ClassRecord& __Lookup();
   explicit Label(const ClassRecord& record);
 
   const String& Text() const noexcept { return text_; }
+  void SetText(const String& text);
+  void StoredPropertyChanged(std::string_view name) override;
+
+ protected:
+  std::unique_ptr<ControlView> CreateView(UiBackend& backend, WindowView& parent) override;
+  void ShowOwnProperties() override;
+  bool TakesFocus() const override { return false; }
 
  private:
   String text_;

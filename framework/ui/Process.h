@@ -40,8 +40,14 @@ void _RuntimeSetExceptionHelper(EntryPoint helper);
 Ref<RuntimeException> _CallFunctionWithExceptionHandling(void (*function)(void*), void* argument);
 
 // Calls `body` through the installed exception helper (directly when none is installed) and
-// hands an escaping framework exception to _UnhandledException. Event dispatch uses this.
-void CallWithExceptionHandling(const std::function<void()>& body);
+// hands an escaping exception to _UnhandledException; a C++ exception that is no framework
+// exception is handed over as a RuntimeException that names it. Event dispatch uses this, so no
+// exception crosses the toolkit. True when `body` returned normally.
+//
+// The helper is called with two arguments, a `void (*)(void*)` and its `void*` argument, and
+// returns the exception that the call raised (Ref<RuntimeException> or Ref<Object>; empty or nil
+// for none), as invokers::InvokeExceptionHelper does for _CallFunctionWithExceptionHandling.
+bool CallWithExceptionHandling(const std::function<void()>& body);
 
 namespace ApplicationClass {
 // Class-level switch for high-resolution rendering, set before any application object exists.
@@ -59,25 +65,31 @@ bool PluginControlsAvailable() noexcept;
 void _RuntimeRegisterAppObject(Application* application);
 Ref<Application> RegisteredApplication();
 
-// Finishes initialisation and calls the late start-up callback once.
+// Finishes initialisation and calls the late start-up callback once; an exception that the
+// callback raises passes on to the caller. A nil callback raises NilObjectException.
 void _RunFrameworkInitialization(EntryPoint lateStartup);
 
-// Runs the event loop; returns when the application quits.
+// Runs the event loop; returns when the application quits (at once when it was asked to quit
+// before the loop started).
 void _RuntimeRun();
 
-// Ends the event loop (the quit item, the last window closed).
+// Ends the event loop (the quit item, the last window closed, an unhandled exception).
 void QuitApplication();
+bool QuitRequested() noexcept;
 
 // The handler for an exception that nothing caught: names it on standard error and to the user,
 // records that the process must not exit with 0, and ends the application.
 void _UnhandledException(RuntimeException* exception);
+bool UnhandledExceptionRan() noexcept;
 
-// Test seam: replaces how an unhandled exception is shown to the user (a dialog by default).
+// Test seam: replaces how an unhandled exception is shown to the user (a dialog by default; an
+// empty presenter restores it).
 using UnhandledExceptionPresenter = std::function<void(const RuntimeException&)>;
 void SetUnhandledExceptionPresenter(UnhandledExceptionPresenter presenter);
 
-// Test seam: forgets everything the process services recorded (exit code, registered
-// application, installed helper, HiDPI) so that one test process can start up several times.
+// Test seam: closes every open window and forgets everything the process services recorded
+// (exit code, quit request, registered application, installed helper, version, HiDPI, plug-in,
+// late start-up) so that one test process can start up several times. The presenter stays.
 void ResetProcessStateForTesting();
 
 }  // namespace framework

@@ -14,8 +14,16 @@ class TextEdit : public RectControl {
   void Text_Set(const String& text);
   const String& Text() const noexcept { return text_; }
   bool ReadOnly() const noexcept { return readOnly_; }
+  void SetReadOnly(bool readOnly);
+
+  // Called by the view when the user edited the text (line breaks as CR).
+  void UserEditedText(const String& text);
+  void StoredPropertyChanged(std::string_view name) override;
 
  protected:
+  std::unique_ptr<ControlView> CreateView(UiBackend& backend, WindowView& parent) override;
+  void ShowOwnProperties() override;
+
   String text_;
   bool readOnly_ = false;
 };

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/runtime/ClassRecord.h"
@@ -11,16 +12,17 @@
 #include "framework/runtime/Ref.h"
 #include "framework/runtime/String.h"
 #include "framework/runtime/Value.h"
+#include "framework/ui/PropertyStore.h"
 
 namespace framework {
 
 class Control;
 class MenuBar;
-class WindowView;  // the Qt side; only the framework's sources know it
+class WindowView;  // the toolkit's rendering; only the framework's sources know it
 
 // A top-level window. A program subclasses it, implements the events Layout, CreateControls and
 // AddMenuHandlers in its class record, and creates its controls from CreateControls.
-class Window : public Object {
+class Window : public Object, public PropertyHolder {
  public:
   static const ClassRecord& __Lookup();
   explicit Window(const ClassRecord& record);
@@ -29,7 +31,8 @@ class Window : public Object {
   // Window.Constructor: builds the window. Raises Layout, CreateControls and AddMenuHandlers
   // (AddMenuHandlers with the window itself as its argument), then each control's Open event in
   // creation order, then shows the window when it is Visible. The framework holds the window
-  // from then on, until it closes.
+  // from then on, until it closes. An exception from Layout, CreateControls or AddMenuHandlers
+  // passes on to the caller, and the half-built window lets go of everything it holds.
   virtual void Constructor();
 
   // Creates an unconstructed control of the given class, belonging to this window.
@@ -38,41 +41,75 @@ class Window : public Object {
   void _AddControl(const String& name, Object* control);
   // The control registered under `name` as a new reference, or nil.
   Ref<Control> _ControlByName(const String& name) const;
-  // Registers the handler that runs when a menu item of that name is chosen.
+  // Registers the handler that runs when a menu item of that name is chosen; it returns True
+  // when it handled the item. A later registration for the same name replaces the earlier one.
   void _AddMenuHandler(const String& itemName, EntryPoint handler);
 
   // Window.MenuBar.Get / Set (the integer argument is always 0).
   Ref<MenuBar> MenuBar_Get(std::int32_t index) const;
   void MenuBar_Set(std::int32_t index, Ref<MenuBar> bar);
 
-  // Closes the window: the framework lets go of it, and closing the last window quits.
+  // Closes the window: it lets go of its controls, their handlers, its menu handlers, its menu
+  // bar and its rendering, and the framework lets go of it. Closing the last open window quits.
   void Close();
-  bool IsOpen() const noexcept;
+  bool IsOpen() const noexcept { return open_; }
 
-  // Design-time properties (set through the property list).
+  // Design-time properties (set through the property list). Width and Height are the size of
+  // the content area below the menu bar.
   std::int64_t Width() const noexcept { return width_; }
   std::int64_t Height() const noexcept { return height_; }
   const String& Title() const noexcept { return title_; }
   bool Visible() const noexcept { return visible_; }
   Color BackColor() const noexcept { return backColor_; }
+  void SetContentSize(std::int64_t width, std::int64_t height);
+  void SetTitle(const String& title);
+  void SetVisible(bool visible);
+  void SetBackColor(Color color);
 
-  // For tests and the framework: the registered controls in registration order, and the names
+  // For tests and the framework: the registered controls in creation order, and the names
   // that have menu handlers.
   std::vector<Ref<Control>> Controls() const;
   std::vector<std::string> MenuHandlerNames() const;
-  // Runs the handler registered for a menu item name; false when there is none.
+  // Runs the handler registered for a menu item name; false when there is none or it returned
+  // False.
   bool HandleMenuAction(std::string_view itemName);
 
   WindowView* View() const noexcept { return view_.get(); }
+  // Keyboard focus visits the controls in TabIndex order.
+  void ApplyTabOrder();
+  // Called by the view when the user closed the window.
+  void UserClosed();
+  void StoredPropertyChanged(std::string_view name) override;
 
  private:
+  struct OwnedControl {
+    Ref<Control> control;
+    String name;
+    bool registered = false;
+  };
+  struct MenuHandler {
+    std::string itemName;
+    EntryPoint handler;
+  };
+
+  void RaiseBuildEvent(std::string_view event, Object* argument);
+  bool DeliverOpenEvents();
+  void ShowProperties();
+  void ReleaseContents() noexcept;
+  void CheckNotClosed(const char* operation) const;
+
   std::unique_ptr<WindowView> view_;
   std::int64_t width_ = 0;
   std::int64_t height_ = 0;
   String title_;
-  bool visible_ = false;
+  bool visible_ = true;
   Color backColor_;
-  // further design-time properties live in the implementation
+  bool constructed_ = false;
+  bool open_ = false;
+  bool closed_ = false;
+  std::vector<OwnedControl> controls_;
+  std::vector<MenuHandler> menuHandlers_;
+  Ref<MenuBar> menuBar_;
 };
 
 // The open window of the given class name as a new reference, or nil.
@@ -80,5 +117,8 @@ Ref<Window> _GetImplicitWindow(const String& className);
 
 // Every open window, in the order they were opened.
 std::vector<Ref<Window>> OpenWindows();
+
+// Closes every open window (the finalisers).
+void CloseAllWindows();
 
 }  // namespace framework

@@ -1,0 +1,55 @@
+#include "framework/ui/ClassBuilding.h"
+
+#include <cstdint>
+
+#include "framework/runtime/Exceptions.h"
+
+namespace framework {
+
+namespace {
+
+constexpr std::uint32_t kMethodFlags = 1;
+constexpr std::uint32_t kHiddenMethodFlags = 129;
+
+void AddMethodEntry(ClassRecord& record, const SlotSpec& slot) {
+  bool hidden = slot.name.starts_with('_');
+  std::any method = slot.method;
+  if (!method.has_value()) {
+    method = UnsupportedOperation{record.Name() + "." + std::string(slot.name)};
+  }
+  MethodEntry& entry =
+      record.AddMethod(std::string(slot.name), hidden ? kHiddenMethodFlags : kMethodFlags,
+                       std::string(slot.signature), std::move(method));
+  RuntimeAllocateAttributeTable(
+      entry, hidden ? std::vector<Attribute>{{"Hidden", ""}} : std::vector<Attribute>{});
+}
+
+}  // namespace
+
+void UnsupportedOperation::operator()() const {
+  Raise<UnsupportedOperationException>(operation + " is not supported by this framework");
+}
+
+void AddSlots(ClassRecord& record, std::initializer_list<SlotSpec> slots) {
+  for (const SlotSpec& slot : slots) {
+    record.AppendSlots({slot.name});
+    AddMethodEntry(record, slot);
+  }
+}
+
+void OverrideSlots(ClassRecord& record, std::initializer_list<SlotSpec> slots) {
+  for (const SlotSpec& slot : slots) {
+    auto inherited = record.Slots();
+    std::size_t index = 0;
+    while (index < inherited.size() && inherited[index] != slot.name) ++index;
+    record.ReplaceSlot(slot.name, index);  // raises for a slot that is not inherited
+    AddMethodEntry(record, slot);
+  }
+}
+
+void DeclareEvents(ClassRecord& record, std::initializer_list<std::string_view> names) {
+  auto number = static_cast<std::int32_t>(record.Events().size());
+  for (std::string_view name : names) record.DeclareEvent(std::string(name), ++number);
+}
+
+}  // namespace framework

@@ -1,0 +1,244 @@
+#include "framework/ui/Process.h"
+
+#include <iostream>
+#include <string>
+
+#include "framework/runtime/Array.h"
+#include "framework/runtime/FaultInjection.h"
+#include "framework/ui/Application.h"
+#include "framework/ui/Backend.h"
+#include "framework/ui/BevelButton.h"
+#include "framework/ui/ComboBox.h"
+#include "framework/ui/Label.h"
+#include "framework/ui/MenuItem.h"
+#include "framework/ui/TextField.h"
+#include "framework/ui/Window.h"
+
+namespace framework {
+
+namespace {
+
+// What the process services record for the life of the process. The framework runs on one
+// thread, the one that runs the event loop.
+struct ProcessState {
+  bool unhandledExceptionRan = false;
+  bool quitRequested = false;
+  bool presentingException = false;
+  bool lateStartupDone = false;
+  bool supportsHiDPI = false;
+  bool pluginControls = false;
+  double version = 0.0;
+  EntryPoint exceptionHelper;
+  Ref<Application> application;
+};
+
+ProcessState& State() {
+  static ProcessState state;
+  return state;
+}
+
+UnhandledExceptionPresenter& Presenter() {
+  static UnhandledExceptionPresenter presenter;
+  return presenter;
+}
+
+void RunBody(void* body) {
+  (*static_cast<const std::function<void()>*>(body))();
+}
+
+// The exception that the helper reports, from whichever form of object reference it returns.
+Ref<RuntimeException> ExceptionFromHelperResult(const std::any& result) {
+  Object* object = nullptr;
+  if (const auto* ref = std::any_cast<Ref<Object>>(&result)) object = ref->get();
+  if (const auto* ref = std::any_cast<Ref<RuntimeException>>(&result)) object = ref->get();
+  if (const auto* raw = std::any_cast<Object*>(&result)) object = *raw;
+  if (const auto* raw = std::any_cast<RuntimeException*>(&result)) object = *raw;
+  return Ref<RuntimeException>(dynamic_cast<RuntimeException*>(object));
+}
+
+Ref<RuntimeException> CallThroughHelper(const std::function<void()>& body) {
+  void* argument = const_cast<std::function<void()>*>(&body);
+  if (!State().exceptionHelper) return _CallFunctionWithExceptionHandling(&RunBody, argument);
+  // The helper may be released by the body (a reset); call through a copy.
+  EntryPoint helper = State().exceptionHelper;
+  return ExceptionFromHelperResult(helper(&RunBody, argument));
+}
+
+void BuildFrameworkClassRecords() {
+  RuntimeException::__Lookup();
+  NilObjectException::__Lookup();
+  OutOfBoundsException::__Lookup();
+  IllegalCastException::__Lookup();
+  StackOverflowException::__Lookup();
+  UnsupportedOperationException::__Lookup();
+  InvalidArgumentException::__Lookup();
+  Delegate::__Lookup();
+  Array::__Lookup();
+  Application::__Lookup();
+  Window::__Lookup();
+  Control::__Lookup();
+  RectControl::__Lookup();
+  PopupMenu::__Lookup();
+  ComboBox::__Lookup();
+  TextEdit::__Lookup();
+  TextField::__Lookup();
+  Label::__Lookup();
+  BevelButton::__Lookup();
+  MenuItem::__Lookup();
+  MenuBar::__Lookup();
+  QuitMenuItem::__Lookup();
+}
+
+void ReleaseClosedViews() {
+  if (UiBackend* backend = CurrentBackend()) backend->ReleaseClosedViews();
+}
+
+}  // namespace
+
+void RuntimePerformInitializers(std::span<const ClassInitializer> programTable) {
+  BuildFrameworkClassRecords();
+  for (ClassInitializer initializer : programTable) {
+    if (initializer) initializer();
+  }
+}
+
+void RuntimePerformFinalizers() {
+  CloseAllWindows();
+  ReleaseClosedViews();
+  State().application.reset();
+  State().exceptionHelper = EntryPoint();
+}
+
+std::int32_t RuntimeExit() {
+  return State().unhandledExceptionRan ? 1 : 0;
+}
+
+void RecordFrameworkVersion(double version) {
+  State().version = version;
+}
+double FrameworkVersion() noexcept {
+  return State().version;
+}
+
+void _RuntimeSetExceptionHelper(EntryPoint helper) {
+  State().exceptionHelper = std::move(helper);
+}
+
+Ref<RuntimeException> _CallFunctionWithExceptionHandling(void (*function)(void*), void* argument) {
+  if (!function) return NewException<NilObjectException>("no function to call");
+  try {
+    function(argument);
+  } catch (const PendingException& raised) {
+    return raised.Exception() ? raised.Exception() : NewException<RuntimeException>();
+  }
+  return nullptr;
+}
+
+bool CallWithExceptionHandling(const std::function<void()>& body) {
+  Ref<RuntimeException> raised;
+  try {
+    raised = CallThroughHelper(body);
+  } catch (const PendingException& escaped) {
+    raised = escaped.Exception() ? escaped.Exception() : NewException<RuntimeException>();
+  } catch (const std::exception& other) {
+    raised = NewException<RuntimeException>(std::string("C++ exception: ") + other.what());
+  } catch (...) {
+    raised = NewException<RuntimeException>("unknown C++ exception");
+  }
+  if (!raised) return true;
+  _UnhandledException(raised.get());
+  return false;
+}
+
+namespace ApplicationClass {
+// Qt 6 always renders for the screen's resolution; the switch is recorded for queries.
+void _SetSupportsHiDPI(bool enabled) {
+  State().supportsHiDPI = enabled;
+}
+bool SupportsHiDPI() noexcept {
+  return State().supportsHiDPI;
+}
+}  // namespace ApplicationClass
+
+void _RuntimeInitExternalClasses() {
+  BuildFrameworkClassRecords();
+}
+
+void _InitPluginEntrypoints() {
+  BevelButton::__Lookup();
+  State().pluginControls = true;
+}
+
+bool PluginControlsAvailable() noexcept {
+  return State().pluginControls;
+}
+
+void _RuntimeRegisterAppObject(Application* application) {
+  FaultInjection::Check(Operation::RegisterAppObject);
+  if (!application) RaiseNilObjectException();
+  State().application = Ref<Application>(application);
+}
+
+Ref<Application> RegisteredApplication() {
+  return State().application;
+}
+
+void _RunFrameworkInitialization(EntryPoint lateStartup) {
+  if (State().lateStartupDone) return;
+  if (!lateStartup) RaiseNilObjectException();
+  State().lateStartupDone = true;
+  lateStartup();
+}
+
+void _RuntimeRun() {
+  UiBackend& backend = RequireBackend("_RuntimeRun");
+  if (!State().quitRequested) backend.Run();
+  State().quitRequested = false;
+}
+
+void QuitApplication() {
+  State().quitRequested = true;
+  if (UiBackend* backend = CurrentBackend()) backend->Quit();
+}
+
+bool QuitRequested() noexcept {
+  return State().quitRequested;
+}
+
+void _UnhandledException(RuntimeException* exception) {
+  Ref<RuntimeException> shown(exception);
+  if (!shown) shown = NewException<RuntimeException>();
+  State().unhandledExceptionRan = true;
+  std::cerr << "Unhandled exception: " << Describe(*shown) << std::endl;
+  // A second exception while the first is being shown (the dialog runs events) is only logged.
+  if (!State().presentingException) {
+    State().presentingException = true;
+    try {
+      if (Presenter()) {
+        Presenter()(*shown);
+      } else if (UiBackend* backend = CurrentBackend()) {
+        backend->PresentUnhandledException(*shown);
+      }
+    } catch (...) {
+      std::cerr << "The unhandled exception could not be shown." << std::endl;
+    }
+    State().presentingException = false;
+  }
+  QuitApplication();
+}
+
+bool UnhandledExceptionRan() noexcept {
+  return State().unhandledExceptionRan;
+}
+
+void SetUnhandledExceptionPresenter(UnhandledExceptionPresenter presenter) {
+  Presenter() = std::move(presenter);
+}
+
+void ResetProcessStateForTesting() {
+  CloseAllWindows();
+  ReleaseClosedViews();
+  State() = ProcessState();
+}
+
+}  // namespace framework

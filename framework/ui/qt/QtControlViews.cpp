@@ -1,0 +1,173 @@
+#include "framework/ui/qt/QtControlViews.h"
+
+#include <QCompleter>
+#include <QSignalBlocker>
+#include <QTextDocument>
+#include <QTextOption>
+
+#include "framework/ui/BevelButton.h"
+#include "framework/ui/ComboBox.h"
+#include "framework/ui/TextField.h"
+
+namespace framework {
+
+namespace {
+
+// Alignment values: 0 the default (left), 1 left, 2 centre, 3 right.
+Qt::Alignment HorizontalAlignment(std::int64_t alignment) {
+  switch (alignment) {
+    case 2:
+      return Qt::AlignHCenter;
+    case 3:
+      return Qt::AlignRight;
+    default:
+      return Qt::AlignLeft;
+  }
+}
+
+void SetPaletteColor(QWidget& widget, QPalette::ColorRole role, Color color) {
+  QPalette palette = widget.palette();
+  palette.setColor(role, ToQColor(color));
+  widget.setPalette(palette);
+}
+
+}  // namespace
+
+QWidget* WidgetOfView(const ControlView* view) noexcept {
+  const auto* holder = dynamic_cast<const QtWidgetHolder*>(view);
+  return holder ? holder->Widget() : nullptr;
+}
+
+// --- QtListView ------------------------------------------------------------------------------
+
+QtListView::QtListView(PopupMenu& model, QWidget& parent, bool editable)
+    : QtControlView(parent), model_(model), editable_(editable) {
+  widget_->setEditable(editable);
+  if (editable) {
+    // Typed text is an entry of its own, never a new row.
+    widget_->setInsertPolicy(QComboBox::NoInsert);
+    widget_->setCompleter(nullptr);
+    QObject::connect(widget_, &QComboBox::editTextChanged, receiver_.get(),
+                     [this] { ReportUserChange(); });
+  }
+  QObject::connect(widget_, &QComboBox::currentIndexChanged, receiver_.get(),
+                   [this] { ReportUserChange(); });
+}
+
+void QtListView::ReportUserChange() {
+  String text = editable_ ? FromQString(widget_->currentText()) : String();
+  // The last thing the view does: the model's Change handler may end this view.
+  model_.UserChanged(widget_->currentIndex(), text);
+}
+
+void QtListView::SetRows(std::span<const String> rows) {
+  QSignalBlocker block(widget_.data());
+  widget_->clear();
+  for (const String& row : rows) widget_->addItem(ToQString(row));
+}
+
+void QtListView::SetSelection(std::int64_t row, const String& text) {
+  QSignalBlocker block(widget_.data());
+  widget_->setCurrentIndex(static_cast<int>(row));
+  if (editable_) widget_->setEditText(ToQString(text));
+}
+
+void QtListView::SetAutoComplete(bool enabled) {
+  if (!editable_) return;
+  QSignalBlocker block(widget_.data());
+  if (!enabled) {
+    widget_->setCompleter(nullptr);
+    return;
+  }
+  auto* completer = new QCompleter(widget_->model(), widget_.data());  // owned by the widget
+  completer->setCompletionMode(QCompleter::InlineCompletion);
+  completer->setCaseSensitivity(Qt::CaseInsensitive);
+  widget_->setCompleter(completer);
+}
+
+// --- QtTextView ------------------------------------------------------------------------------
+
+QtTextView::QtTextView(TextEdit& model, QWidget& parent) : QtControlView(parent) {
+  widget_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  QObject::connect(widget_, &QPlainTextEdit::textChanged, receiver_.get(), [this, &model] {
+    model.UserEditedText(TextFromDisplay(widget_->toPlainText()));
+  });
+}
+
+void QtTextView::SetText(const String& text) {
+  QSignalBlocker block(widget_.data());
+  widget_->setPlainText(DisplayText(text));
+}
+
+void QtTextView::SetReadOnly(bool readOnly) {
+  widget_->setReadOnly(readOnly);
+  if (readOnly) {
+    widget_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  }
+}
+
+void QtTextView::SetColors(Color text, Color back) {
+  QPalette palette = widget_->palette();
+  palette.setColor(QPalette::Text, ToQColor(text));
+  palette.setColor(QPalette::Base, ToQColor(back));
+  widget_->setPalette(palette);
+}
+
+void QtTextView::SetBorder(bool border) {
+  widget_->setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame);
+}
+
+void QtTextView::SetAlignment(std::int64_t alignment) {
+  QTextOption option = widget_->document()->defaultTextOption();
+  option.setAlignment(HorizontalAlignment(alignment));
+  widget_->document()->setDefaultTextOption(option);
+}
+
+// --- QtLabelView -----------------------------------------------------------------------------
+
+QtLabelView::QtLabelView(QWidget& parent) : QtControlView(parent) {
+  widget_->setTextFormat(Qt::PlainText);
+}
+
+void QtLabelView::SetText(const String& text, bool multiLine) {
+  QString shown = DisplayText(text);
+  if (!multiLine) shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
+  widget_->setWordWrap(multiLine);
+  widget_->setText(shown);
+}
+
+void QtLabelView::SetTextColor(Color color) {
+  SetPaletteColor(*widget_, QPalette::WindowText, color);
+}
+
+void QtLabelView::SetAlignment(std::int64_t alignment) {
+  widget_->setAlignment(HorizontalAlignment(alignment) | Qt::AlignVCenter);
+}
+
+void QtLabelView::SetSelectable(bool selectable) {
+  widget_->setTextInteractionFlags(selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+}
+
+void QtLabelView::SetTransparent(bool transparent) {
+  widget_->setAutoFillBackground(!transparent);
+}
+
+// --- QtButtonView ----------------------------------------------------------------------------
+
+QtButtonView::QtButtonView(BevelButton& model, QWidget& parent) : QtControlView(parent) {
+  QObject::connect(widget_, &QPushButton::clicked, receiver_.get(),
+                   [&model] { model.UserPressed(); });
+}
+
+void QtButtonView::SetCaption(const String& caption) {
+  widget_->setText(ToQString(caption));
+}
+
+void QtButtonView::SetColors(Color text, bool hasBackColor, Color back) {
+  QPalette palette = widget_->parentWidget() ? widget_->parentWidget()->palette() : QPalette();
+  palette.setColor(QPalette::ButtonText, ToQColor(text));
+  if (hasBackColor) palette.setColor(QPalette::Button, ToQColor(back));
+  widget_->setPalette(palette);
+}
+
+}  // namespace framework

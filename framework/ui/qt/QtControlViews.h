@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "framework/ui/qt/QtControlView.h"
+
+namespace framework {
+
+class BevelButton;
+class Label;
+class PopupMenu;
+class TextEdit;
+
+// A combo box; editable for a ComboBox. Programmatic changes block the widget's signals, so only
+// the user's changes reach the model.
+class QtListView final : public QtControlView<ListView, QComboBox> {
+ public:
+  QtListView(PopupMenu& model, QWidget& parent, bool editable);
+  void SetRows(std::span<const String> rows) override;
+  void SetSelection(std::int64_t row, const String& text) override;
+  void SetAutoComplete(bool enabled) override;
+
+ private:
+  void ReportUserChange();
+  PopupMenu& model_;
+  bool editable_;
+};
+
+// A plain-text editor that shows CRs as line breaks; read-only it stays selectable.
+class QtTextView final : public QtControlView<TextView, QPlainTextEdit> {
+ public:
+  QtTextView(TextEdit& model, QWidget& parent);
+  void SetText(const String& text) override;
+  void SetReadOnly(bool readOnly) override;
+  void SetColors(Color text, Color back) override;
+  void SetBorder(bool border) override;
+  void SetAlignment(std::int64_t alignment) override;
+};
+
+class QtLabelView final : public QtControlView<LabelView, QLabel> {
+ public:
+  explicit QtLabelView(QWidget& parent);
+  void SetText(const String& text, bool multiLine) override;
+  void SetTextColor(Color color) override;
+  void SetAlignment(std::int64_t alignment) override;
+  void SetSelectable(bool selectable) override;
+  void SetTransparent(bool transparent) override;
+};
+
+class QtButtonView final : public QtControlView<ButtonView, QPushButton> {
+ public:
+  QtButtonView(BevelButton& model, QWidget& parent);
+  void SetCaption(const String& caption) override;
+  void SetColors(Color text, bool hasBackColor, Color back) override;
+};
+
+}  // namespace framework

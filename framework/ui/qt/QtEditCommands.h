@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QWidget>
+
+#include "framework/ui/EditCommand.h"
+
+namespace framework {
+
+// The standard Edit commands on the focused text widget: a line edit (a combo box's entry
+// included) or a plain-text editor. On a read-only widget only Copy and Select All apply; with no
+// text widget focused none does.
+bool EditCommandAvailable(EditCommand command, QWidget* focus);
+// Performs the command; false when it is not available.
+bool PerformEditCommand(EditCommand command, QWidget* focus);
+
+}  // namespace framework

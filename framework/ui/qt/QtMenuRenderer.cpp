@@ -1,0 +1,118 @@
+#include "framework/ui/qt/QtMenuRenderer.h"
+
+#include <QApplication>
+#include <QKeySequence>
+
+#include "framework/ui/EditCommand.h"
+#include "framework/ui/Process.h"
+#include "framework/ui/Window.h"
+#include "framework/ui/qt/QtConvert.h"
+#include "framework/ui/qt/QtEditCommands.h"
+
+namespace framework {
+
+namespace {
+
+// Runs a chosen item; nothing of the renderer is touched, since the choice may close the window.
+void ChooseItem(MenuItem* item, Window* window) {
+  Ref<MenuItem> chosen(item);
+  Ref<Window> owner(window);
+  CallWithExceptionHandling([&] { chosen->ChooseIn(owner.get()); });
+}
+
+// An ampersand in a caption is shown, not taken as a mnemonic.
+QString Caption(const MenuItem& item) {
+  return ToQString(item.Text()).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+}  // namespace
+
+QtMenuRenderer::QtMenuRenderer(QMenuBar& bar, MenuBar& model, Window& window)
+    : bar_(&bar), model_(&model), window_(window), receiver_(std::make_unique<QObject>()) {
+  for (std::int64_t i = 0; i < model.Count(); ++i) AddEntry(bar, *model.Item(i));
+  model_->AddObserver(*this);
+  QObject::connect(qApp, &QApplication::focusChanged, receiver_.get(),
+                   [this] { RefreshEnabling(); });
+  RefreshEnabling();
+}
+
+QtMenuRenderer::~QtMenuRenderer() {
+  model_->RemoveObserver(*this);
+}
+
+QAction* QtMenuRenderer::ActionOf(const MenuItem& item) const {
+  auto found = actions_.find(&item);
+  return found == actions_.end() ? nullptr : found->second.data();
+}
+
+void QtMenuRenderer::AddEntry(QWidget& container, MenuItem& item) {
+  QAction* action = nullptr;
+  bool isMenu = &container == bar_.data() || item.Count() > 0;
+  if (isMenu && !item.IsSeparator()) {
+    auto* menu = new QMenu(&container);  // owned by the menu bar or its parent menu
+    QObject::connect(menu, &QMenu::aboutToShow, receiver_.get(), [this] { RefreshEnabling(); });
+    action = menu->menuAction();
+    menus_[&item] = menu;
+  } else {
+    action = new QAction(&container);  // owned by the menu bar or its menu
+    QObject::connect(action, &QAction::triggered, receiver_.get(),
+                     [item = &item, window = &window_] { ChooseItem(item, window); });
+  }
+  container.addAction(action);
+  actions_[&item] = action;
+  ShowItem(*action, item);
+  if (QMenu* menu = menus_[&item]) {
+    for (std::int64_t i = 0; i < item.Count(); ++i) AddEntry(*menu, *item.Item(i));
+  }
+}
+
+QMenu* QtMenuRenderer::SubmenuOf(MenuItem& item) {
+  if (&item == model_.get()) return nullptr;
+  if (QMenu* menu = menus_[&item]) return menu;
+  QAction* action = ActionOf(item);
+  if (!action) return nullptr;  // not in this rendering
+  // A plain item that gets children becomes a submenu.
+  auto* menu = new QMenu(qobject_cast<QWidget*>(action->parent()));
+  QObject::connect(menu, &QMenu::aboutToShow, receiver_.get(), [this] { RefreshEnabling(); });
+  action->setMenu(menu);
+  menus_[&item] = menu;
+  return menu;
+}
+
+void QtMenuRenderer::ShowItem(QAction& action, const MenuItem& item) const {
+  action.setSeparator(item.IsSeparator());
+  action.setText(Caption(item));
+  if (QMenu* menu = action.menu<QMenu*>()) menu->setTitle(Caption(item));
+  action.setShortcut(QKeySequence::fromString(QString::fromStdString(item.PortableShortcut()),
+                                              QKeySequence::PortableText));
+  action.setVisible(item.Visible());
+}
+
+void QtMenuRenderer::MenuItemChanged(MenuItem& item) {
+  if (QAction* action = ActionOf(item)) {
+    ShowItem(*action, item);
+    RefreshEnabling();
+  }
+}
+
+void QtMenuRenderer::MenuItemAppended(MenuItem& parent, MenuItem& child) {
+  if (&parent == model_.get()) {
+    if (bar_) AddEntry(*bar_, child);
+  } else if (QMenu* menu = SubmenuOf(parent)) {
+    AddEntry(*menu, child);
+  }
+  RefreshEnabling();
+}
+
+void QtMenuRenderer::RefreshEnabling() {
+  if (!bar_) return;
+  QWidget* focus = bar_->window() ? bar_->window()->focusWidget() : nullptr;
+  for (const auto& [item, action] : actions_) {
+    if (!action || !item->AutoEnable()) continue;
+    if (std::optional<EditCommand> command = EditCommandForItemName(item->Name().Bytes())) {
+      action->setEnabled(EditCommandAvailable(*command, focus));
+    }
+  }
+}
+
+}  // namespace framework
