@@ -3,28 +3,21 @@
 
 #include "framework/ui/Backend.h"
 #include "framework/ui/Process.h"
-#include "framework/ui/Window.h"
 #include "framework/ui/qt/QtBackend.h"
 
 namespace framework {
 
-namespace {
-// Windows still open when the toolkit ends are closed while it can still end their widgets.
-void CloseWindowsAtExit() {
-  CloseAllWindows();
-}
-}  // namespace
-
 void RuntimeInit() {
   // The toolkit sees the program name only, so the process's arguments change nothing. One
-  // application object serves the process; a later RuntimeInit reuses it.
+  // application object serves the whole process and a later RuntimeInit reuses it. It is never
+  // destroyed: destroying it among the static destructors, after main has returned, crashes
+  // inside the toolkit, and nothing outlives the process anyway.
   static int argc = 1;
   static char programName[] = "conjugation-viewer";
   static char* argv[] = {programName, nullptr};
-  static std::unique_ptr<QApplication> application;
   if (!QCoreApplication::instance()) {
-    application = std::make_unique<QApplication>(argc, argv);
-    qAddPostRoutine(&CloseWindowsAtExit);
+    static QApplication* const application = new QApplication(argc, argv);
+    static_cast<void>(application);
   }
   // The framework decides when the application ends (the last window closing is one case).
   QApplication::setQuitOnLastWindowClosed(false);

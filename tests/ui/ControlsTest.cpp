@@ -1,0 +1,172 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+
+#include "tests/ui/UiTestSupport.h"
+
+namespace uitest {
+namespace {
+
+class ControlsTest : public UiTest {
+ protected:
+  // A window with one control of class C made from `list`.
+  template <class C>
+  Ref<C> OneControl(const String& list) {
+    TestWindow::NextScript().createControls = [list](TestWindow& w) { w.Add<C>("Control", list); };
+    window_ = OpenTestWindow();
+    return RuntimeCheckCast<C>(window_->_ControlByName("Control").get());
+  }
+  std::vector<std::string> Changes() const {
+    std::vector<std::string> changes;
+    for (const std::string& entry : window_->log) {
+      if (entry.starts_with("Change:")) changes.push_back(entry);
+    }
+    return changes;
+  }
+  Ref<TestWindow> window_;
+};
+
+String ComboList(std::string_view rows) {
+  return ListWriter().Str("InitialValue", rows).Int("ListIndex", 0).Done();
+}
+
+TEST_F(ControlsTest, ComboBoxRowsComeFromInitialValueWithoutAnEmptyLastRow) {
+  Ref<ComboBox> combo = OneControl<ComboBox>(ComboList("ラテン語\rイタリア語\r\rlast\r"));
+  auto* widget = qobject_cast<QComboBox*>(WidgetOf(*combo));
+  ASSERT_NE(widget, nullptr);
+  EXPECT_TRUE(widget->isEditable());
+  ASSERT_EQ(combo->ListCount(), 4);
+  ASSERT_EQ(widget->count(), 4);
+  EXPECT_EQ(combo->List(2), String(""));
+  EXPECT_EQ(widget->itemText(1), QString::fromUtf8("イタリア語"));
+  EXPECT_EQ(combo->ListIndex_Get(), 0);
+  EXPECT_EQ(combo->Text(), String("ラテン語"));
+  EXPECT_EQ(widget->currentText(), QString::fromUtf8("ラテン語"));
+  EXPECT_THROW(combo->List(4), PendingException);
+  EXPECT_THROW(combo->ListIndex_Set(4), PendingException);
+}
+
+TEST_F(ControlsTest, ChangeIsRaisedForUserChangesOnly) {
+  Ref<ComboBox> combo = OneControl<ComboBox>(ComboList("zero\rone\rtwo"));
+  auto* widget = qobject_cast<QComboBox*>(WidgetOf(*combo));
+  // Applying the list and setting ListIndex from the program raise nothing.
+  combo->ListIndex_Set(2);
+  _SetProperties(combo.get(), ComboList("zero\rone\rtwo\rthree"));
+  EXPECT_EQ(widget->currentIndex(), 0);
+  EXPECT_TRUE(Changes().empty());
+
+  // The user picks the next row with the keyboard: one Change, with the new row.
+  QTest::keyClick(widget, Qt::Key_Down);
+  EXPECT_EQ(Changes(), std::vector<std::string>{"Change:Control:1"});
+  EXPECT_EQ(combo->Text(), String("one"));
+
+  // The user types: each keystroke is a change; text that matches no row gives -1, text that
+  // matches a row selects it.
+  QLineEdit* entry = widget->lineEdit();
+  entry->selectAll();
+  QTest::keyClicks(entry, "tw");
+  EXPECT_EQ(combo->ListIndex_Get(), -1);
+  EXPECT_EQ(combo->Text(), String("tw"));
+  QTest::keyClicks(entry, "o");
+  EXPECT_EQ(combo->ListIndex_Get(), 2);
+  EXPECT_EQ(Changes(), (std::vector<std::string>{"Change:Control:1", "Change:Control:-1",
+                                                 "Change:Control:-1", "Change:Control:2"}));
+  // No row was added by typing.
+  EXPECT_EQ(widget->count(), 4);
+}
+
+TEST_F(ControlsTest, TextFieldReadsBackEveryByteAndShowsCrAsALineBreak) {
+  Ref<TextField> field = OneControl<TextField>(ListWriter()
+                                                   .Bool("ReadOnly", true)
+                                                   .Colour("TextColor", 0x00000000)
+                                                   .Colour("BackColor", 0x00FFFFFF)
+                                                   .Str("Text", "")
+                                                   .Done());
+  auto* widget = qobject_cast<QPlainTextEdit*>(WidgetOf(*field));
+  ASSERT_NE(widget, nullptr);
+  std::string text = "sum, es, est\rsumus, estis, sunt";
+  std::string withBackspace = "ca\x08nta\r\xFF\r";
+  field->Text_Set(String(text));
+  EXPECT_EQ(field->Text().Bytes(), text);
+  EXPECT_EQ(widget->document()->blockCount(), 2);
+  EXPECT_EQ(widget->document()->firstBlock().text(), QStringLiteral("sum, es, est"));
+  field->Text_Set(String(withBackspace));
+  EXPECT_EQ(field->Text().Bytes(), withBackspace);
+  EXPECT_TRUE(widget->isReadOnly());
+  EXPECT_TRUE(widget->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+  EXPECT_EQ(widget->palette().color(QPalette::Base), QColor(Qt::white));
+  EXPECT_EQ(widget->palette().color(QPalette::Text), QColor(Qt::black));
+}
+
+TEST_F(ControlsTest, FontsFollowTextFontAndTextSize) {
+  Ref<Label> label = OneControl<Label>(ListWriter()
+                                           .Str("Text", "言語")
+                                           .Str("TextFont", "System")
+                                           .Single("TextSize", 14.0F)
+                                           .Bool("Bold", true)
+                                           .Done());
+  QWidget* widget = WidgetOf(*label);
+  EXPECT_EQ(widget->font().pointSizeF(), 14.0);
+  EXPECT_TRUE(widget->font().bold());
+  EXPECT_EQ(qobject_cast<QLabel*>(widget)->text(), QString::fromUtf8("言語"));
+  // Size 0 is the desktop font's default size.
+  _SetProperties(label.get(), ListWriter().Single("TextSize", 0.0F).Done());
+  EXPECT_EQ(widget->font().pointSizeF(), QApplication::font().pointSizeF());
+  EXPECT_THROW(_SetProperties(label.get(), ListWriter().Single("TextSize", -1.0F).Done()),
+               PendingException);
+}
+
+TEST_F(ControlsTest, BevelButtonRaisesActionWhenPressedWhileVisibleAndEnabled) {
+  Ref<BevelButton> button = OneControl<BevelButton>(ListWriter()
+                                                        .Int("Width", 60)
+                                                        .Int("Height", 22)
+                                                        .Str("Caption", "ランダム")
+                                                        .Bool("Visible", false)
+                                                        .Bool("Enabled", false)
+                                                        .Done());
+  auto* widget = qobject_cast<QPushButton*>(WidgetOf(*button));
+  EXPECT_EQ(widget->text(), QString::fromUtf8("ランダム"));
+  EXPECT_TRUE(widget->isHidden());
+  EXPECT_FALSE(widget->isEnabled());
+  button->Push();
+  EXPECT_EQ(window_->log.back(), "Open:Control");
+  _SetProperties(button.get(), ListWriter().Bool("Visible", true).Bool("Enabled", true).Done());
+  QTest::mouseClick(widget, Qt::LeftButton);
+  EXPECT_EQ(window_->log.back(), "Action:Control");
+}
+
+TEST_F(ControlsTest, BevelButtonNeedsThePluginEntryPoints) {
+  ResetProcessStateForTesting();
+  Ref<TestWindow> window = OpenTestWindow();
+  try {
+    window->__New(BevelButton::__Lookup());
+    FAIL();
+  } catch (const PendingException& raised) {
+    EXPECT_TRUE(raised.Exception()->IsA(UnsupportedOperationException::__Lookup()));
+  }
+  _InitPluginEntrypoints();
+  EXPECT_NE(window->__New(BevelButton::__Lookup()), nullptr);
+}
+
+TEST_F(ControlsTest, EventHandlersAreCheckedWhenAttached) {
+  Ref<Label> label = OneControl<Label>({});
+  auto handler = RuntimeCreateDelegate(&invokers::IM_Invoke<TestWindow, Control>,
+                                       &TestWindow::OnOpen, window_, "( Label )", 1);
+  // Numbers are positions in the declaring class's table: a label has no event 40, and its
+  // Open has a handler already.
+  EXPECT_THROW(RuntimeAddEventHandler(label.get(), 40, &AddHandler_Stub_15, handler),
+               PendingException);
+  EXPECT_THROW(RuntimeAddEventHandler(label.get(), kOpenEvent, &AddHandler_Stub_2, handler),
+               PendingException);
+  EXPECT_THROW(RuntimeAddEventHandler(nullptr, kOpenEvent, &AddHandler_Stub_2, handler),
+               PendingException);
+  // The stub passes the window as the target and the control as the sender.
+  label->RaiseEvent(kOpenEvent);
+  EXPECT_EQ(window_->log.back(), "Open:Control");
+}
+
+}  // namespace
+}  // namespace uitest

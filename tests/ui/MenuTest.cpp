@@ -1,0 +1,229 @@
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+#include "framework/ui/Application.h"
+#include "tests/ui/UiTestSupport.h"
+
+namespace uitest {
+namespace {
+
+template <class T>
+Ref<T> New() {
+  return RuntimeCheckCast<T>(RuntimeNewObject(T::__Lookup()).get());
+}
+
+struct Row {
+  const char* name;
+  const char* text;
+  const char* shortcut;  // nullptr: never set
+  const char* parent;    // nullptr: the bar
+  bool quit = false;
+};
+
+// The two menus of a typical bar: File with the quit item, Edit with the standard items.
+Ref<MenuBar> StandardBar() {
+  const Row rows[] = {
+      {"FileMenu", "File", "", nullptr},
+      {"FileQuit", "Quit", "Cmd+Q", "FileMenu", true},
+      {"EditMenu", "Edit", "", nullptr},
+      {"EditUndo", "Undo", "Cmd+Z", "EditMenu"},
+      {"UntitledMenu1", "-", nullptr, "EditMenu"},
+      {"EditCut", "Cut", "Cmd+X", "EditMenu"},
+      {"EditCopy", "Copy", "Cmd+C", "EditMenu"},
+      {"EditPaste", "Paste", "Cmd+V", "EditMenu"},
+      {"EditClear", "Delete", "", "EditMenu"},
+      {"UntitledMenu0", "-", nullptr, "EditMenu"},
+      {"EditSelectAll", "Select All", "Cmd+A", "EditMenu"},
+  };
+  Ref<MenuBar> bar = New<MenuBar>();
+  for (const Row& row : rows) {
+    Ref<MenuItem> item = row.quit ? Ref<MenuItem>(New<QuitMenuItem>()) : New<MenuItem>();
+    item->Constructor();
+    item->Name_Set(0, row.name);
+    item->AutoEnable_Set(0, true);
+    item->Text_Set(0, row.text);
+    item->Visible_Set(0, true);
+    if (row.shortcut) item->KeyboardShortcut_Set(0, row.shortcut);
+    Ref<MenuItem> parent = row.parent ? bar->Child(row.parent) : Ref<MenuItem>(bar);
+    parent->Append(item.get());
+  }
+  return bar;
+}
+
+class MenuTest : public UiTest {
+ protected:
+  Ref<TestWindow> WindowWith(Ref<MenuBar> bar) {
+    TestWindow::NextScript().layout = [bar](TestWindow& w) { w.MenuBar_Set(0, bar); };
+    TestWindow::NextScript().createControls = [](TestWindow& w) {
+      w.Add<TextField>("Field",
+                       ListWriter().Bool("ReadOnly", true).Str("Text", "amo\ramas").Done());
+      w.Add<ComboBox>("List",
+                      ListWriter().Str("InitialValue", "one\rtwo").Int("ListIndex", 0).Done());
+      w.Add<BevelButton>("Button", ListWriter().Bool("AcceptFocus", true).Int("Width", 60).Done());
+    };
+    return OpenTestWindow();
+  }
+  QAction* Action(const Window& window, const MenuBar& bar, const char* name) {
+    Ref<MenuItem> item = bar._Lookup(name);
+    return item ? ActionOf(window, *item) : nullptr;
+  }
+  void Focus(Window& window, QWidget* widget) {
+    QMainWindow* main = MainWindowOf(window);
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    widget->setFocus();
+    ASSERT_TRUE(WaitFor([&] { return widget->hasFocus(); }));
+  }
+  std::vector<std::string> Enabled(const Window& window, const MenuBar& bar) {
+    std::vector<std::string> enabled;
+    for (const char* name :
+         {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"}) {
+      if (Action(window, bar, name)->isEnabled()) enabled.emplace_back(name);
+    }
+    return enabled;
+  }
+};
+
+TEST_F(MenuTest, TreeLookupByDirectChildAndAtAnyDepth) {
+  Ref<MenuBar> bar = StandardBar();
+  EXPECT_EQ(bar->Count(), 2);
+  Ref<MenuItem> edit = bar->Child("EditMenu");
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->Count(), 8);
+  EXPECT_EQ(bar->Child("EditUndo"), nullptr);  // not a direct child
+  Ref<MenuItem> undo = bar->_Lookup("EditUndo");
+  ASSERT_NE(undo, nullptr);
+  EXPECT_EQ(undo->Parent(), edit.get());
+  EXPECT_EQ(bar->_Lookup("FileMenu"), bar->Child("FileMenu"));
+  EXPECT_EQ(bar->_Lookup("Untitled"), nullptr);
+  EXPECT_TRUE(bar->_Lookup("FileQuit")->IsA(QuitMenuItem::__Lookup()));
+  EXPECT_TRUE(edit->Item(1)->IsSeparator());
+  EXPECT_FALSE(edit->Item(1)->ShortcutWasSet());
+  // A tree cannot take an item twice or contain itself.
+  EXPECT_THROW(bar->Append(undo.get()), PendingException);
+  EXPECT_THROW(undo->Append(edit.get()), PendingException);
+  EXPECT_THROW(bar->Append(nullptr), PendingException);
+  EXPECT_THROW(edit->Item(8), PendingException);
+}
+
+TEST_F(MenuTest, ShortcutsBindTheCommandModifier) {
+  EXPECT_EQ(PortableShortcutText("Cmd+Q"), "Ctrl+Q");
+  EXPECT_EQ(PortableShortcutText("Shift+cmd+z"), "Ctrl+Shift+Z");
+  EXPECT_EQ(PortableShortcutText("Option+F4"), "Alt+F4");
+  EXPECT_EQ(PortableShortcutText("Cmd++"), "Ctrl++");
+  EXPECT_EQ(PortableShortcutText(""), "");
+  EXPECT_THROW(PortableShortcutText("Hyper+Q"), PendingException);
+  EXPECT_THROW(PortableShortcutText("Cmd+"), PendingException);
+
+  Ref<MenuBar> bar = StandardBar();
+  Ref<TestWindow> window = WindowWith(bar);
+  EXPECT_EQ(Action(*window, *bar, "FileQuit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+  EXPECT_EQ(Action(*window, *bar, "EditCopy")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+  EXPECT_TRUE(Action(*window, *bar, "EditClear")->shortcut().isEmpty());
+  EXPECT_TRUE(Action(*window, *bar, "UntitledMenu1")->isSeparator());
+  EXPECT_EQ(Action(*window, *bar, "EditMenu")->text(), QStringLiteral("Edit"));
+  QMenuBar* menuBar = MainWindowOf(*window)->menuBar();
+  ASSERT_EQ(menuBar->actions().size(), 2);
+  EXPECT_EQ(menuBar->actions()[1]->menu<QMenu*>()->actions().size(), 8);
+}
+
+TEST_F(MenuTest, OneModelIsRenderedForEveryOwnerAndFollowsChanges) {
+  Ref<MenuBar> bar = StandardBar();
+  Ref<Application> application = New<Application>();
+  application->SetMenuBar(bar);
+  Ref<TestWindow> first = WindowWith(bar);
+  Ref<TestWindow> second = WindowWith(bar);
+  EXPECT_EQ(application->GetMenuBar(), bar);
+  EXPECT_EQ(first->MenuBar_Get(0), bar);
+  QAction* inFirst = Action(*first, *bar, "EditCopy");
+  QAction* inSecond = Action(*second, *bar, "EditCopy");
+  ASSERT_TRUE(inFirst && inSecond);
+  EXPECT_NE(inFirst, inSecond);
+
+  bar->_Lookup("EditCopy")->Text_Set(0, "コピー");
+  EXPECT_EQ(inFirst->text(), QString::fromUtf8("コピー"));
+  EXPECT_EQ(inSecond->text(), QString::fromUtf8("コピー"));
+  Ref<MenuItem> added = New<MenuItem>();
+  added->Name_Set(0, "EditExtra");
+  bar->Child("EditMenu")->Append(added.get());
+  EXPECT_NE(Action(*first, *bar, "EditExtra"), nullptr);
+  EXPECT_NE(Action(*second, *bar, "EditExtra"), nullptr);
+}
+
+TEST_F(MenuTest, EditItemsFollowTheFocusedTextWidget) {
+  Ref<MenuBar> bar = StandardBar();
+  Ref<TestWindow> window = WindowWith(bar);
+  auto* field = qobject_cast<QPlainTextEdit*>(
+      WidgetOf(*RuntimeCheckCast<TextField>(window->_ControlByName("Field").get())));
+  auto* combo = qobject_cast<QComboBox*>(
+      WidgetOf(*RuntimeCheckCast<ComboBox>(window->_ControlByName("List").get())));
+
+  Focus(*window, field);
+  EXPECT_EQ(Enabled(*window, *bar), (std::vector<std::string>{"EditCopy", "EditSelectAll"}));
+  Action(*window, *bar, "EditSelectAll")->trigger();
+  EXPECT_EQ(field->textCursor().selectedText(),
+            QString("amo") + QChar::ParagraphSeparator + "amas");
+  Action(*window, *bar, "EditCopy")->trigger();
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("amo\namas"));
+
+  // In the combo box's entry every item edits the entry, as the user's change.
+  Focus(*window, combo->lineEdit());
+  EXPECT_EQ(Enabled(*window, *bar).size(), 6u);
+  Action(*window, *bar, "EditSelectAll")->trigger();
+  Action(*window, *bar, "EditCut")->trigger();
+  EXPECT_EQ(combo->currentText(), QString());
+  EXPECT_EQ(window->log.back(), "Change:List:-1");
+  Action(*window, *bar, "EditPaste")->trigger();
+  EXPECT_EQ(combo->currentText(), QStringLiteral("one"));
+  EXPECT_EQ(window->log.back(), "Change:List:0");
+
+  // With no text widget focused none of them applies.
+  QWidget* button =
+      WidgetOf(*RuntimeCheckCast<BevelButton>(window->_ControlByName("Button").get()));
+  Focus(*window, button);
+  EXPECT_TRUE(Enabled(*window, *bar).empty());
+  Action(*window, *bar, "EditPaste")->trigger();
+  EXPECT_EQ(combo->currentText(), QStringLiteral("one"));
+}
+
+TEST_F(MenuTest, AMenuHandlerRunsBeforeTheStandardAction) {
+  Ref<MenuBar> bar = StandardBar();
+  Ref<TestWindow> window = WindowWith(bar);
+  window->_AddMenuHandler("FileQuit", EntryPointer(RuntimeCreateDelegate(
+                                          &invokers::IM_InvokeBoolean<TestWindow>,
+                                          &TestWindow::OnMenu, window, "(  ) as Boolean", 0)));
+  EXPECT_EQ(window->MenuHandlerNames(), std::vector<std::string>{"FileQuit"});
+  Action(*window, *bar, "FileQuit")->trigger();
+  EXPECT_EQ(window->log.back(), "Menu");
+  EXPECT_FALSE(QuitRequested());  // handled
+  window->menuHandlerResult = false;
+  Action(*window, *bar, "FileQuit")->trigger();
+  EXPECT_TRUE(QuitRequested());  // not handled: the standard action follows
+}
+
+TEST_F(MenuTest, TheQuitItemEndsTheEventLoop) {
+  Ref<MenuBar> bar = StandardBar();
+  Ref<TestWindow> window = WindowWith(bar);
+  QAction* quit = Action(*window, *bar, "FileQuit");
+  bool guardFired = false;
+  QTimer::singleShot(0, quit, [quit] { quit->trigger(); });
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [&] {
+    guardFired = true;
+    QCoreApplication::exit(1);
+  });
+  guard.start(10000);
+  _RuntimeRun();
+  EXPECT_FALSE(guardFired);
+  EXPECT_TRUE(window->IsOpen());
+  EXPECT_EQ(RuntimeExit(), 0);
+}
+
+}  // namespace
+}  // namespace uitest

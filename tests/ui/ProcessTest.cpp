@@ -1,0 +1,91 @@
+#include <stdexcept>
+
+#include "framework/ui/Application.h"
+#include "tests/ui/UiTestSupport.h"
+
+namespace uitest {
+namespace {
+
+class ProcessTest : public UiTest {};
+
+std::vector<std::string>& Calls() {
+  static std::vector<std::string> calls;
+  return calls;
+}
+
+TEST_F(ProcessTest, ExitCodeIsOneOnceAnExceptionWentUnhandled) {
+  EXPECT_EQ(RuntimeExit(), 0);
+  QuitApplication();
+  EXPECT_EQ(RuntimeExit(), 0);
+  _UnhandledException(NewException<OutOfBoundsException>("row 7").get());
+  EXPECT_EQ(RuntimeExit(), 1);
+  EXPECT_TRUE(UnhandledExceptionRan());
+  EXPECT_EQ(presented_, std::vector<std::string>{"OutOfBoundsException"});
+  ResetProcessStateForTesting();
+  EXPECT_EQ(RuntimeExit(), 0);
+}
+
+TEST_F(ProcessTest, CallsUnderExceptionHandlingGoThroughTheInstalledHelper) {
+  Ref<Delegate> helper =
+      RuntimeCreateDelegate(&invokers::InvokeExceptionHelper,
+                            invokers::ExceptionHelperFunction{&_CallFunctionWithExceptionHandling},
+                            nullptr, "( Ptr, Ptr ) as Object", 0);
+  _RuntimeSetExceptionHelper(EntryPointer(helper));
+  helper.reset();
+
+  EXPECT_TRUE(CallWithExceptionHandling([] {}));
+  EXPECT_TRUE(presented_.empty());
+  EXPECT_FALSE(CallWithExceptionHandling([] { RaiseNilObjectException(); }));
+  EXPECT_FALSE(CallWithExceptionHandling([] { throw std::runtime_error("plain C++"); }));
+  EXPECT_EQ(presented_, (std::vector<std::string>{"NilObjectException", "RuntimeException"}));
+  EXPECT_EQ(RuntimeExit(), 1);
+
+  // The helper itself reports the exception rather than raising it.
+  Ref<RuntimeException> raised =
+      _CallFunctionWithExceptionHandling([](void*) { Raise<IllegalCastException>(); }, nullptr);
+  ASSERT_NE(raised, nullptr);
+  EXPECT_TRUE(raised->IsA(IllegalCastException::__Lookup()));
+  EXPECT_EQ(_CallFunctionWithExceptionHandling([](void*) {}, nullptr), nullptr);
+}
+
+TEST_F(ProcessTest, StartUpServices) {
+  Calls().clear();
+  const ClassInitializer table[] = {
+      [] { Calls().push_back(Window::__Lookup().Name()); },
+      [] { Calls().push_back("second"); },
+  };
+  RuntimePerformInitializers(table);
+  EXPECT_EQ(Calls(), (std::vector<std::string>{"Window", "second"}));
+
+  ApplicationClass::_SetSupportsHiDPI(true);
+  EXPECT_TRUE(ApplicationClass::SupportsHiDPI());
+  RecordFrameworkVersion(2016.02);
+  EXPECT_EQ(FrameworkVersion(), 2016.02);
+
+  Ref<Application> application =
+      RuntimeCheckCast<Application>(RuntimeNewObject(Application::__Lookup()).get());
+  _RuntimeRegisterAppObject(application.get());
+  EXPECT_EQ(RegisteredApplication(), application);
+  EXPECT_THROW(_RuntimeRegisterAppObject(nullptr), PendingException);
+
+  // The late start-up callback runs once, however often initialisation is asked for.
+  Ref<Delegate> late = RuntimeCreateDelegate(
+      &invokers::InvokeProcedure, +[] { Calls().push_back("late"); }, nullptr, "(  )", 0);
+  _RunFrameworkInitialization(EntryPointer(late));
+  _RunFrameworkInitialization(EntryPointer(late));
+  EXPECT_EQ(Calls().back(), "late");
+  EXPECT_EQ(std::ranges::count(Calls(), "late"), 1);
+
+  RuntimePerformFinalizers();
+  EXPECT_EQ(RegisteredApplication(), nullptr);
+}
+
+TEST_F(ProcessTest, TheLoopReturnsAtOnceWhenQuitCameFirst) {
+  // An unhandled exception during start-up ends the application before the loop runs.
+  _UnhandledException(nullptr);
+  _RuntimeRun();
+  EXPECT_EQ(RuntimeExit(), 1);
+}
+
+}  // namespace
+}  // namespace uitest

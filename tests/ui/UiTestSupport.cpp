@@ -1,0 +1,135 @@
+#include "tests/ui/UiTestSupport.h"
+
+#include <QElapsedTimer>
+#include <bit>
+
+namespace uitest {
+
+void ListWriter::Name(std::string_view name) {
+  bytes_.append(name);
+  bytes_ += ' ';
+}
+
+void ListWriter::LittleEndian(std::uint64_t value, int width) {
+  for (int i = 0; i < width; ++i) bytes_ += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+ListWriter& ListWriter::Int(std::string_view name, std::int64_t value) {
+  Name(name);
+  LittleEndian(static_cast<std::uint64_t>(value), 8);
+  return *this;
+}
+
+ListWriter& ListWriter::Bool(std::string_view name, bool value) {
+  Name(name);
+  LittleEndian(value ? 1 : 0, 1);
+  return *this;
+}
+
+ListWriter& ListWriter::Str(std::string_view name, std::string_view value) {
+  Name(name);
+  LittleEndian(value.size(), 4);
+  bytes_.append(value);
+  return *this;
+}
+
+ListWriter& ListWriter::Single(std::string_view name, float value) {
+  Name(name);
+  LittleEndian(std::bit_cast<std::uint32_t>(value), 4);
+  return *this;
+}
+
+ListWriter& ListWriter::Colour(std::string_view name, std::uint32_t value) {
+  Name(name);
+  LittleEndian(value, 4);
+  return *this;
+}
+
+TestWindow::Script& TestWindow::NextScript() {
+  static Script script;
+  return script;
+}
+
+const ClassRecord& TestWindow::__Lookup() {
+  static ClassRecordSlot slot;
+  return slot.Get([] {
+    auto record = RuntimeNewClass(&Window::__Lookup(), "TestWindow.TestWindow");
+    record->SetFactory([](const ClassRecord& r) -> Ref<Object> {
+      auto window = MakeObject<TestWindow>(r);
+      window->script = NextScript();
+      return window;
+    });
+    record->ImplementEvent("Layout", [](Object& self, Object*) {
+      auto& window = dynamic_cast<TestWindow&>(self);
+      window.log.push_back("Layout");
+      if (window.script.layout) window.script.layout(window);
+    });
+    record->ImplementEvent("CreateControls", [](Object& self, Object*) {
+      auto& window = dynamic_cast<TestWindow&>(self);
+      window.log.push_back("CreateControls");
+      if (window.script.createControls) window.script.createControls(window);
+    });
+    record->ImplementEvent("AddMenuHandlers", [](Object& self, Object* argument) {
+      auto& window = dynamic_cast<TestWindow&>(self);
+      window.log.push_back("AddMenuHandlers");
+      window.addMenuHandlersArgument = dynamic_cast<Window*>(argument);
+    });
+    return record;
+  });
+}
+
+void TestWindow::OnOpen(Control* sender) {
+  log.push_back("Open:" + std::string(sender->Name().Bytes()));
+  if (script.onOpen) script.onOpen(*this);
+}
+
+void TestWindow::OnChange(ComboBox* sender) {
+  log.push_back("Change:" + std::string(sender->Name().Bytes()) + ":" +
+                std::to_string(sender->ListIndex_Get()));
+}
+
+void TestWindow::OnAction(BevelButton* sender) {
+  log.push_back("Action:" + std::string(sender->Name().Bytes()));
+}
+
+bool TestWindow::OnMenu() {
+  log.push_back("Menu");
+  return menuHandlerResult;
+}
+
+Ref<TestWindow> OpenTestWindow() {
+  Ref<TestWindow> window =
+      RuntimeCheckCast<TestWindow>(RuntimeNewObject(TestWindow::__Lookup()).get());
+  window->Constructor();
+  return window;
+}
+
+void UiTest::SetUp() {
+  RuntimeInit();
+  ResetProcessStateForTesting();
+  TestWindow::NextScript() = {};
+  SetUnhandledExceptionPresenter([this](const RuntimeException& exception) {
+    presented_.push_back(exception.Class().Name());
+  });
+  _InitPluginEntrypoints();
+  liveAtStart_ = Object::LiveCount();
+}
+
+void UiTest::TearDown() {
+  ResetProcessStateForTesting();
+  TestWindow::NextScript() = {};
+}
+
+bool WaitFor(const std::function<bool()>& done) {
+  // A guard against a broken build hanging the suite, not a timing assumption.
+  constexpr int kGuardMilliseconds = 10000;
+  QElapsedTimer timer;
+  timer.start();
+  while (!done()) {
+    if (timer.elapsed() > kGuardMilliseconds) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  }
+  return true;
+}
+
+}  // namespace uitest

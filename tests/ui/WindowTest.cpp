@@ -1,0 +1,185 @@
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPalette>
+
+#include "tests/ui/UiTestSupport.h"
+
+namespace uitest {
+namespace {
+
+class WindowTest : public UiTest {};
+
+String WindowList() {
+  ListWriter list;
+  list.Int("Width", 600).Int("Height", 400).Int("MinWidth", 64).Int("MinHeight", 64);
+  list.Int("MaxWidth", 32000).Int("MaxHeight", 32000).Str("Title", "ヴェルボリカ");
+  list.Bool("CloseButton", true).Bool("Resizeable", true).Bool("MaximizeButton", false);
+  list.Bool("MinimizeButton", true).Int("MacProcID", 0).Bool("Visible", true);
+  list.Bool("MenuBarVisible", true).Bool("HasBackColor", true).Colour("BackColor", 0x00FF2E62);
+  return list.Done();
+}
+
+TEST_F(WindowTest, ConstructionRaisesTheBuildEventsThenOpensControlsInCreationOrderThenShows) {
+  std::vector<bool> shownDuringOpen;
+  Ref<Window> foundDuringLayout;
+  TestWindow::NextScript().layout = [&](TestWindow& w) {
+    foundDuringLayout = _GetImplicitWindow("TestWindow.TestWindow");
+    _SetProperties(&w, WindowList());
+  };
+  TestWindow::NextScript().createControls = [](TestWindow& w) {
+    w.Add<ComboBox>("List");
+    w.Add<TextField>("Field");
+    w.Add<Label>("Caption");
+    w.Add<BevelButton>("Button");
+  };
+  TestWindow::NextScript().onOpen = [&](TestWindow& w) {
+    shownDuringOpen.push_back(MainWindowOf(w)->isVisible());
+  };
+  Ref<TestWindow> window = OpenTestWindow();
+
+  EXPECT_EQ(window->log,
+            (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers", "Open:List",
+                                      "Open:Field", "Open:Caption", "Open:Button"}));
+  EXPECT_EQ(window->addMenuHandlersArgument, window.get());
+  EXPECT_EQ(shownDuringOpen, std::vector<bool>(4, false));
+  EXPECT_TRUE(MainWindowOf(*window)->isVisible());
+  EXPECT_EQ(foundDuringLayout, nullptr);
+  EXPECT_EQ(_GetImplicitWindow("TestWindow.TestWindow"), window);
+  EXPECT_EQ(_GetImplicitWindow("Window1.Window1"), nullptr);
+  EXPECT_EQ(window->_ControlByName("Field")->Class().Name(), "TextField");
+  EXPECT_EQ(window->_ControlByName("Nothing"), nullptr);
+}
+
+TEST_F(WindowTest, PropertyListSetsTitleSizeLimitsButtonsAndBackground) {
+  TestWindow::NextScript().layout = [](TestWindow& w) { _SetProperties(&w, WindowList()); };
+  TestWindow::NextScript().createControls = [](TestWindow& w) {
+    w.Add<Label>("Caption", ListWriter()
+                                .Int("Left", 33)
+                                .Int("Top", 31)
+                                .Int("Width", 111)
+                                .Int("Height", 23)
+                                .Str("Text", "今日の動詞")
+                                .Done());
+  };
+  Ref<MenuBar> bar = RuntimeCheckCast<MenuBar>(RuntimeNewObject(MenuBar::__Lookup()).get());
+  Ref<MenuItem> menu = RuntimeCheckCast<MenuItem>(RuntimeNewObject(MenuItem::__Lookup()).get());
+  menu->Text_Set(0, "File");
+  bar->Append(menu.get());
+  TestWindow::NextScript().layout = [&](TestWindow& w) {
+    w.MenuBar_Set(0, bar);
+    _SetProperties(&w, WindowList());
+  };
+  Ref<TestWindow> window = OpenTestWindow();
+  QMainWindow* main = MainWindowOf(*window);
+  ASSERT_TRUE(WaitFor([&] { return main->centralWidget()->size() == QSize(600, 400); }));
+  EXPECT_EQ(main->windowTitle(), QString::fromUtf8("ヴェルボリカ"));
+  QWidget* content = main->centralWidget();
+  EXPECT_EQ(content->minimumSize(), QSize(64, 64));
+  EXPECT_EQ(content->maximumSize(), QSize(32000, 32000));
+  EXPECT_GT(content->y(), 0);  // below the menu bar
+  EXPECT_TRUE(main->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_TRUE(main->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(main->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_TRUE(content->autoFillBackground());
+  EXPECT_EQ(content->palette().color(QPalette::Window), QColor(0xFF, 0x2E, 0x62));
+  QWidget* label = WidgetOf(*RuntimeCheckCast<Label>(window->_ControlByName("Caption").get()));
+  EXPECT_EQ(label->geometry(), QRect(33, 31, 111, 23));
+  EXPECT_EQ(label->parentWidget(), content);
+}
+
+TEST_F(WindowTest, ClosingReleasesEverythingAndTheLastWindowQuits) {
+  {
+    TestWindow::NextScript().layout = [](TestWindow& w) {
+      Ref<MenuBar> bar = RuntimeCheckCast<MenuBar>(RuntimeNewObject(MenuBar::__Lookup()).get());
+      w.MenuBar_Set(0, bar);
+      w._AddMenuHandler("Anything",
+                        EntryPointer(RuntimeCreateDelegate(&invokers::IM_InvokeBoolean<TestWindow>,
+                                                           &TestWindow::OnMenu, Ref<Object>(&w),
+                                                           "(  ) as Boolean", 0)));
+    };
+    TestWindow::NextScript().createControls = [](TestWindow& w) {
+      w.Add<ComboBox>("List", ListWriter().Str("InitialValue", "a\rb").Done());
+      w.Add<TextField>("Field");
+      w.Add<BevelButton>("Button");
+    };
+    Ref<TestWindow> first = OpenTestWindow();
+    Ref<TestWindow> second = OpenTestWindow();
+    first->Close();
+    EXPECT_FALSE(first->IsOpen());
+    EXPECT_EQ(first->Controls().size(), 0u);
+    EXPECT_EQ(first->MenuBar_Get(0), nullptr);
+    EXPECT_EQ(first->View(), nullptr);
+    EXPECT_FALSE(QuitRequested());
+    // The user closes the other one.
+    MainWindowOf(*second)->close();
+    EXPECT_FALSE(second->IsOpen());
+    EXPECT_TRUE(OpenWindows().empty());
+    EXPECT_TRUE(QuitRequested());
+    EXPECT_THROW(second->__New(Label::__Lookup()), PendingException);
+  }
+  EXPECT_EQ(Object::LiveCount(), liveAtStart_);
+}
+
+TEST_F(WindowTest, FailedBuildLetsGoOfTheHalfBuiltWindow) {
+  TestWindow::NextScript().createControls = [](TestWindow& w) {
+    w.Add<ComboBox>("List");
+    Raise<NilObjectException>("in CreateControls");
+  };
+  EXPECT_THROW(OpenTestWindow(), PendingException);
+  EXPECT_TRUE(OpenWindows().empty());
+  EXPECT_EQ(Object::LiveCount(), liveAtStart_);
+}
+
+TEST_F(WindowTest, AnOpenHandlerExceptionGoesToTheUnhandledExceptionHandler) {
+  TestWindow::NextScript().createControls = [](TestWindow& w) {
+    w.Add<Label>("First");
+    w.Add<Label>("Second");
+  };
+  TestWindow::NextScript().onOpen = [](TestWindow&) { RaiseNilObjectException(); };
+  Ref<TestWindow> window = OpenTestWindow();
+  EXPECT_EQ(presented_, std::vector<std::string>{"NilObjectException"});
+  EXPECT_EQ(RuntimeExit(), 1);
+  EXPECT_TRUE(QuitRequested());
+  // The application is ending: the later Open is not raised and the window is not shown, but
+  // the window is complete and held until the finalisers close it.
+  EXPECT_EQ(window->log.back(), "Open:First");
+  EXPECT_FALSE(MainWindowOf(*window)->isVisible());
+  EXPECT_EQ(OpenWindows().size(), 1u);
+  RuntimePerformFinalizers();
+  EXPECT_TRUE(OpenWindows().empty());
+}
+
+TEST_F(WindowTest, ControlsMustBelongToTheWindowAndHaveUniqueNames) {
+  Ref<TestWindow> window = OpenTestWindow();
+  Ref<TestWindow> other = OpenTestWindow();
+  Ref<Object> label = window->__New(Label::__Lookup());
+  EXPECT_THROW(other->_AddControl("L", label.get()), PendingException);
+  window->_AddControl("L", label.get());
+  Ref<Object> again = window->__New(Label::__Lookup());
+  EXPECT_THROW(window->_AddControl("L", again.get()), PendingException);
+  EXPECT_THROW(window->__New(Window::__Lookup()), PendingException);
+  EXPECT_THROW(window->_AddControl("X", nullptr), PendingException);
+}
+
+TEST_F(WindowTest, TabIndexOrdersKeyboardFocus) {
+  TestWindow::NextScript().createControls = [](TestWindow& w) {
+    w.Add<TextField>("Second", ListWriter().Int("TabIndex", 2).Done());
+    w.Add<Label>("Label", ListWriter().Int("TabIndex", 0).Done());
+    w.Add<ComboBox>("First", ListWriter().Int("TabIndex", 1).Done());
+  };
+  Ref<TestWindow> window = OpenTestWindow();
+  QWidget* first = WidgetOf(*RuntimeCheckCast<ComboBox>(window->_ControlByName("First").get()));
+  QWidget* second = WidgetOf(*RuntimeCheckCast<TextField>(window->_ControlByName("Second").get()));
+  QWidget* label = WidgetOf(*RuntimeCheckCast<Label>(window->_ControlByName("Label").get()));
+  EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+  QMainWindow* main = MainWindowOf(*window);
+  main->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+  first->setFocus();
+  ASSERT_TRUE(WaitFor([&] { return first->hasFocus(); }));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_TRUE(WaitFor([&] { return second->hasFocus(); }));
+}
+
+}  // namespace
+}  // namespace uitest
