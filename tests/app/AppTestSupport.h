@@ -17,8 +17,9 @@ namespace app_test {
 class StartedRuntime : public ::testing::Test {
  protected:
   void SetUp() override {
-    framework::SetUnhandledExceptionPresenter(
-        [this](const framework::RuntimeException& e) { unhandled.push_back(framework::Describe(e)); });
+    framework::SetUnhandledExceptionPresenter([this](const framework::RuntimeException& e) {
+      unhandled.push_back(framework::Describe(e));
+    });
     framework::RuntimeInit();
     framework::RuntimePerformInitializers(app::InitializerTable());
   }
@@ -33,6 +34,7 @@ class OpenWindow : public StartedRuntime {
  protected:
   void SetUp() override {
     StartedRuntime::SetUp();
+    app::_EarlyStartup();
     window = app::Window1::ImplicitInstance();
     ASSERT_TRUE(window);
   }

@@ -1,9 +1,12 @@
 // The main window as built: its properties, its ten controls, their lists and handlers.
+#include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "AppTestSupport.h"
 #include "app/ListTexts.h"
+#include "app/MenuBar1.h"
 #include "app/WindowDesign.h"
 #include "framework/runtime/Delegate.h"
 #include "framework/ui/Events.h"
@@ -115,10 +118,14 @@ std::vector<std::string> DecodedNames(const framework::String& list,
 
 const framework::ClassRecord& RecordOf(app::ControlKind kind) {
   switch (kind) {
-    case app::ControlKind::ComboBox: return framework::ComboBox::__Lookup();
-    case app::ControlKind::TextField: return framework::TextField::__Lookup();
-    case app::ControlKind::Label: return framework::Label::__Lookup();
-    case app::ControlKind::BevelButton: return framework::BevelButton::__Lookup();
+    case app::ControlKind::ComboBox:
+      return framework::ComboBox::__Lookup();
+    case app::ControlKind::TextField:
+      return framework::TextField::__Lookup();
+    case app::ControlKind::Label:
+      return framework::Label::__Lookup();
+    case app::ControlKind::BevelButton:
+      return framework::BevelButton::__Lookup();
   }
   throw std::logic_error("unknown kind");
 }

@@ -24,7 +24,9 @@ void ExpectItems(const Ref<MenuItem>& menu, std::initializer_list<ExpectedItem> 
     EXPECT_EQ(item->Name().Bytes(), expected.name);
     EXPECT_EQ(item->Text().Bytes(), expected.text);
     EXPECT_EQ(item->ShortcutWasSet(), expected.shortcut != nullptr) << expected.name;
-    if (expected.shortcut) EXPECT_EQ(item->KeyboardShortcut().Bytes(), expected.shortcut);
+    if (expected.shortcut) {
+      EXPECT_EQ(item->KeyboardShortcut().Bytes(), expected.shortcut);
+    }
     EXPECT_TRUE(item->AutoEnable());
     EXPECT_TRUE(item->Visible());
   }

@@ -58,9 +58,9 @@ TEST_F(StartupSteps, FailingApplicationObjectLeavesNoWindowAndExitCodeOne) {
   ASSERT_EQ(unhandled.size(), 1u);
   EXPECT_FALSE(framework::RegisteredApplication());
   EXPECT_TRUE(framework::OpenWindows().empty());
-  // The application object ended; the menu bar was never made.
-  EXPECT_EQ(framework::Object::LiveCount(), before);
   framework::RuntimePerformFinalizers();
+  // The application object ended and the menu bar was never made.
+  EXPECT_EQ(framework::Object::LiveCount(), before);
   EXPECT_EQ(framework::RuntimeExit(), 1);
 }
 

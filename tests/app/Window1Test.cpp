@@ -12,8 +12,8 @@ using framework::Variant;
 class Window1Object : public StartedRuntime {};
 
 TEST_F(Window1Object, ANewWindowHasZeroIndicesAndAnEmptyTableBeforeAnyControlEvent) {
-  Ref<app::Window1> window =
-      framework::RuntimeCheckCast<app::Window1>(framework::RuntimeNewObject(app::Window1::__Lookup()).get());
+  Ref<app::Window1> window = framework::RuntimeCheckCast<app::Window1>(
+      framework::RuntimeNewObject(app::Window1::__Lookup()).get());
   EXPECT_EQ(window->Lang, 0);
   EXPECT_EQ(window->Locate, 0);
   EXPECT_EQ(window->Verb, 0);
@@ -35,6 +35,7 @@ TEST_F(Window1Object, EndingTheWindowReleasesTheTable) {
 }
 
 TEST_F(Window1Object, TheImplicitInstanceIsConstructedOnce) {
+  app::_EarlyStartup();
   Ref<app::Window1> first = app::Window1::ImplicitInstance();
   Ref<app::Window1> second = app::Window1::ImplicitInstance();
   EXPECT_EQ(first.get(), second.get());
@@ -46,8 +47,8 @@ TEST_F(Window1Object, TheImplicitInstanceIsConstructedOnce) {
 }
 
 TEST_F(Window1Object, PropertiesReadAndWriteByName) {
-  Ref<app::Window1> window =
-      framework::RuntimeCheckCast<app::Window1>(framework::RuntimeNewObject(app::Window1::__Lookup()).get());
+  Ref<app::Window1> window = framework::RuntimeCheckCast<app::Window1>(
+      framework::RuntimeNewObject(app::Window1::__Lookup()).get());
   const framework::ClassRecord& record = app::Window1::__Lookup();
   const auto* katsuyo = record.FindProperty("katsuyo");
   ASSERT_NE(katsuyo, nullptr);
@@ -63,8 +64,9 @@ TEST_F(Window1Object, PropertiesReadAndWriteByName) {
   // Anything but a String array is refused and the table stays.
   Ref<framework::Delegate> notAnArray = framework::RuntimeCreateDelegate(
       &framework::invokers::InvokeProcedure, static_cast<void (*)()>([] {}), nullptr, "(  )", 0);
-  EXPECT_THROW(words->accessors.introspectionSet(*window, Variant(Ref<framework::Object>(notAnArray))),
-               framework::PendingException);
+  EXPECT_THROW(
+      words->accessors.introspectionSet(*window, Variant(Ref<framework::Object>(notAnArray))),
+      framework::PendingException);
   EXPECT_EQ(window->Words.get(), table.get());
 }
 
