@@ -43,12 +43,14 @@ bool ClassRecord::IsSubclassOf(const ClassRecord& other) const noexcept {
 
 const MethodEntry* ClassRecord::FindMethod(std::string_view name) const noexcept {
   // The last entry of a name is the most derived one.
-  auto found = std::ranges::find(methods_ | std::views::reverse, name, &MethodEntry::name);
+  // Reverse iterators rather than a reversed view: clang 14 cannot compile the library's views.
+  auto found = std::find_if(methods_.rbegin(), methods_.rend(),
+                            [&](const MethodEntry& m) { return m.name == name; });
   return found == methods_.rend() ? nullptr : &*found;
 }
 
 const PropertyEntry* ClassRecord::FindProperty(std::string_view name) const noexcept {
-  auto found = std::ranges::find_if(properties_ | std::views::reverse, [&](const PropertyEntry& p) {
+  auto found = std::find_if(properties_.rbegin(), properties_.rend(), [&](const PropertyEntry& p) {
     return EqualsIgnoringCase(p.name, name);
   });
   return found == properties_.rend() ? nullptr : &*found;

@@ -1,0 +1,45 @@
+// Decodes arbitrary bytes as a property list against the window's and the controls' class
+// records. Decoding must either succeed or raise InvalidArgumentException, and never read
+// outside the list.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+#include <vector>
+
+#include "framework/runtime/Exceptions.h"
+#include "framework/ui/BevelButton.h"
+#include "framework/ui/ComboBox.h"
+#include "framework/ui/Label.h"
+#include "framework/ui/PropertyList.h"
+#include "framework/ui/TextField.h"
+#include "framework/ui/Window.h"
+
+namespace {
+
+void DecodeAgainst(std::string_view list, const framework::ClassRecord& record) {
+  try {
+    std::size_t end = 0;
+    framework::DecodePropertyList(list, record, [&](const framework::PropertyListEntry& entry) {
+      // Entries come in order, each inside the list.
+      if (entry.offset < end || entry.offset >= list.size()) std::abort();
+      end = entry.offset + 1;
+    });
+  } catch (const framework::PendingException& raised) {
+    if (!raised.Exception()->IsA(framework::InvalidArgumentException::__Lookup())) std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  // A copy of exactly `size` bytes, so that any read past the list is caught.
+  std::vector<char> bytes(data, data + size);
+  std::string_view list(bytes.data(), bytes.size());
+  DecodeAgainst(list, framework::ComboBox::__Lookup());
+  DecodeAgainst(list, framework::TextField::__Lookup());
+  DecodeAgainst(list, framework::Label::__Lookup());
+  DecodeAgainst(list, framework::BevelButton::__Lookup());
+  DecodeAgainst(list, framework::Window::__Lookup());
+  return 0;
+}
