@@ -32,8 +32,8 @@ void Label::SetText(const String& text) {
 
 void Label::StoredPropertyChanged(std::string_view name) {
   RectControl::StoredPropertyChanged(name);
-  static constexpr std::string_view kShown[] = {"TextAlign", "TextColor", "MultiLine", "Selectable",
-                                                "Transparent"};
+  static constexpr std::string_view kShown[] = {"TextAlign", "TextColor", "MultiLine",
+                                                "Selectable"};
   for (std::string_view shown : kShown) {
     if (name == shown) ShowOwnProperties();
   }
@@ -51,7 +51,6 @@ void Label::ShowOwnProperties() {
   view->SetTextColor(stored.Get<Color>("TextColor"));
   view->SetAlignment(stored.Get<std::int64_t>("TextAlign"));
   view->SetSelectable(stored.Get<bool>("Selectable"));
-  view->SetTransparent(stored.Get<bool>("Transparent"));
 }
 
 }  // namespace framework

@@ -4,7 +4,8 @@
 
 namespace framework {
 
-// A static text; with MultiLine its CRs show as line breaks.
+// A static text; with MultiLine its CRs show as line breaks. A label never paints a background
+// of its own, so one that overlaps a neighbour hides nothing of it (Transparent is only held).
 class Label : public RectControl {
  public:
   static const ClassRecord& __Lookup();

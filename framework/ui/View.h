@@ -72,7 +72,6 @@ class LabelView : public ControlView {
   virtual void SetTextColor(Color color) = 0;
   virtual void SetAlignment(std::int64_t alignment) = 0;
   virtual void SetSelectable(bool selectable) = 0;
-  virtual void SetTransparent(bool transparent) = 0;
 };
 
 class ButtonView : public ControlView {

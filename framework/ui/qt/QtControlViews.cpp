@@ -148,10 +148,6 @@ void QtLabelView::SetSelectable(bool selectable) {
   widget_->setTextInteractionFlags(selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
 }
 
-void QtLabelView::SetTransparent(bool transparent) {
-  widget_->setAutoFillBackground(!transparent);
-}
-
 // --- QtButtonView ----------------------------------------------------------------------------
 
 QtButtonView::QtButtonView(BevelButton& model, QWidget& parent) : QtControlView(parent) {

@@ -47,7 +47,6 @@ class QtLabelView final : public QtControlView<LabelView, QLabel> {
   void SetTextColor(Color color) override;
   void SetAlignment(std::int64_t alignment) override;
   void SetSelectable(bool selectable) override;
-  void SetTransparent(bool transparent) override;
 };
 
 class QtButtonView final : public QtControlView<ButtonView, QPushButton> {
