@@ -79,6 +79,7 @@ void QtListView::SetAutoComplete(bool enabled) {
     widget_->setCompleter(nullptr);
     return;
   }
+  if (widget_->completer()) return;
   auto* completer = new QCompleter(widget_->model(), widget_.data());  // owned by the widget
   completer->setCompletionMode(QCompleter::InlineCompletion);
   completer->setCaseSensitivity(Qt::CaseInsensitive);
