@@ -1,0 +1,207 @@
+// Twenty thousand seeded random user actions on the real window: choosing rows, typing into the
+// lists' entries, the Edit items on whatever has the focus, and focus changes. After every
+// action the field shows the cell of the lists' current rows, or, while a row is outside the
+// table, the text it showed last; nothing is read outside the table and nothing leaks.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <array>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/MenuBar1.h"
+#include "app/Startup.h"
+#include "app/Window1.h"
+#include "framework/runtime/Array.h"
+#include "framework/runtime/Rnd.h"
+#include "framework/ui/Process.h"
+#include "framework/ui/qt/QtAccess.h"
+
+namespace {
+
+using framework::Ref;
+
+constexpr int kActions = 20000;
+constexpr std::uint32_t kSeed = 20261207;
+
+const char* const kEditItems[] = {"EditUndo",  "EditCut",   "EditCopy",
+                                  "EditPaste", "EditClear", "EditSelectAll"};
+
+class UserActionStorm : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    framework::SetUnhandledExceptionPresenter([this](const framework::RuntimeException& e) {
+      unhandled.push_back(framework::Describe(e));
+    });
+    framework::RuntimeInit();
+    framework::RuntimePerformInitializers(app::InitializerTable());
+    app::_EarlyStartup();
+    app::MenuBar1::ImplicitInstance();
+    liveBefore = framework::Object::LiveCount();
+    window = app::Window1::ImplicitInstance();
+    lists = {window->ComboBox1(), window->ComboBox2(), window->ComboBox3()};
+    for (const auto& list : lists) {
+      combos.push_back(qobject_cast<QComboBox*>(framework::WidgetOf(*list)));
+      ASSERT_NE(combos.back(), nullptr);
+    }
+    field = qobject_cast<QPlainTextEdit*>(framework::WidgetOf(*window->TextField1()));
+    ASSERT_NE(field, nullptr);
+    QMainWindow* main = framework::MainWindowOf(*window);
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    for (const char* name : kEditItems) {
+      QAction* action = framework::ActionOf(*window, *window->EditMenu()->Child(name));
+      ASSERT_NE(action, nullptr) << name;
+      editActions.push_back(action);
+    }
+  }
+
+  void TearDown() override {
+    lists = {};
+    window->Close();
+    window.reset();
+    framework::RuntimePerformFinalizers();
+    framework::ResetProcessStateForTesting();
+  }
+
+  std::string FieldText() const { return std::string(window->TextField1()->Text().Bytes()); }
+
+  bool InTable(std::int64_t lang, std::int64_t verb, std::int64_t tense) const {
+    return lang >= 0 && lang <= 6 && verb >= 0 && verb <= 11 && tense >= 0 && tense <= 14;
+  }
+
+  std::string Cell(std::int64_t lang, std::int64_t verb, std::int64_t tense) const {
+    return std::string(framework::ArrayElementGet(
+                           window->Words.get(), static_cast<std::int32_t>(lang),
+                           static_cast<std::int32_t>(verb), static_cast<std::int32_t>(tense))
+                           .Bytes());
+  }
+
+  QWidget* RandomFocusTarget() {
+    std::uniform_int_distribution<int> pick(0, 3);
+    const int i = pick(random);
+    if (i == 3) return field;
+    return combos[static_cast<std::size_t>(i)]->lineEdit();
+  }
+
+  void ChooseRow(QComboBox* combo) {
+    std::uniform_int_distribution<int> row(0, combo->count() - 1);
+    combo->setCurrentIndex(row(random));
+  }
+
+  void StepWithKeyboard(QComboBox* combo) {
+    combo->setFocus();
+    QTest::keyClick(combo, random() % 2 ? Qt::Key_Down : Qt::Key_Up);
+  }
+
+  // Types text key by key as a keyboard with those characters would, non-ASCII included.
+  static void Type(QWidget* target, const QString& text) {
+    for (QChar c : text) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+      QApplication::sendEvent(target, &press);
+      QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+      QApplication::sendEvent(target, &release);
+    }
+  }
+
+  void TypeText(QComboBox* combo) {
+    QLineEdit* entry = combo->lineEdit();
+    entry->setFocus();
+    QTest::keyClick(entry, Qt::Key_A, Qt::ControlModifier);
+    switch (random() % 3) {
+      case 0:  // a whole row, as the user would type it
+        Type(entry, combo->itemText(static_cast<int>(random() % combo->count())));
+        break;
+      case 1:  // text that matches no row
+        Type(entry, QStringLiteral("zq") + QString::number(random() % 100));
+        break;
+      default:
+        QTest::keyClick(entry, Qt::Key_Backspace);
+        break;
+    }
+  }
+
+  void UseEditItem() {
+    RandomFocusTarget()->setFocus();
+    QAction* action = editActions[random() % editActions.size()];
+    const bool onField = QApplication::focusWidget() == field;
+    if (onField && action != editActions[2] && action != editActions[5]) {
+      // On the read-only field only Copy and Select All are available.
+      ASSERT_FALSE(action->isEnabled()) << action->text().toStdString();
+    }
+    if (action->isEnabled()) action->trigger();
+  }
+
+  void RandomAction() {
+    QComboBox* combo = combos[random() % combos.size()];
+    switch (random() % 6) {
+      case 0:
+      case 1:
+        ChooseRow(combo);
+        break;
+      case 2:
+        StepWithKeyboard(combo);
+        break;
+      case 3:
+        TypeText(combo);
+        break;
+      case 4:
+        UseEditItem();
+        break;
+      default:
+        RandomFocusTarget()->setFocus();
+        break;
+    }
+  }
+
+  std::mt19937 random{kSeed};
+  std::vector<std::string> unhandled;
+  std::int64_t liveBefore = 0;
+  Ref<app::Window1> window;
+  std::array<Ref<framework::ComboBox>, 3> lists;
+  std::vector<QComboBox*> combos;
+  QPlainTextEdit* field = nullptr;
+  std::vector<QAction*> editActions;
+};
+
+TEST_F(UserActionStorm, FieldAlwaysShowsTheSelectedCell) {
+  framework::SeedRnd(kSeed);
+  std::string lastShown = FieldText();
+  ASSERT_EQ(lastShown, "sum es est\rsumus estis sunt");
+  for (int action = 0; action < kActions; ++action) {
+    RandomAction();
+    ASSERT_FALSE(HasFatalFailure()) << "action " << action;
+    // Each list's Change stored its row into its index.
+    const std::int64_t lang = lists[0]->ListIndex_Get();
+    const std::int64_t verb = lists[1]->ListIndex_Get();
+    const std::int64_t tense = lists[2]->ListIndex_Get();
+    ASSERT_EQ(window->Lang, lang) << "action " << action;
+    ASSERT_EQ(window->Verb, verb) << "action " << action;
+    ASSERT_EQ(window->Katsuyo, tense) << "action " << action;
+    if (InTable(lang, verb, tense)) lastShown = Cell(lang, verb, tense);
+    ASSERT_EQ(FieldText(), lastShown) << "action " << action;
+    ASSERT_EQ(field->toPlainText().toStdString(),
+              QString::fromStdString(lastShown).replace(QChar('\r'), QChar('\n')).toStdString())
+        << "action " << action;
+  }
+  EXPECT_TRUE(unhandled.empty());
+}
+
+TEST_F(UserActionStorm, NothingIsLeftAliveAfterTheStorm) {
+  for (int action = 0; action < kActions / 10; ++action) RandomAction();
+  lists = {};
+  window->Close();
+  window.reset();
+  QApplication::processEvents();
+  EXPECT_EQ(framework::Object::LiveCount(), liveBefore);
+  window = app::Window1::ImplicitInstance();  // for TearDown
+}
+
+}  // namespace
