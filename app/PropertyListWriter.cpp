@@ -9,6 +9,8 @@ template <class... Ts>
 struct Overloaded : Ts... {
   using Ts::operator()...;
 };
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 }  // namespace
 
 void PropertyListWriter::AppendLittleEndian(std::uint64_t value, int bytes) {

@@ -18,7 +18,7 @@ fi
 
 echo "== fuzz build"
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$(nproc)"
+cmake --build --preset fuzz -j "$(nproc)" --target fuzzers
 
 status=0
 for fuzzer in build/fuzz/fuzz/*Fuzzer; do
@@ -31,9 +31,9 @@ for fuzzer in build/fuzz/fuzz/*Fuzzer; do
   [ -f "$dictionary" ] && args+=(-dict="$dictionary")
   echo "== $name: $runs runs"
   if [ -d "$seeds" ]; then
-    "$fuzzer" "${args[@]}" "$corpus" "$seeds" 2>&1 | tail -n 3 || status=1
+    "$fuzzer" "${args[@]}" "$corpus" "$seeds" 2>&1 | tail -n 20 || status=1
   else
-    "$fuzzer" "${args[@]}" "$corpus" 2>&1 | tail -n 3 || status=1
+    "$fuzzer" "${args[@]}" "$corpus" 2>&1 | tail -n 20 || status=1
   fi
   rm -rf "$corpus"
 done

@@ -100,12 +100,13 @@ TEST_F(ArrayTest, AnyIndexOutsideTheBoundsRaisesForReadAndWrite) {
       {0, 0, INT32_MAX}, {7, 11, 14},       {6, 12, 14},       {6, 11, 15},       {-1, -1, -1},
   };
   const ClassRecord& outOfBounds = framework::OutOfBoundsException::__Lookup();
-  for (const auto& [i, j, k] : outside) {
+  for (const auto& index : outside) {
+    const auto [i, j, k] = index;
     ExpectRaises(
-        outOfBounds, [&] { (void)ArrayElementGet(table.get(), i, j, k); },
+        outOfBounds, [&, i = i, j = j, k = k] { (void)ArrayElementGet(table.get(), i, j, k); },
         "read " + Label(i, j, k));
     ExpectRaises(
-        outOfBounds, [&] { ArrayElementSet(table.get(), "stray", i, j, k); },
+        outOfBounds, [&, i = i, j = j, k = k] { ArrayElementSet(table.get(), "stray", i, j, k); },
         "write " + Label(i, j, k));
   }
   // No write outside the bounds landed anywhere inside them.
