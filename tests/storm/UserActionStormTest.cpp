@@ -16,9 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MenuBar1.h"
-#include "app/Startup.h"
-#include "app/Window1.h"
+#include "../app/AppTestSupport.h"
 #include "framework/runtime/Array.h"
 #include "framework/runtime/Rnd.h"
 #include "framework/ui/Process.h"
@@ -34,16 +32,11 @@ constexpr std::uint32_t kSeed = 20261207;
 const char* const kEditItems[] = {"EditUndo",  "EditCut",   "EditCopy",
                                   "EditPaste", "EditClear", "EditSelectAll"};
 
-class UserActionStorm : public ::testing::Test {
+class UserActionStorm : public app_test::StartedRuntime {
  protected:
   void SetUp() override {
-    framework::SetUnhandledExceptionPresenter([this](const framework::RuntimeException& e) {
-      unhandled.push_back(framework::Describe(e));
-    });
-    framework::RuntimeInit();
-    framework::RuntimePerformInitializers(app::InitializerTable());
+    StartedRuntime::SetUp();
     app::_EarlyStartup();
-    app::MenuBar1::ImplicitInstance();
     liveBefore = framework::Object::LiveCount();
     window = app::Window1::ImplicitInstance();
     lists = {window->ComboBox1(), window->ComboBox2(), window->ComboBox3()};
@@ -68,7 +61,7 @@ class UserActionStorm : public ::testing::Test {
     window->Close();
     window.reset();
     framework::RuntimePerformFinalizers();
-    framework::ResetProcessStateForTesting();
+    StartedRuntime::TearDown();
   }
 
   std::string FieldText() const { return std::string(window->TextField1()->Text().Bytes()); }
@@ -162,7 +155,6 @@ class UserActionStorm : public ::testing::Test {
   }
 
   std::mt19937 random{kSeed};
-  std::vector<std::string> unhandled;
   std::int64_t liveBefore = 0;
   Ref<app::Window1> window;
   std::array<Ref<framework::ComboBox>, 3> lists;
