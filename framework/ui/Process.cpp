@@ -46,14 +46,10 @@ void RunBody(void* body) {
   (*static_cast<const std::function<void()>*>(body))();
 }
 
-// The exception that the helper reports, from whichever form of object reference it returns.
+// The exception that the helper reports (its invoker returns the exception or nil).
 Ref<RuntimeException> ExceptionFromHelperResult(const std::any& result) {
-  Object* object = nullptr;
-  if (const auto* ref = std::any_cast<Ref<Object>>(&result)) object = ref->get();
-  if (const auto* ref = std::any_cast<Ref<RuntimeException>>(&result)) object = ref->get();
-  if (const auto* raw = std::any_cast<Object*>(&result)) object = *raw;
-  if (const auto* raw = std::any_cast<RuntimeException*>(&result)) object = *raw;
-  return Ref<RuntimeException>(dynamic_cast<RuntimeException*>(object));
+  const auto* exception = std::any_cast<Ref<RuntimeException>>(&result);
+  return exception ? *exception : nullptr;
 }
 
 Ref<RuntimeException> CallThroughHelper(const std::function<void()>& body) {
