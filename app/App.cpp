@@ -10,6 +10,7 @@ using framework::ClassRecord;
 namespace {
 
 std::unique_ptr<ClassRecord> BuildRecord() {
+  framework::RuntimeStackCheck();
   auto record = framework::RuntimeNewClass(&framework::Application::__Lookup(), "App");
   record->SetFactory([](const ClassRecord& r) -> framework::Ref<framework::Object> {
     return framework::MakeObject<App>(r);

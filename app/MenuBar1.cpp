@@ -14,19 +14,17 @@ using framework::Object;
 using framework::Ref;
 using framework::RuntimeStackCheck;
 
+namespace {
+
 // One row of the menu tree. A menu has the bar as its parent (an empty parent name); an item
 // names its menu. Separators get no shortcut at all.
-struct MenuBar1::Entry {
+struct Entry {
   std::string_view name;
   bool quitItem;
   std::string_view parent;
   std::string_view text;
   std::optional<std::string_view> shortcut;
 };
-
-namespace {
-
-using Entry = MenuBar1::Entry;
 
 constexpr Entry kFileMenu[] = {
     {"FileMenu", false, "", "ファイル", ""},
@@ -65,6 +63,28 @@ std::unique_ptr<ClassRecord> BuildRecord() {
     framework::RuntimeAllocateAttributeTable(entry);
   }
   return record;
+}
+
+// Creates one entry, sets its properties in order, and appends it to the bar or to its menu.
+void BuildEntry(MenuBar1& bar, const Entry& entry) {
+  const ClassRecord& itemClass =
+      entry.quitItem ? framework::QuitMenuItem::__Lookup() : MenuItem::__Lookup();
+  Ref<MenuItem> item =
+      framework::RuntimeCheckCast<MenuItem>(framework::RuntimeNewObject(itemClass).get());
+  if (!item) framework::RaiseNilObjectException();
+  item->Constructor();
+  item->Name_Set(0, entry.name);
+  item->AutoEnable_Set(0, true);
+  item->Text_Set(0, entry.text);
+  item->Visible_Set(0, true);
+  if (entry.shortcut) item->KeyboardShortcut_Set(0, *entry.shortcut);
+  if (entry.parent.empty()) {
+    bar.Append(item.get());
+    return;
+  }
+  Ref<MenuItem> menu = bar.Child(entry.parent);
+  if (!menu) framework::RaiseNilObjectException();
+  menu->Append(item.get());
 }
 
 framework::ClassRecordSlot& RecordSlot() {
@@ -114,34 +134,13 @@ void MenuBar1::Constructor() {
 void MenuBar1::Untitled0() {
   Ref<MenuBar1> self(this);
   RuntimeStackCheck();
-  for (const Entry& entry : kFileMenu) BuildEntry(entry);
+  for (const Entry& entry : kFileMenu) BuildEntry(*this, entry);
 }
 
 void MenuBar1::Untitled1() {
   Ref<MenuBar1> self(this);
   RuntimeStackCheck();
-  for (const Entry& entry : kEditMenu) BuildEntry(entry);
-}
-
-void MenuBar1::BuildEntry(const Entry& entry) {
-  const ClassRecord& itemClass =
-      entry.quitItem ? framework::QuitMenuItem::__Lookup() : MenuItem::__Lookup();
-  Ref<MenuItem> item =
-      framework::RuntimeCheckCast<MenuItem>(framework::RuntimeNewObject(itemClass).get());
-  if (!item) framework::RaiseNilObjectException();
-  item->Constructor();
-  item->Name_Set(0, entry.name);
-  item->AutoEnable_Set(0, true);
-  item->Text_Set(0, entry.text);
-  item->Visible_Set(0, true);
-  if (entry.shortcut) item->KeyboardShortcut_Set(0, *entry.shortcut);
-  if (entry.parent.empty()) {
-    Append(item.get());
-    return;
-  }
-  Ref<MenuItem> menu = Child(entry.parent);
-  if (!menu) framework::RaiseNilObjectException();
-  menu->Append(item.get());
+  for (const Entry& entry : kEditMenu) BuildEntry(*this, entry);
 }
 
 }  // namespace app

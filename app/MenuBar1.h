@@ -24,12 +24,6 @@ class MenuBar1 : public framework::MenuBar {
   void Constructor() override;
   virtual void Untitled0();  // builds the File menu
   virtual void Untitled1();  // builds the Edit menu
-
-  // One row of the menu tree.
-  struct Entry;
-
- private:
-  void BuildEntry(const Entry& entry);
 };
 
 }  // namespace app

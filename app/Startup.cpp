@@ -9,7 +9,6 @@
 
 namespace app {
 
-using framework::PendingException;
 using framework::Ref;
 using framework::RuntimeStackCheck;
 
@@ -37,8 +36,9 @@ int main() {
     _Main();
     framework::RuntimePerformFinalizers();
     return framework::RuntimeExit();
-  } catch (const PendingException&) {
-    // An exception that the unhandled-exception handler passed on: the process failed.
+  } catch (...) {
+    // Start-up or the finalisers failed, or the unhandled-exception handler passed an exception
+    // on: the process failed.
     return 1;
   }
 }
@@ -62,9 +62,9 @@ void _Main() {
       framework::_RunFrameworkInitialization(framework::EntryPointer(lateStartup));
     }
     framework::_RuntimeRun();
-  } catch (const PendingException& pending) {
+  } catch (...) {
     // The handler either returns, and start-up ends normally, or raises, and that passes on.
-    framework::_UnhandledException(pending.Exception().get());
+    framework::_UnhandledException(framework::RuntimeTakeCurrentException().get());
   }
 }
 

@@ -75,25 +75,29 @@ Window1& Self(Object& object) {
 
 framework::PropertyAccessors IntegerAccessors(std::int64_t Window1::*field) {
   auto get = [field](Object& o) -> Variant { return Self(o).*field; };
-  auto set = [field](Object& o, const Variant& v) { Self(o).*field = std::get<std::int64_t>(v); };
+  auto set = [field](Object& o, const Variant& v) {
+    Self(o).*field = framework::ValueAs<std::int64_t>(v, "Integer");
+  };
   return {get, set, get, set};
 }
 
-// Words takes only a String array; anything else is refused without touching the property.
-Ref<framework::Array> StringArrayOf(const Variant& value) {
-  const auto* object = std::get_if<Ref<Object>>(&value);
-  if (!object) framework::Raise<framework::IllegalCastException>("Words takes a String array");
-  Ref<framework::Array> array = framework::RuntimeCheckCast<framework::Array>(object->get());
-  if (array && array->ElementType() != framework::kStringElementType) {
-    framework::Raise<framework::IllegalCastException>("Words takes a String array");
+// The array that a value holds for Words: a three-dimensional String array, or nil where
+// `nilAllowed`. Anything else is refused before the property is touched.
+Ref<framework::Array> TableOf(const Variant& value, bool nilAllowed) {
+  const auto& object = framework::ValueAs<Ref<Object>>(value, "Words");
+  Ref<framework::Array> array = framework::RuntimeCheckCast<framework::Array>(object.get());
+  if (!array && nilAllowed) return array;
+  if (!array || array->ElementType() != framework::kStringElementType || array->Dimensions() != 3) {
+    framework::Raise<framework::IllegalCastException>("Words takes a 3-dimensional String array");
   }
   return array;
 }
 
 framework::PropertyAccessors WordsAccessors() {
   auto get = [](Object& o) -> Variant { return Ref<Object>(Self(o).Words); };
-  auto set = [](Object& o, const Variant& v) { Self(o).Words = StringArrayOf(v); };
-  return {get, set, get, set};
+  auto set = [](Object& o, const Variant& v) { Self(o).Words = TableOf(v, true); };
+  auto introspectionSet = [](Object& o, const Variant& v) { Self(o).Words = TableOf(v, false); };
+  return {get, set, get, introspectionSet};
 }
 
 template <void (Window1::*Method)()>

@@ -62,20 +62,6 @@ const std::vector<Wiring>& Wirings() {
   return wirings;
 }
 
-const ClassRecord& ClassOf(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::ComboBox:
-      return ComboBox::__Lookup();
-    case ControlKind::TextField:
-      return TextField::__Lookup();
-    case ControlKind::Label:
-      return Label::__Lookup();
-    case ControlKind::BevelButton:
-      return BevelButton::__Lookup();
-  }
-  framework::Raise<framework::InvalidArgumentException>("unknown control kind");
-}
-
 }  // namespace
 
 void Window1::Layout() {
@@ -88,10 +74,12 @@ void Window1::Layout() {
 void Window1::_CreateControls0() {
   Ref<Window1> self(this);
   framework::RuntimeStackCheck();
+  // The look-ups, casts and delegates of the handlers are held until every control stands.
+  std::vector<Ref<Object>> held;
   const auto designs = ControlDesigns();
   for (std::size_t i = 0; i < designs.size(); ++i) {
     const ControlDesign& design = designs[i];
-    const ClassRecord& controlClass = ClassOf(design.kind);
+    const ClassRecord& controlClass = design.controlClass();
     {
       Ref<Object> created = __New(controlClass);
       framework::RuntimeCheckCast<framework::RectControl>(created.get())->Constructor();
@@ -102,19 +90,22 @@ void Window1::_CreateControls0() {
     framework::_SetProperties(control.get(), ControlPropertyList(i));
     for (const Wiring& wiring : Wirings()) {
       if (wiring.control != design.name) continue;
-      Ref<Object> target =
-          framework::RuntimeCheckCast(_ControlByName(design.name).get(), controlClass);
+      Ref<framework::Control> target = framework::RuntimeCheckCast<framework::Control>(
+          framework::RuntimeCheckCast(_ControlByName(design.name).get(), controlClass).get());
       Ref<framework::Delegate> handler =
           framework::RuntimeCreateDelegate(wiring.invoker, wiring.handler, Ref<Object>(this),
                                            wiring.signature, kControlEventDelegateFlags);
-      framework::RuntimeAddEventHandler(dynamic_cast<framework::Control*>(target.get()),
-                                        wiring.event, wiring.stub, handler);
+      framework::RuntimeAddEventHandler(target.get(), wiring.event, wiring.stub, handler);
+      held.push_back(std::move(target));
+      held.push_back(std::move(handler));
     }
   }
 }
 
 template <class Control>
 Ref<Control> Window1::ControlNamed(std::string_view name) {
+  Ref<Window1> self(this);
+  framework::RuntimeStackCheck();
   return framework::RuntimeCheckCast<Control>(_ControlByName(name).get());
 }
 

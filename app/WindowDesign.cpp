@@ -4,6 +4,10 @@
 
 #include "app/ListTexts.h"
 #include "app/PropertyListWriter.h"
+#include "framework/ui/BevelButton.h"
+#include "framework/ui/ComboBox.h"
+#include "framework/ui/Label.h"
+#include "framework/ui/TextField.h"
 
 namespace app {
 
@@ -12,19 +16,6 @@ namespace {
 constexpr std::string_view kTitle = "ヴェルボリカ";
 constexpr std::string_view kRandomCaption = "ランダム";
 constexpr std::int64_t kNoIndex = -2147483648LL;  // the control is not part of a control set
-
-constexpr ControlDesign kControls[] = {
-    {"ComboBox1", ControlKind::ComboBox, 170, 238, 352, 39, 0, kLanguageRows},
-    {"TextField1", ControlKind::TextField, 20, 66, 550, 148, 2, ""},
-    {"StaticText1", ControlKind::Label, 33, 31, 111, 23, 3, "今日の動詞"},
-    {"ComboBox2", ControlKind::ComboBox, 170, 274, 419, 52, 4, kVerbRows},
-    {"BevelButton1", ControlKind::BevelButton, 20, 226, 60, 22, 5, kRandomCaption},
-    {"BevelButton2", ControlKind::BevelButton, 9, 292, 60, 22, 6, kRandomCaption},
-    {"StaticText2", ControlKind::Label, 92, 239, 81, 23, 7, "言語"},
-    {"StaticText3", ControlKind::Label, 92, 290, 81, 23, 8, "動詞"},
-    {"ComboBox3", ControlKind::ComboBox, 170, 325, 352, 47, 9, kTenseRows},
-    {"StaticText4", ControlKind::Label, 92, 329, 81, 23, 10, "時制・法"},
-};
 
 // Name, Index, Left, Top, Width, Height, the four locks, TabPanelIndex and TabIndex: the
 // opening entries of every control's list.
@@ -106,20 +97,6 @@ framework::String BevelButtonList(const ControlDesign& c) {
   return list.Finish();
 }
 
-framework::String BuildControlList(const ControlDesign& c) {
-  switch (c.kind) {
-    case ControlKind::ComboBox:
-      return ComboBoxList(c);
-    case ControlKind::TextField:
-      return TextFieldList(c);
-    case ControlKind::Label:
-      return LabelList(c);
-    case ControlKind::BevelButton:
-      return BevelButtonList(c);
-  }
-  return {};
-}
-
 framework::String BuildWindowList() {
   PropertyListWriter list;
   list.Add({Integer("Width", 600),
@@ -147,6 +124,22 @@ framework::String BuildWindowList() {
   return list.Finish();
 }
 
+constexpr ControlDesign kControls[] = {
+    {"ComboBox1", &framework::ComboBox::__Lookup, &ComboBoxList, 170, 238, 352, 39, 0,
+     kLanguageRows},
+    {"TextField1", &framework::TextField::__Lookup, &TextFieldList, 20, 66, 550, 148, 2, ""},
+    {"StaticText1", &framework::Label::__Lookup, &LabelList, 33, 31, 111, 23, 3, "今日の動詞"},
+    {"ComboBox2", &framework::ComboBox::__Lookup, &ComboBoxList, 170, 274, 419, 52, 4, kVerbRows},
+    {"BevelButton1", &framework::BevelButton::__Lookup, &BevelButtonList, 20, 226, 60, 22, 5,
+     kRandomCaption},
+    {"BevelButton2", &framework::BevelButton::__Lookup, &BevelButtonList, 9, 292, 60, 22, 6,
+     kRandomCaption},
+    {"StaticText2", &framework::Label::__Lookup, &LabelList, 92, 239, 81, 23, 7, "言語"},
+    {"StaticText3", &framework::Label::__Lookup, &LabelList, 92, 290, 81, 23, 8, "動詞"},
+    {"ComboBox3", &framework::ComboBox::__Lookup, &ComboBoxList, 170, 325, 352, 47, 9, kTenseRows},
+    {"StaticText4", &framework::Label::__Lookup, &LabelList, 92, 329, 81, 23, 10, "時制・法"},
+};
+
 }  // namespace
 
 std::span<const ControlDesign> ControlDesigns() noexcept {
@@ -161,7 +154,8 @@ const framework::String& WindowPropertyList() {
 const framework::String& ControlPropertyList(std::size_t controlIndex) {
   static const auto lists = [] {
     std::array<framework::String, std::size(kControls)> built;
-    for (std::size_t i = 0; i < built.size(); ++i) built[i] = BuildControlList(kControls[i]);
+    for (std::size_t i = 0; i < built.size(); ++i)
+      built[i] = kControls[i].propertyList(kControls[i]);
     return built;
   }();
   return lists.at(controlIndex);

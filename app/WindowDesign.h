@@ -4,17 +4,18 @@
 #include <span>
 #include <string_view>
 
+#include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/String.h"
 
 namespace app {
 
-enum class ControlKind { ComboBox, TextField, Label, BevelButton };
-
-// One control of the main window as designed: where it stands and what it shows. `content` is
-// the rows of a list, the text of a label or the caption of a button.
+// One control of the main window as designed: its class, the property list that its class's
+// controls take, where it stands and what it shows. `content` is the rows of a list, the text of
+// a label or the caption of a button.
 struct ControlDesign {
   std::string_view name;
-  ControlKind kind;
+  const framework::ClassRecord& (*controlClass)();
+  framework::String (*propertyList)(const ControlDesign&);
   std::int64_t left;
   std::int64_t top;
   std::int64_t width;

@@ -54,6 +54,18 @@ void RaiseNilObjectException() {
   Raise<NilObjectException>();
 }
 
+Ref<RuntimeException> RuntimeTakeCurrentException() {
+  try {
+    throw;
+  } catch (const PendingException& pending) {
+    return pending.Exception() ? pending.Exception() : NewException<RuntimeException>();
+  } catch (const std::exception& other) {
+    return NewException<RuntimeException>(std::string("C++ exception: ") + other.what());
+  } catch (...) {
+    return NewException<RuntimeException>("unknown C++ exception");
+  }
+}
+
 std::string Describe(const RuntimeException& exception) {
   std::string text = exception.Class().Name();
   if (!exception.Message().empty()) text += ": " + exception.Message();

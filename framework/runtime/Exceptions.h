@@ -66,6 +66,10 @@ template <class E>
 
 [[noreturn]] void RaiseNilObjectException();
 
+// Called inside a catch block: the exception being handled as a framework exception. A C++
+// exception that is none becomes a RuntimeException that names it.
+Ref<RuntimeException> RuntimeTakeCurrentException();
+
 // "ClassName: message", or the class name alone.
 std::string Describe(const RuntimeException& exception);
 

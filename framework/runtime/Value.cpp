@@ -1,5 +1,9 @@
 #include "framework/runtime/Value.h"
 
+#include <string>
+
+#include "framework/runtime/Exceptions.h"
+
 namespace framework {
 
 std::string_view ValueTypeName(ValueType type) noexcept {
@@ -20,6 +24,10 @@ std::string_view ValueTypeName(ValueType type) noexcept {
       return "Object";
   }
   return "Unknown";
+}
+
+void RaiseWrongValueType(std::string_view property) {
+  Raise<InvalidArgumentException>("wrong value type for property " + std::string(property));
 }
 
 }  // namespace framework

@@ -31,4 +31,13 @@ using Variant =
 
 std::string_view ValueTypeName(ValueType type) noexcept;
 
+[[noreturn]] void RaiseWrongValueType(std::string_view property);
+
+// The value of the alternative T, or InvalidArgumentException naming the property.
+template <class T>
+const T& ValueAs(const Variant& value, std::string_view property) {
+  if (const T* typed = std::get_if<T>(&value)) return *typed;
+  RaiseWrongValueType(property);
+}
+
 }  // namespace framework

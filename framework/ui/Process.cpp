@@ -46,10 +46,24 @@ void RunBody(void* body) {
   (*static_cast<const std::function<void()>*>(body))();
 }
 
-// The exception that the helper reports (its invoker returns the exception or nil).
+// The exception that the helper reports: nil or empty for none, else the exception as an object
+// reference. A result of any other kind is a failure too, never taken for success.
 Ref<RuntimeException> ExceptionFromHelperResult(const std::any& result) {
-  const auto* exception = std::any_cast<Ref<RuntimeException>>(&result);
-  return exception ? *exception : nullptr;
+  if (!result.has_value()) return nullptr;
+  Object* reported = nullptr;
+  if (const auto* exception = std::any_cast<Ref<RuntimeException>>(&result)) {
+    reported = exception->get();
+  } else if (const auto* object = std::any_cast<Ref<Object>>(&result)) {
+    reported = object->get();
+  } else {
+    return NewException<RuntimeException>("the exception helper returned no object");
+  }
+  if (!reported) return nullptr;
+  if (auto* exception = dynamic_cast<RuntimeException*>(reported)) {
+    return Ref<RuntimeException>(exception);
+  }
+  return NewException<RuntimeException>("the exception helper returned a " +
+                                        reported->Class().Name());
 }
 
 Ref<RuntimeException> CallThroughHelper(const std::function<void()>& body) {
@@ -134,12 +148,8 @@ bool CallWithExceptionHandling(const std::function<void()>& body) {
   Ref<RuntimeException> raised;
   try {
     raised = CallThroughHelper(body);
-  } catch (const PendingException& escaped) {
-    raised = escaped.Exception() ? escaped.Exception() : NewException<RuntimeException>();
-  } catch (const std::exception& other) {
-    raised = NewException<RuntimeException>(std::string("C++ exception: ") + other.what());
   } catch (...) {
-    raised = NewException<RuntimeException>("unknown C++ exception");
+    raised = RuntimeTakeCurrentException();
   }
   if (!raised) return true;
   _UnhandledException(raised.get());

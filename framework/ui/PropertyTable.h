@@ -39,13 +39,6 @@ struct PropertyBinding {
 void DeclareProperties(ClassRecord& record, std::string_view className,
                        std::span<const PropertyBinding> bindings = {});
 
-// The value of the alternative T, or InvalidArgumentException naming the property.
-template <class T>
-const T& ValueAs(const Variant& value, std::string_view property) {
-  if (const T* typed = std::get_if<T>(&value)) return *typed;
-  Raise<InvalidArgumentException>("wrong value type for property " + std::string(property));
-}
-
 // A binding whose accessors work on class C (the object is checked to be one).
 template <class C>
 PropertyBinding Bind(std::string_view name, Variant (*get)(C&), void (*set)(C&, const Variant&)) {

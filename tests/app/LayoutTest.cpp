@@ -116,27 +116,13 @@ std::vector<std::string> DecodedNames(const framework::String& list,
   return names;
 }
 
-const framework::ClassRecord& RecordOf(app::ControlKind kind) {
-  switch (kind) {
-    case app::ControlKind::ComboBox:
-      return framework::ComboBox::__Lookup();
-    case app::ControlKind::TextField:
-      return framework::TextField::__Lookup();
-    case app::ControlKind::Label:
-      return framework::Label::__Lookup();
-    case app::ControlKind::BevelButton:
-      return framework::BevelButton::__Lookup();
-  }
-  throw std::logic_error("unknown kind");
-}
-
 TEST(PropertyLists, EachListDecodesWholeWithItsClassesEntryCount) {
   EXPECT_EQ(DecodedNames(app::WindowPropertyList(), framework::Window::__Lookup()).size(), 22u);
   const std::size_t entries[] = {29, 39, 31, 29, 40, 40, 31, 31, 29, 31};
   auto designs = app::ControlDesigns();
   ASSERT_EQ(designs.size(), 10u);
   for (std::size_t i = 0; i < designs.size(); ++i) {
-    auto names = DecodedNames(app::ControlPropertyList(i), RecordOf(designs[i].kind));
+    auto names = DecodedNames(app::ControlPropertyList(i), designs[i].controlClass());
     EXPECT_EQ(names.size(), entries[i]) << designs[i].name;
     EXPECT_EQ(names.front(), "Name");
   }
@@ -146,8 +132,8 @@ TEST(PropertyLists, ListsOfOneClassHoldTheSameNamesInTheSameOrder) {
   auto designs = app::ControlDesigns();
   for (std::size_t i = 0; i < designs.size(); ++i) {
     for (std::size_t j = i + 1; j < designs.size(); ++j) {
-      if (designs[i].kind != designs[j].kind) continue;
-      const auto& record = RecordOf(designs[i].kind);
+      if (designs[i].controlClass != designs[j].controlClass) continue;
+      const auto& record = designs[i].controlClass();
       EXPECT_EQ(DecodedNames(app::ControlPropertyList(i), record),
                 DecodedNames(app::ControlPropertyList(j), record))
           << designs[i].name << " / " << designs[j].name;

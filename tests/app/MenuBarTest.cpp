@@ -61,11 +61,16 @@ TEST_F(MenuBar, OneInstanceServesEveryCaller) {
   window->Close();
 }
 
-TEST_F(MenuBar, AFailedBuildLeavesNoInstanceAndTheNextCallBuildsAWholeBar) {
+class FailedMenuBarBuild
+    : public StartedRuntime,
+      public ::testing::WithParamInterface<std::pair<framework::Operation, int>> {};
+
+// Wherever the build fails (making an entry, setting a property, appending to a menu), no
+// instance remains and the next call builds a whole bar.
+TEST_P(FailedMenuBarBuild, LeavesNoInstanceAndTheNextCallBuildsAWholeBar) {
   const auto before = framework::Object::LiveCount();
   {
-    // Objects made: the bar, FileMenu, then FileQuit fails.
-    framework::ScopedFault fault(framework::Operation::RuntimeNewObject, 3);
+    framework::ScopedFault fault(GetParam().first, static_cast<std::uint64_t>(GetParam().second));
     EXPECT_THROW(app::MenuBar1::ImplicitInstance(), framework::PendingException);
   }
   EXPECT_EQ(framework::Object::LiveCount(), before);
@@ -74,6 +79,12 @@ TEST_F(MenuBar, AFailedBuildLeavesNoInstanceAndTheNextCallBuildsAWholeBar) {
   EXPECT_EQ(bar->Item(0)->Count(), 1);
   EXPECT_EQ(bar->Item(1)->Count(), 8);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    AtEachKindOfStep, FailedMenuBarBuild,
+    ::testing::Values(std::pair{framework::Operation::RuntimeNewObject, 3},  // FileQuit
+                      std::pair{framework::Operation::MenuItemSet, 12},      // in the Edit menu
+                      std::pair{framework::Operation::Append, 5}));          // the upper separator
 
 class WindowMenus : public OpenWindow {};
 

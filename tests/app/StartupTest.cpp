@@ -64,6 +64,34 @@ TEST_F(StartupSteps, FailingApplicationObjectLeavesNoWindowAndExitCodeOne) {
   EXPECT_EQ(framework::RuntimeExit(), 1);
 }
 
+// A failure while the window builds its controls: the handler runs, no window stays open and the
+// process fails; the shared menu bar made before it stays.
+TEST_F(StartupSteps, FailingControlCreationReachesTheHandlerAndLeavesNoWindow) {
+  const auto before = framework::Object::LiveCount();
+  {
+    // The window's own list is the first applied, ComboBox1's the second.
+    framework::ScopedFault fault(Operation::SetProperties, 2);
+    app::_Main();
+    EXPECT_TRUE(framework::FaultInjection::Fired());
+  }
+  EXPECT_EQ(unhandled.size(), 1u);
+  EXPECT_TRUE(framework::OpenWindows().empty());
+  framework::RuntimePerformFinalizers();
+  EXPECT_EQ(framework::Object::LiveCount(), before + 12);
+  EXPECT_EQ(framework::RuntimeExit(), 1);
+}
+
+TEST_F(StartupSteps, FailingRegistrationLeavesNoApplicationAndNoWindow) {
+  {
+    framework::ScopedFault fault(Operation::RegisterAppObject, 1);
+    app::_Main();
+  }
+  EXPECT_EQ(unhandled.size(), 1u);
+  EXPECT_FALSE(framework::RegisteredApplication());
+  EXPECT_TRUE(framework::OpenWindows().empty());
+  EXPECT_EQ(framework::RuntimeExit(), 1);
+}
+
 TEST_F(StartupSteps, EarlyStartupSetsHiDpiThenRegistersTheApplicationWithTheSharedBar) {
   app::_EarlyStartup();
   EXPECT_TRUE(framework::ApplicationClass::SupportsHiDPI());
