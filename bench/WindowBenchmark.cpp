@@ -1,22 +1,25 @@
-// Start-up, one display and the property lists of the real window, and start-up and memory of a
-// bare Qt window of the same size and content kind, for comparison in the same run.
+// Start-up, peak memory, one display and the property lists of the real window; start-up and
+// peak memory of a bare Qt window of the same size and content kind (bench/BareQtWindow.cpp),
+// for comparison in the same binary.
+//
+// Start-up is timed warm: before any benchmark runs, both windows are built and closed a few
+// times in turn, so the toolkit's first-use caches (fonts, glyphs, style data) are filled for
+// both and neither pays them for the other. BM_StartupRatio then builds the two windows in
+// alternating order inside one loop, so drift of the machine's speed affects both alike, and
+// reports their ratio. Peak memory is measured cold, in a fresh child process per window and
+// measurement (bench/PeakMemory.h).
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 #include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QMainWindow>
-#include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <memory>
+#include <chrono>
+#include <cstring>
+#include <string_view>
 
-#include "app/App.h"
-#include "app/MenuBar1.h"
 #include "app/Startup.h"
 #include "app/Window1.h"
 #include "app/WindowDesign.h"
+#include "bench/BareQtWindow.h"
+#include "bench/PeakMemory.h"
 #include "framework/ui/Events.h"
 #include "framework/ui/Process.h"
 #include "framework/ui/PropertyList.h"
@@ -24,6 +27,9 @@
 namespace {
 
 using framework::Ref;
+
+constexpr std::string_view kProgramVariant = "program";
+constexpr std::string_view kBareVariant = "bare";
 
 void StartRuntimeOnce() {
   static const bool started = [] {
@@ -36,92 +42,135 @@ void StartRuntimeOnce() {
   benchmark::DoNotOptimize(started);
 }
 
-std::size_t HeapInUse() { return mallinfo2().uordblks; }
-
-// The program's window: created, laid out, its table filled, shown; then closed.
-void BM_StartupWindow(benchmark::State& state) {
-  StartRuntimeOnce();
-  std::size_t heap = 0;
-  for (auto _ : state) {
-    const std::size_t before = HeapInUse();
-    Ref<app::Window1> window = app::Window1::ImplicitInstance();
-    QApplication::processEvents();
-    heap = HeapInUse() - before;
-    state.PauseTiming();
-    window->Close();
-    window.reset();
-    QApplication::processEvents();
-    state.ResumeTiming();
-  }
-  state.counters["heap_bytes"] = static_cast<double>(heap);
+const QString& FieldText() {
+  static const QString text = bench::FirstCellText();
+  return text;
 }
-BENCHMARK(BM_StartupWindow)->Unit(benchmark::kMicrosecond);
 
-// A bare Qt main window of the same size with the same kinds of widgets and menus.
-std::unique_ptr<QMainWindow> BuildBareWindow() {
-  auto window = std::make_unique<QMainWindow>();
-  window->setWindowTitle(QString::fromUtf8("ヴェルボリカ"));
-  window->resize(600, 400);
-  auto* file = window->menuBar()->addMenu(QString::fromUtf8("ファイル"));
-  file->addAction(QString::fromUtf8("終了"), QKeySequence(QStringLiteral("Ctrl+Q")));
-  auto* edit = window->menuBar()->addMenu(QString::fromUtf8("編集"));
-  for (const char* item : {"元に戻す", "-", "カット", "コピー", "貼り付け", "削除", "-", "すべてを選択"}) {
-    if (std::string_view(item) == "-") {
-      edit->addSeparator();
-    } else {
-      edit->addAction(QString::fromUtf8(item));
-    }
-  }
-  auto* content = new QWidget;
-  window->setCentralWidget(content);
-  for (const app::ControlDesign& design : app::ControlDesigns()) {
-    QWidget* widget = nullptr;
-    const QString text = QString::fromUtf8(design.content.data(), static_cast<qsizetype>(design.content.size()));
-    switch (design.kind) {
-      case app::ControlKind::ComboBox: {
-        auto* combo = new QComboBox(content);
-        combo->setEditable(true);
-        combo->addItems(text.split(QChar('\r'), Qt::SkipEmptyParts));
-        widget = combo;
-        break;
-      }
-      case app::ControlKind::TextField: {
-        auto* field = new QPlainTextEdit(content);
-        field->setReadOnly(true);
-        field->setPlainText(QStringLiteral("sum es est\nsumus estis sunt"));
-        widget = field;
-        break;
-      }
-      case app::ControlKind::Label: widget = new QLabel(text, content); break;
-      case app::ControlKind::BevelButton: widget = new QPushButton(text, content); widget->hide(); break;
-    }
-    widget->setGeometry(static_cast<int>(design.left), static_cast<int>(design.top),
-                        static_cast<int>(design.width), static_cast<int>(design.height));
-  }
-  window->show();
+// Lets the toolkit deliver what showing or closing a window posted, deletions included.
+void Settle() {
+  QApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Each start-up ends with the window shown and its first paint done.
+Ref<app::Window1> OpenProgramWindow() {
+  Ref<app::Window1> window = app::Window1::ImplicitInstance();
+  QApplication::processEvents();
   return window;
 }
 
-void BM_StartupBareQtWindow(benchmark::State& state) {
-  StartRuntimeOnce();
-  std::size_t heap = 0;
+std::unique_ptr<QMainWindow> OpenBareWindow() {
+  auto window = bench::BuildBareWindow(FieldText());
+  QApplication::processEvents();
+  return window;
+}
+
+void Close(Ref<app::Window1>& window) {
+  window->Close();
+  window.reset();
+  Settle();
+}
+
+void Close(std::unique_ptr<QMainWindow>& window) {
+  window.reset();
+  Settle();
+}
+
+void WarmUpOnce() {
+  static const bool warm = [] {
+    StartRuntimeOnce();
+    constexpr int kRounds = 5;
+    for (int round = 0; round < kRounds; ++round) {
+      Ref<app::Window1> program = OpenProgramWindow();
+      Close(program);
+      std::unique_ptr<QMainWindow> bare = OpenBareWindow();
+      Close(bare);
+    }
+    return true;
+  }();
+  benchmark::DoNotOptimize(warm);
+}
+
+// The program's window: created, laid out, its table filled, shown; closed untimed.
+void BM_StartupWindow(benchmark::State& state) {
+  WarmUpOnce();
   for (auto _ : state) {
-    const std::size_t before = HeapInUse();
-    auto window = BuildBareWindow();
-    QApplication::processEvents();
-    heap = HeapInUse() - before;
+    Ref<app::Window1> window = OpenProgramWindow();
     state.PauseTiming();
-    window.reset();
-    QApplication::processEvents();
+    Close(window);
     state.ResumeTiming();
   }
-  state.counters["heap_bytes"] = static_cast<double>(heap);
 }
-BENCHMARK(BM_StartupBareQtWindow)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_StartupWindow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+
+void BM_StartupBareQtWindow(benchmark::State& state) {
+  WarmUpOnce();
+  for (auto _ : state) {
+    std::unique_ptr<QMainWindow> window = OpenBareWindow();
+    state.PauseTiming();
+    Close(window);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_StartupBareQtWindow)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
+
+template <class Open>
+double SecondsToOpen(Open open) {
+  auto start = std::chrono::steady_clock::now();
+  auto window = open();
+  std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+  Close(window);
+  return elapsed.count();
+}
+
+// Both windows in one loop, in alternating order. The time is the program's window; the
+// counters are the bare window's time and the ratio of the two.
+void BM_StartupRatio(benchmark::State& state) {
+  WarmUpOnce();
+  double program = 0;
+  double bare = 0;
+  bool programFirst = true;
+  for (auto _ : state) {
+    double programSeconds = 0;
+    if (programFirst) programSeconds = SecondsToOpen(&OpenProgramWindow);
+    bare += SecondsToOpen(&OpenBareWindow);
+    if (!programFirst) programSeconds = SecondsToOpen(&OpenProgramWindow);
+    program += programSeconds;
+    state.SetIterationTime(programSeconds);
+    programFirst = !programFirst;
+  }
+  state.counters["bare_us"] = benchmark::Counter(bare * 1e6, benchmark::Counter::kAvgIterations);
+  state.counters["ratio"] = bare > 0 ? program / bare : 0;
+}
+BENCHMARK(BM_StartupRatio)->Unit(benchmark::kMicrosecond)->UseManualTime()->MinTime(2.0);
+
+// Peak memory of each window in fresh processes, in alternating order.
+void BM_PeakMemory(benchmark::State& state) {
+  bench::PeakMemory program;
+  bench::PeakMemory bare;
+  bool programFirst = true;
+  for (auto _ : state) {
+    if (programFirst) program = bench::MeasureInChild(kProgramVariant);
+    bare = bench::MeasureInChild(kBareVariant);
+    if (!programFirst) program = bench::MeasureInChild(kProgramVariant);
+    programFirst = !programFirst;
+  }
+  constexpr double kMiB = 1024.0 * 1024.0;
+  state.counters["program_MiB"] = static_cast<double>(program.processPeakBytes) / kMiB;
+  state.counters["bare_MiB"] = static_cast<double>(bare.processPeakBytes) / kMiB;
+  state.counters["ratio"] =
+      static_cast<double>(program.processPeakBytes) / static_cast<double>(bare.processPeakBytes);
+  state.counters["program_window_KiB"] = static_cast<double>(program.windowPeakBytes) / 1024.0;
+  state.counters["bare_window_KiB"] = static_cast<double>(bare.windowPeakBytes) / 1024.0;
+  state.counters["window_ratio"] =
+      static_cast<double>(program.windowPeakBytes) / static_cast<double>(bare.windowPeakBytes);
+}
+BENCHMARK(BM_PeakMemory)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // A Change of the verb list up to the field holding its new text.
 void BM_DisplayOneCell(benchmark::State& state) {
-  StartRuntimeOnce();
+  WarmUpOnce();
   Ref<app::Window1> window = app::Window1::ImplicitInstance();
   Ref<framework::ComboBox> verbs = window->ComboBox2();
   std::int64_t row = 0;
@@ -130,13 +179,13 @@ void BM_DisplayOneCell(benchmark::State& state) {
     verbs->ListIndex_Set(row);
     verbs->RaiseEvent(framework::kChangeEvent);
   }
-  window->Close();
+  Close(window);
 }
 BENCHMARK(BM_DisplayOneCell)->Unit(benchmark::kMicrosecond);
 
 // Decoding and applying all eleven property lists to the window and its controls.
 void BM_ApplyPropertyLists(benchmark::State& state) {
-  StartRuntimeOnce();
+  WarmUpOnce();
   Ref<app::Window1> window = app::Window1::ImplicitInstance();
   auto controls = window->Controls();
   for (auto _ : state) {
@@ -145,14 +194,35 @@ void BM_ApplyPropertyLists(benchmark::State& state) {
       framework::_SetProperties(controls[i].get(), app::ControlPropertyList(i));
     }
   }
-  window->Close();
+  Close(window);
 }
 BENCHMARK(BM_ApplyPropertyLists)->Unit(benchmark::kMicrosecond);
+
+// A measuring child: the application object as the program makes it, then one window, shown.
+int RunPeakMemoryChild(std::string_view variant) {
+  framework::SetUnhandledExceptionPresenter([](const framework::RuntimeException&) {});
+  framework::RuntimeInit();
+  FieldText();  // the bare window's text comes from outside the window
+  bench::PeakMemoryProbe probe;
+  if (variant == kProgramVariant) {
+    framework::RuntimePerformInitializers(app::InitializerTable());
+    app::_EarlyStartup();
+    Ref<app::Window1> window = OpenProgramWindow();
+    probe.Report();
+  } else {
+    std::unique_ptr<QMainWindow> window = OpenBareWindow();
+    probe.Report();
+  }
+  return 0;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (argc == 2 && std::string_view(argv[1]).starts_with(bench::kChildOption)) {
+    return RunPeakMemoryChild(std::string_view(argv[1]).substr(bench::kChildOption.size()));
+  }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
