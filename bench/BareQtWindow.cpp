@@ -54,9 +54,9 @@ QWidget* AddComboBox(QWidget& content, const ControlDesign& design) {
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->setCompleter(nullptr);
-  combo->addItems(Rows(design.content));
   combo->setFont(SystemFont(16));
   combo->setFocusPolicy(Qt::StrongFocus);
+  combo->addItems(Rows(design.content));
   return combo;
 }
 
@@ -77,21 +77,22 @@ QWidget* AddTextField(QWidget& content, const QString& text) {
 QWidget* AddLabel(QWidget& content, const ControlDesign& design) {
   auto* label = new QLabel(&content);
   label->setTextFormat(Qt::PlainText);
-  label->setText(FromUtf8(design.content));
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  SetColor(*label, QPalette::WindowText, Qt::black);
   label->setFont(SystemFont(14));
+  SetColor(*label, QPalette::WindowText, Qt::black);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label->setText(FromUtf8(design.content));
   return label;
 }
 
 // The random buttons are hidden and disabled.
 QWidget* AddButton(QWidget& content, const ControlDesign& design) {
-  auto* button = new QPushButton(FromUtf8(design.content), &content);
-  SetColor(*button, QPalette::ButtonText, Qt::black);
-  button->setFont(SystemFont(0));
-  button->setFocusPolicy(Qt::NoFocus);
-  button->setEnabled(false);
+  auto* button = new QPushButton(&content);
   button->hide();
+  button->setEnabled(false);
+  button->setFont(SystemFont(0));
+  SetColor(*button, QPalette::ButtonText, Qt::black);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setText(FromUtf8(design.content));
   return button;
 }
 
