@@ -41,7 +41,7 @@ BevelButton::BevelButton(const ClassRecord& record) : RectControl(record) {}
 
 void BevelButton::SetCaption(const String& caption) {
   caption_ = caption;
-  ShowOwnProperties();
+  Show(kOwnParts);
 }
 
 void BevelButton::Push() {
@@ -57,7 +57,7 @@ void BevelButton::StoredPropertyChanged(std::string_view name) {
   RectControl::StoredPropertyChanged(name);
   static constexpr std::string_view kShown[] = {"HasBackColor", "BackColor", "TextColor"};
   for (std::string_view shown : kShown) {
-    if (name == shown) ShowOwnProperties();
+    if (name == shown) Show(kOwnParts);
   }
   if (name == "AcceptFocus") RectControl::StoredPropertyChanged("TabStop");
 }
@@ -66,9 +66,8 @@ std::unique_ptr<ControlView> BevelButton::CreateView(UiBackend& backend, WindowV
   return backend.CreateButtonView(*this, parent);
 }
 
-void BevelButton::ShowOwnProperties() {
+void BevelButton::ShowOwnParts(Parts) {
   auto* view = ViewAs<ButtonView>();
-  if (!view) return;
   const PropertyStore& stored = StoredProperties();
   view->SetCaption(caption_);
   view->SetColors(stored.Get<Color>("TextColor"), stored.Get<bool>("HasBackColor"),

@@ -22,7 +22,8 @@ class BevelButton : public RectControl {
 
  protected:
   std::unique_ptr<ControlView> CreateView(UiBackend& backend, WindowView& parent) override;
-  void ShowOwnProperties() override;
+  // A button's own parts are shown together.
+  void ShowOwnParts(Parts parts) override;
   bool TakesFocus() const override;
 
  private:

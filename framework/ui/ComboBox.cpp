@@ -74,7 +74,7 @@ void PopupMenu::ListIndex_Set(std::int64_t row) {
   CheckRow(row, ListCount(), true);
   listIndex_ = row;
   text_ = row >= 0 ? rows_[static_cast<std::size_t>(row)] : String();
-  if (auto* view = ViewAs<ListView>()) view->SetSelection(listIndex_, text_);
+  Show(kSelection);
 }
 
 std::int64_t PopupMenu::ListCount() const noexcept {
@@ -91,7 +91,7 @@ void PopupMenu::SetInitialValue(const String& rows) {
   rows_ = SplitRows(rows.Bytes());
   listIndex_ = -1;
   text_ = String();
-  ShowOwnProperties();
+  Show(kOwnParts);
 }
 
 std::int64_t PopupMenu::RowOfText(const String& text, std::int64_t preferred) const noexcept {
@@ -122,11 +122,10 @@ std::unique_ptr<ControlView> PopupMenu::CreateView(UiBackend& backend, WindowVie
   return backend.CreateListView(*this, parent, Editable());
 }
 
-void PopupMenu::ShowOwnProperties() {
+void PopupMenu::ShowOwnParts(Parts parts) {
   auto* view = ViewAs<ListView>();
-  if (!view) return;
-  view->SetRows(rows_);
-  view->SetSelection(listIndex_, text_);
+  if (parts & kRows) view->SetRows(rows_);
+  if (parts & kSelection) view->SetSelection(listIndex_, text_);
 }
 
 // --- ComboBox --------------------------------------------------------------------------------
@@ -146,13 +145,13 @@ ComboBox::ComboBox(const ClassRecord& record) : PopupMenu(record) {}
 
 void ComboBox::StoredPropertyChanged(std::string_view name) {
   PopupMenu::StoredPropertyChanged(name);
-  if (name == "AutoComplete") ShowOwnProperties();
+  if (name == "AutoComplete") Show(kOwnParts);
 }
 
-void ComboBox::ShowOwnProperties() {
-  PopupMenu::ShowOwnProperties();
-  if (auto* view = ViewAs<ListView>()) {
-    view->SetAutoComplete(StoredProperties().Get<bool>("AutoComplete"));
+void ComboBox::ShowOwnParts(Parts parts) {
+  PopupMenu::ShowOwnParts(parts);
+  if (parts & kAutoComplete) {
+    ViewAs<ListView>()->SetAutoComplete(StoredProperties().Get<bool>("AutoComplete"));
   }
 }
 

@@ -33,8 +33,11 @@ class PopupMenu : public RectControl {
   void UserChanged(std::int64_t shownRow, const String& text);
 
  protected:
+  static constexpr Parts kRows = kFirstOwnPart;
+  static constexpr Parts kSelection = kFirstOwnPart << 1;
+
   std::unique_ptr<ControlView> CreateView(UiBackend& backend, WindowView& parent) override;
-  void ShowOwnProperties() override;
+  void ShowOwnParts(Parts parts) override;
   // Whether the user can type text of their own.
   virtual bool Editable() const noexcept { return false; }
   // The row whose text is `text`: `preferred` when that one matches, else the first match.
@@ -58,8 +61,10 @@ class ComboBox : public PopupMenu {
   void StoredPropertyChanged(std::string_view name) override;
 
  protected:
+  static constexpr Parts kAutoComplete = kFirstOwnPart << 2;
+
   bool Editable() const noexcept override { return true; }
-  void ShowOwnProperties() override;
+  void ShowOwnParts(Parts parts) override;
 };
 
 }  // namespace framework

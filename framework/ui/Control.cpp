@@ -180,8 +180,7 @@ void RectControl::Constructor() {
     Raise<UnsupportedOperationException>("a control is constructed while its window is built");
   }
   view_ = CreateView(RequireBackend("RectControl.Constructor"), *parent);
-  ShowCommonProperties();
-  ShowOwnProperties();
+  ShowParts(kCommonParts | kOwnParts);
 }
 
 void RectControl::SetBounds(std::int64_t left, std::int64_t top, std::int64_t width,
@@ -190,22 +189,25 @@ void RectControl::SetBounds(std::int64_t left, std::int64_t top, std::int64_t wi
   top_ = top;
   width_ = width;
   height_ = height;
-  if (view_) view_->SetGeometry(ControlRect{left_, top_, width_, height_});
+  Show(kGeometry);
 }
 
 void RectControl::SetVisible(bool visible) {
   visible_ = visible;
-  if (view_) view_->SetVisible(visible_);
+  Show(kVisibility);
 }
 
 void RectControl::SetEnabled(bool enabled) {
   enabled_ = enabled;
-  if (view_) view_->SetEnabled(enabled_);
+  Show(kEnabling);
 }
 
 void RectControl::SetTabIndex(std::int64_t tabIndex) {
   tabIndex_ = tabIndex;
-  if (window_ && view_) window_->ApplyTabOrder();
+  if (!window_ || !view_) return;
+  // The tab order passes over controls that take no focus: a held-back focus kind goes first.
+  if (Parts focus = held_.Take(kFocus)) ShowCommonParts(focus);
+  window_->ApplyTabOrder();
 }
 
 FontSpec RectControl::Font() const {
@@ -225,23 +227,42 @@ bool RectControl::TakesFocus() const {
 }
 
 void RectControl::StoredPropertyChanged(std::string_view name) {
-  if (!view_) return;
-  if (IsFontProperty(name)) view_->SetFont(Font());
-  if (name == "HelpTag") view_->SetHelpTag(StoredProperties().Get<String>("HelpTag"));
-  if (name == "TabStop") ShowCommonProperties();
+  if (IsFontProperty(name)) Show(kFont);
+  if (name == "HelpTag") Show(kHelpTag);
+  if (name == "TabStop") Show(kCommonParts);
 }
 
-void RectControl::ShowCommonProperties() {
-  view_->SetGeometry(ControlRect{left_, top_, width_, height_});
-  view_->SetVisible(visible_);
-  view_->SetEnabled(enabled_);
-  view_->SetFont(Font());
-  view_->SetHelpTag(StoredProperties().Get<String>("HelpTag"));
-  FocusKind focus = FocusKind::None;
-  if (TakesFocus()) {
-    focus = StoredProperties().Get<bool>("TabStop", true) ? FocusKind::Tab : FocusKind::Click;
+void RectControl::HoldBackShowing() {
+  held_.Hold();
+}
+
+void RectControl::ShowHeldBack() noexcept {
+  Parts parts = held_.Release();
+  if (parts && view_) ShowParts(parts);
+}
+
+void RectControl::Show(Parts parts) {
+  if (view_ && held_.ShowNow(parts)) ShowParts(parts);
+}
+
+void RectControl::ShowParts(Parts parts) {
+  if (parts & kCommonParts) ShowCommonParts(parts);
+  if (parts & kOwnParts) ShowOwnParts(parts & kOwnParts);
+}
+
+void RectControl::ShowCommonParts(Parts parts) {
+  if (parts & kGeometry) view_->SetGeometry(ControlRect{left_, top_, width_, height_});
+  if (parts & kVisibility) view_->SetVisible(visible_);
+  if (parts & kEnabling) view_->SetEnabled(enabled_);
+  if (parts & kFont) view_->SetFont(Font());
+  if (parts & kHelpTag) view_->SetHelpTag(StoredProperties().Get<String>("HelpTag"));
+  if (parts & kFocus) {
+    FocusKind focus = FocusKind::None;
+    if (TakesFocus()) {
+      focus = StoredProperties().Get<bool>("TabStop", true) ? FocusKind::Tab : FocusKind::Click;
+    }
+    view_->SetFocusKind(focus);
   }
-  view_->SetFocusKind(focus);
 }
 
 void RectControl::LeaveWindow() noexcept {

@@ -10,6 +10,7 @@
 #include "framework/runtime/Ref.h"
 #include "framework/runtime/String.h"
 #include "framework/ui/Events.h"
+#include "framework/ui/HeldBackParts.h"
 #include "framework/ui/PropertyStore.h"
 
 namespace framework {
@@ -98,12 +99,29 @@ class RectControl : public Control {
   }
   void LeaveWindow() noexcept override;
   void StoredPropertyChanged(std::string_view name) override;
+  void HoldBackShowing() override;
+  void ShowHeldBack() noexcept override;
 
  protected:
+  // Parts of the rendering. These are every control's; a class numbers its own parts from
+  // kFirstOwnPart up and shows them in ShowOwnParts.
+  using Parts = HeldBackParts::Parts;
+  static constexpr Parts kGeometry = 1U << 0;
+  static constexpr Parts kVisibility = 1U << 1;
+  static constexpr Parts kEnabling = 1U << 2;
+  static constexpr Parts kFont = 1U << 3;
+  static constexpr Parts kHelpTag = 1U << 4;
+  static constexpr Parts kFocus = 1U << 5;
+  static constexpr Parts kCommonParts = (1U << 6) - 1;
+  static constexpr Parts kFirstOwnPart = 1U << 8;
+  static constexpr Parts kOwnParts = ~((1U << 8) - 1);
+
+  // Shows the parts in the view: now, or when the property list being applied is done.
+  void Show(Parts parts);
   // Creates the class's rendering in the window's view.
   virtual std::unique_ptr<ControlView> CreateView(UiBackend& backend, WindowView& parent) = 0;
-  // Shows the class's own properties in a new view.
-  virtual void ShowOwnProperties() {}
+  // Shows some of the class's own parts in the view, which exists; kOwnParts means all of them.
+  virtual void ShowOwnParts(Parts /*parts*/) {}
   // Whether keyboard focus can reach the control (labels: no).
   virtual bool TakesFocus() const;
 
@@ -116,8 +134,10 @@ class RectControl : public Control {
   std::int64_t tabIndex_ = 0;
 
  private:
-  void ShowCommonProperties();
+  void ShowParts(Parts parts);
+  void ShowCommonParts(Parts parts);
   std::unique_ptr<ControlView> view_;
+  HeldBackParts held_;
 };
 
 }  // namespace framework

@@ -27,7 +27,7 @@ Label::Label(const ClassRecord& record) : RectControl(record) {}
 
 void Label::SetText(const String& text) {
   text_ = text;
-  ShowOwnProperties();
+  Show(kOwnParts);
 }
 
 void Label::StoredPropertyChanged(std::string_view name) {
@@ -35,7 +35,7 @@ void Label::StoredPropertyChanged(std::string_view name) {
   static constexpr std::string_view kShown[] = {"TextAlign", "TextColor", "MultiLine",
                                                 "Selectable"};
   for (std::string_view shown : kShown) {
-    if (name == shown) ShowOwnProperties();
+    if (name == shown) Show(kOwnParts);
   }
 }
 
@@ -43,9 +43,8 @@ std::unique_ptr<ControlView> Label::CreateView(UiBackend& backend, WindowView& p
   return backend.CreateLabelView(*this, parent);
 }
 
-void Label::ShowOwnProperties() {
+void Label::ShowOwnParts(Parts) {
   auto* view = ViewAs<LabelView>();
-  if (!view) return;
   const PropertyStore& stored = StoredProperties();
   view->SetText(text_, stored.Get<bool>("MultiLine"));
   view->SetTextColor(stored.Get<Color>("TextColor"));

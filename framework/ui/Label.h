@@ -17,7 +17,8 @@ class Label : public RectControl {
 
  protected:
   std::unique_ptr<ControlView> CreateView(UiBackend& backend, WindowView& parent) override;
-  void ShowOwnProperties() override;
+  // A label's own parts are shown together.
+  void ShowOwnParts(Parts parts) override;
   bool TakesFocus() const override { return false; }
 
  private:

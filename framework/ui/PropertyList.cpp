@@ -7,6 +7,7 @@
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/FaultInjection.h"
+#include "framework/ui/PropertyStore.h"
 
 namespace framework {
 
@@ -115,6 +116,23 @@ Variant ReadValue(ListReader& reader, const PropertyEntry& property) {
   reader.Fail("property of type " + property.typeCode + " cannot be set from a property list");
 }
 
+// Holds back the object's showing of changes while its list is applied; the final values are
+// shown when the list is done, also when a setter raised part of the way through.
+class ShowingHeldBack {
+ public:
+  explicit ShowingHeldBack(Object& object) : holder_(dynamic_cast<PropertyHolder*>(&object)) {
+    if (holder_) holder_->HoldBackShowing();
+  }
+  ~ShowingHeldBack() {
+    if (holder_) holder_->ShowHeldBack();
+  }
+  ShowingHeldBack(const ShowingHeldBack&) = delete;
+  ShowingHeldBack& operator=(const ShowingHeldBack&) = delete;
+
+ private:
+  PropertyHolder* holder_;
+};
+
 }  // namespace
 
 void DecodePropertyList(std::string_view list, const ClassRecord& record,
@@ -138,6 +156,7 @@ void _SetProperties(Object* object, const String& list) {
   std::vector<PropertyListEntry> entries;
   DecodePropertyList(list.Bytes(), object->Class(),
                      [&entries](const PropertyListEntry& entry) { entries.push_back(entry); });
+  ShowingHeldBack held(*object);
   for (const PropertyListEntry& entry : entries) {
     entry.property->accessors.set(*object, entry.value);
   }

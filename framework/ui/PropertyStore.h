@@ -38,6 +38,11 @@ class PropertyHolder {
   // Called after a stored property was set, so that the object can show the change.
   virtual void StoredPropertyChanged(std::string_view /*name*/) {}
 
+  // While a property list is applied, an object with a rendering may hold back showing each
+  // change, and show the final values once when ShowHeldBack ends the hold. Holds nest.
+  virtual void HoldBackShowing() {}
+  virtual void ShowHeldBack() noexcept {}
+
  protected:
   PropertyHolder() = default;
   PropertyHolder(const PropertyHolder&) = delete;

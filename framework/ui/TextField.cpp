@@ -37,12 +37,12 @@ TextEdit::TextEdit(const ClassRecord& record) : RectControl(record) {}
 void TextEdit::Text_Set(const String& text) {
   FaultInjection::Check(Operation::TextSet);
   text_ = text;
-  if (auto* view = ViewAs<TextView>()) view->SetText(text_);
+  Show(kText);
 }
 
 void TextEdit::SetReadOnly(bool readOnly) {
   readOnly_ = readOnly;
-  if (auto* view = ViewAs<TextView>()) view->SetReadOnly(readOnly_);
+  Show(kReadOnly);
 }
 
 void TextEdit::UserEditedText(const String& text) {
@@ -53,7 +53,7 @@ void TextEdit::StoredPropertyChanged(std::string_view name) {
   RectControl::StoredPropertyChanged(name);
   static constexpr std::string_view kShown[] = {"TextColor", "BackColor", "Border", "Alignment"};
   for (std::string_view shown : kShown) {
-    if (name == shown) ShowOwnProperties();
+    if (name == shown) Show(kOwnParts);
   }
 }
 
@@ -61,16 +61,18 @@ std::unique_ptr<ControlView> TextEdit::CreateView(UiBackend& backend, WindowView
   return backend.CreateTextView(*this, parent);
 }
 
-void TextEdit::ShowOwnProperties() {
+void TextEdit::ShowOwnParts(Parts parts) {
   auto* view = ViewAs<TextView>();
-  if (!view) return;
-  const PropertyStore& stored = StoredProperties();
-  // Black text on white unless the properties say otherwise.
-  view->SetColors(stored.Get<Color>("TextColor"), stored.Get<Color>("BackColor", Color{0xFFFFFF}));
-  view->SetBorder(stored.Get<bool>("Border", true));
-  view->SetAlignment(stored.Get<std::int64_t>("Alignment"));
-  view->SetReadOnly(readOnly_);
-  view->SetText(text_);
+  if (parts & kLook) {
+    const PropertyStore& stored = StoredProperties();
+    // Black text on white unless the properties say otherwise.
+    view->SetColors(stored.Get<Color>("TextColor"),
+                    stored.Get<Color>("BackColor", Color{0xFFFFFF}));
+    view->SetBorder(stored.Get<bool>("Border", true));
+    view->SetAlignment(stored.Get<std::int64_t>("Alignment"));
+  }
+  if (parts & kReadOnly) view->SetReadOnly(readOnly_);
+  if (parts & kText) view->SetText(text_);
 }
 
 const ClassRecord& TextField::__Lookup() {

@@ -21,8 +21,12 @@ class TextEdit : public RectControl {
   void StoredPropertyChanged(std::string_view name) override;
 
  protected:
+  static constexpr Parts kLook = kFirstOwnPart;  // colours, border and alignment
+  static constexpr Parts kReadOnly = kFirstOwnPart << 1;
+  static constexpr Parts kText = kFirstOwnPart << 2;
+
   std::unique_ptr<ControlView> CreateView(UiBackend& backend, WindowView& parent) override;
-  void ShowOwnProperties() override;
+  void ShowOwnParts(Parts parts) override;
 
   String text_;
   bool readOnly_ = false;

@@ -318,10 +318,17 @@ void Window::CheckNotClosed(const char* operation) const {
   if (closed_) Raise<UnsupportedOperationException>(std::string(operation) + " on a closed window");
 }
 
+// The view keeps a size that the user gave the window until the program sets a new one, so a
+// new size is shown at once, with the frame as it stands, even while the frame is held back.
 void Window::SetContentSize(std::int64_t width, std::int64_t height) {
+  const bool resized = width != width_ || height != height_;
   width_ = width;
   height_ = height;
-  ShowProperties();
+  if (resized && view_) {
+    ShowFrame();
+  } else {
+    ShowProperties();
+  }
 }
 
 void Window::SetTitle(const String& title) {
@@ -332,6 +339,10 @@ void Window::SetTitle(const String& title) {
 void Window::SetVisible(bool visible) {
   visible_ = visible;
   if (!open_ || !view_) return;  // a window being built shows at the end of its construction
+  if (held_.ShowNow(kShown)) ShowVisibility();
+}
+
+void Window::ShowVisibility() {
   if (visible_) {
     view_->Show();
   } else {
@@ -348,8 +359,23 @@ void Window::StoredPropertyChanged(std::string_view) {
   ShowProperties();
 }
 
-void Window::ShowProperties() {
+void Window::HoldBackShowing() {
+  held_.Hold();
+}
+
+// The frame first: a window that a list shows appears with its final title, size and colour.
+void Window::ShowHeldBack() noexcept {
+  HeldBackParts::Parts parts = held_.Release();
   if (!view_) return;
+  if (parts & kFrame) ShowFrame();
+  if ((parts & kShown) && open_) ShowVisibility();
+}
+
+void Window::ShowProperties() {
+  if (view_ && held_.ShowNow(kFrame)) ShowFrame();
+}
+
+void Window::ShowFrame() {
   const PropertyStore& stored = StoredProperties();
   view_->SetTitle(title_);
   SizeLimits limits{stored.Get<std::int64_t>("MinWidth"), stored.Get<std::int64_t>("MinHeight"),

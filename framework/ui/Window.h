@@ -12,6 +12,7 @@
 #include "framework/runtime/Ref.h"
 #include "framework/runtime/String.h"
 #include "framework/runtime/Value.h"
+#include "framework/ui/HeldBackParts.h"
 #include "framework/ui/PropertyStore.h"
 
 namespace framework {
@@ -80,6 +81,8 @@ class Window : public Object, public PropertyHolder {
   // Called by the view when the user closed the window.
   void UserClosed();
   void StoredPropertyChanged(std::string_view name) override;
+  void HoldBackShowing() override;
+  void ShowHeldBack() noexcept override;
 
  private:
   struct OwnedControl {
@@ -94,7 +97,12 @@ class Window : public Object, public PropertyHolder {
 
   void RaiseBuildEvent(std::string_view event, Object* argument);
   bool DeliverOpenEvents();
+  // The view's parts: everything the properties describe, and whether the window is shown.
+  static constexpr HeldBackParts::Parts kFrame = 1U << 0;
+  static constexpr HeldBackParts::Parts kShown = 1U << 1;
   void ShowProperties();
+  void ShowFrame();
+  void ShowVisibility();
   void ReleaseContents() noexcept;
   void CheckNotClosed(const char* operation) const;
 
@@ -110,6 +118,7 @@ class Window : public Object, public PropertyHolder {
   std::vector<OwnedControl> controls_;
   std::vector<MenuHandler> menuHandlers_;
   Ref<MenuBar> menuBar_;
+  HeldBackParts held_;
 };
 
 // The open window of the given class name as a new reference, or nil.

@@ -1,6 +1,7 @@
 #include "framework/ui/qt/QtControlViews.h"
 
 #include <QCompleter>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextDocument>
 #include <QTextOption>
@@ -61,9 +62,12 @@ void QtListView::ReportUserChange() {
 }
 
 void QtListView::SetRows(std::span<const String> rows) {
+  QStringList shown;
+  shown.reserve(static_cast<qsizetype>(rows.size()));
+  for (const String& row : rows) shown.append(ToQString(row));
   QSignalBlocker block(widget_.data());
   widget_->clear();
-  for (const String& row : rows) widget_->addItem(ToQString(row));
+  widget_->addItems(shown);  // one insertion: the list model and view update once
 }
 
 void QtListView::SetSelection(std::int64_t row, const String& text) {
@@ -91,16 +95,31 @@ void QtListView::SetAutoComplete(bool enabled) {
 QtTextView::QtTextView(TextEdit& model, QWidget& parent) : QtControlView(parent) {
   widget_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   QObject::connect(widget_, &QPlainTextEdit::textChanged, receiver_.get(), [this, &model] {
+    untouched_ = false;
     model.UserEditedText(TextFromDisplay(widget_->toPlainText()));
   });
+  auto touched = [this] { untouched_ = false; };
+  QObject::connect(widget_, &QPlainTextEdit::cursorPositionChanged, receiver_.get(), touched);
+  QObject::connect(widget_, &QPlainTextEdit::selectionChanged, receiver_.get(), touched);
+  QObject::connect(widget_->verticalScrollBar(), &QScrollBar::valueChanged, receiver_.get(),
+                   touched);
+  QObject::connect(widget_->horizontalScrollBar(), &QScrollBar::valueChanged, receiver_.get(),
+                   touched);
 }
 
 void QtTextView::SetText(const String& text) {
-  QSignalBlocker block(widget_.data());
-  widget_->setPlainText(DisplayText(text));
+  QString shown = DisplayText(text);
+  if (untouched_ && shown == shown_) return;
+  {
+    QSignalBlocker block(widget_.data());
+    widget_->setPlainText(shown);
+  }
+  shown_ = std::move(shown);
+  untouched_ = widget_->isReadOnly();
 }
 
 void QtTextView::SetReadOnly(bool readOnly) {
+  if (!readOnly) untouched_ = false;
   widget_->setReadOnly(readOnly);
   if (readOnly) {
     widget_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -38,6 +38,13 @@ class QtTextView final : public QtControlView<TextView, QPlainTextEdit> {
   void SetColors(Color text, Color back) override;
   void SetBorder(bool border) override;
   void SetAlignment(std::int64_t alignment) override;
+
+ private:
+  // Setting a text lays it out anew and puts the cursor, the selection and the scrolling back
+  // to the start. On a read-only editor that the user has not touched since the same text was
+  // set, that changes nothing, and it is skipped.
+  QString shown_;
+  bool untouched_ = false;
 };
 
 class QtLabelView final : public QtControlView<LabelView, QLabel> {

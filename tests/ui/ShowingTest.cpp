@@ -1,0 +1,108 @@
+// What the widgets show when a property list sets several properties that share a part of the
+// rendering, when a list fails part of the way, and when the same text is set again.
+#include <QComboBox>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextCursor>
+
+#include "tests/ui/UiTestSupport.h"
+
+namespace uitest {
+namespace {
+
+class ShowingTest : public UiTest {
+ protected:
+  template <class C>
+  Ref<C> Control(const char* name) const {
+    return RuntimeCheckCast<C>(window_->_ControlByName(name).get());
+  }
+  Ref<TestWindow> window_;
+};
+
+TEST_F(ShowingTest, AListThatFailsPartOfTheWayShowsWhatItSetBeforeTheFailure) {
+  TestWindow::NextScript().createControls = [](TestWindow& w) {
+    w.Add<ComboBox>("List", ListWriter().Str("InitialValue", "a\rb").Int("ListIndex", 1).Done());
+  };
+  window_ = OpenTestWindow();
+  Ref<ComboBox> list = Control<ComboBox>("List");
+  String failing = ListWriter()
+                       .Int("Left", 5)
+                       .Single("TextSize", 20.0F)
+                       .Str("InitialValue", "x\ry\rz")
+                       .Int("ListIndex", 7)
+                       .Done();
+  EXPECT_THROW(_SetProperties(list.get(), failing), PendingException);
+  auto* widget = qobject_cast<QComboBox*>(WidgetOf(*list));
+  EXPECT_EQ(widget->x(), 5);
+  EXPECT_EQ(widget->font().pointSizeF(), 20.0);
+  ASSERT_EQ(widget->count(), 3);
+  EXPECT_EQ(widget->itemText(2), QStringLiteral("z"));
+  EXPECT_EQ(widget->currentIndex(), -1);  // new rows clear the selection; row 7 was refused
+}
+
+TEST_F(ShowingTest, AFocusKindThatAListSetsCountsForTheTabOrderThatItSets) {
+  TestWindow::NextScript().createControls = [](TestWindow& w) {
+    w.Add<ComboBox>("First", ListWriter().Int("TabIndex", 0).Done());
+    w.Add<TextField>("Last", ListWriter().Int("TabIndex", 2).Done());
+    w.Add<BevelButton>("Button", ListWriter().Int("TabIndex", 5).Done());
+  };
+  window_ = OpenTestWindow();
+  Ref<BevelButton> button = Control<BevelButton>("Button");
+  EXPECT_EQ(WidgetOf(*button)->focusPolicy(), Qt::NoFocus);
+  _SetProperties(button.get(), ListWriter().Bool("AcceptFocus", true).Int("TabIndex", 1).Done());
+
+  QMainWindow* main = MainWindowOf(*window_);
+  main->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+  QWidget* first = WidgetOf(*Control<ComboBox>("First"));
+  first->setFocus();
+  ASSERT_TRUE(WaitFor([&] { return first->hasFocus(); }));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_TRUE(WaitFor([&] { return WidgetOf(*button)->hasFocus(); }));
+}
+
+TEST_F(ShowingTest, TheWindowKeepsTheUsersSizeUntilAListSetsASize) {
+  TestWindow::NextScript().layout = [](TestWindow& w) {
+    _SetProperties(&w, ListWriter().Int("Width", 600).Int("Height", 400).Done());
+  };
+  window_ = OpenTestWindow();
+  QWidget* content = MainWindowOf(*window_)->centralWidget();
+  ASSERT_TRUE(WaitFor([&] { return content->size() == QSize(600, 400); }));
+  MainWindowOf(*window_)->resize(800, 500);  // as the user would
+  ASSERT_TRUE(WaitFor([&] { return content->size() == QSize(800, 500); }));
+
+  _SetProperties(window_.get(), ListWriter().Str("Title", "t").Int("Width", 600).Done());
+  EXPECT_EQ(content->size(), QSize(800, 500));
+  // Set to another width and back within one list, the size is the program's again.
+  _SetProperties(window_.get(), ListWriter().Int("Width", 700).Int("Width", 600).Done());
+  EXPECT_TRUE(WaitFor([&] { return content->size() == QSize(600, 400); }));
+}
+
+TEST_F(ShowingTest, SettingTheSameTextAgainResetsWhatTheUserMoved) {
+  TestWindow::NextScript().createControls = [](TestWindow& w) {
+    w.Add<TextField>("Field", ListWriter().Int("Width", 200).Int("Height", 40).Done());
+  };
+  window_ = OpenTestWindow();
+  Ref<TextField> field = Control<TextField>("Field");
+  field->SetReadOnly(true);
+  const String text = "line 1\rline 2\rline 3\rline 4\rline 5\rline 6\rline 7\rline 8";
+  field->Text_Set(text);
+  auto* widget = qobject_cast<QPlainTextEdit*>(WidgetOf(*field));
+
+  widget->selectAll();
+  field->Text_Set(text);
+  EXPECT_FALSE(widget->textCursor().hasSelection());
+  EXPECT_EQ(widget->textCursor().position(), 0);
+
+  QScrollBar* scroll = widget->verticalScrollBar();
+  ASSERT_TRUE(WaitFor([&] { return scroll->maximum() > 0; }));
+  scroll->setValue(scroll->maximum());
+  field->Text_Set(text);
+  EXPECT_EQ(scroll->value(), 0);
+  EXPECT_EQ(widget->toPlainText(), QStringLiteral("line 1\nline 2\nline 3\nline 4\nline 5\n"
+                                                  "line 6\nline 7\nline 8"));
+}
+
+}  // namespace
+}  // namespace uitest
