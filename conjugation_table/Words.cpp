@@ -14,10 +14,14 @@ using framework::String;
 
 namespace {
 
+// The lines joined with a CR between them, left to right. The text starts in a buffer with room
+// for all of it, so each join appends in place.
 String CellText(const FormCell& cell) {
-  String text = RuntimeAddString(RuntimeAddString(cell.line1, Chr(kCarriageReturn)), cell.line2);
+  const std::size_t length = cell.line1.size() + cell.line2.size() + cell.line3.size() + 2;
+  String text = RuntimeAddString(
+      RuntimeAddString(String::WithCapacity(cell.line1, length), Chr(kCarriageReturn)), cell.line2);
   if (!cell.line3.empty()) {
-    text = RuntimeAddString(RuntimeAddString(text, Chr(kCarriageReturn)), cell.line3);
+    text = RuntimeAddString(RuntimeAddString(std::move(text), Chr(kCarriageReturn)), cell.line3);
   }
   return text;
 }

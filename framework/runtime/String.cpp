@@ -1,5 +1,7 @@
 #include "framework/runtime/String.h"
 
+#include <algorithm>
+
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/FaultInjection.h"
 
@@ -14,9 +16,20 @@ String RuntimeAddString(const String& a, const String& b) {
 }
 
 String RuntimeAddString(String&& a, const String& b) {
+  return AppendJoin(std::move(a), b.Bytes());
+}
+
+String AppendJoin(String&& a, std::string_view b) {
   FaultInjection::Check(Operation::RuntimeAddString);
-  a.bytes_.append(b.Bytes());
+  a.bytes_.append(b);
   return std::move(a);
+}
+
+String String::WithCapacity(std::string_view bytes, std::size_t capacity) {
+  std::string buffer;
+  buffer.reserve(std::max(capacity, bytes.size()));
+  buffer.append(bytes);
+  return String(std::move(buffer));
 }
 
 String Chr(std::int64_t code) {

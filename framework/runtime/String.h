@@ -1,5 +1,6 @@
 #pragma once
 
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -15,13 +16,16 @@ class String {
   String(std::string_view bytes) : bytes_(bytes) {}  // NOLINT(google-explicit-constructor)
   String(const char* bytes) : bytes_(bytes) {}       // NOLINT(google-explicit-constructor)
   explicit String(std::string&& bytes) noexcept : bytes_(std::move(bytes)) {}
+  // `bytes` in a buffer with room for `capacity` bytes in all, so that joins onto it append in
+  // place.
+  static String WithCapacity(std::string_view bytes, std::size_t capacity);
 
   std::string_view Bytes() const noexcept { return bytes_; }
   std::size_t Length() const noexcept { return bytes_.size(); }
   bool IsEmpty() const noexcept { return bytes_.empty(); }
 
   friend bool operator==(const String&, const String&) = default;
-  friend String RuntimeAddString(String&& a, const String& b);
+  friend String AppendJoin(String&& a, std::string_view b);
 
  private:
   std::string bytes_;
@@ -30,6 +34,13 @@ class String {
 // a + b. A temporary left operand lends its buffer to the result.
 String RuntimeAddString(const String& a, const String& b);
 String RuntimeAddString(String&& a, const String& b);
+
+// The join of a temporary and bytes that are no String yet, without making one of them first.
+String AppendJoin(String&& a, std::string_view b);
+template <std::same_as<std::string_view> Bytes>
+String RuntimeAddString(String&& a, Bytes b) {
+  return AppendJoin(std::move(a), b);
+}
 
 // The one-character string of a code point (UTF-8 encoded); raises OutOfBoundsException for a
 // code that is no Unicode scalar value.

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "framework/runtime/Exceptions.h"
+#include "framework/runtime/FaultInjection.h"
 #include "framework/runtime/String.h"
 
 namespace {
@@ -73,6 +74,19 @@ TEST(RuntimeAddStringTest, JoinsBytesExactly) {
   // Long operands: no truncation at small-string boundaries.
   const String longText(std::string(1000, 'x'));
   EXPECT_EQ(RuntimeAddString(longText, longText).Length(), 2000U);
+}
+
+TEST(RuntimeAddStringTest, JoinsOntoAReservedBufferAndJoinsOfBytesAreJoinsToo) {
+  String text = String::WithCapacity("venit", 64);
+  EXPECT_EQ(text, String("venit"));
+  text = RuntimeAddString(RuntimeAddString(std::move(text), Chr(13)), "venerunt"sv);
+  EXPECT_EQ(text.Bytes(), "venit\rvenerunt");
+  EXPECT_EQ(String::WithCapacity("a\0b"sv, 1).Bytes(), "a\0b"sv);  // room for less than the bytes
+
+  // A join of bytes is a join: the second one here fails as the second join.
+  framework::ScopedFault fault(framework::Operation::RuntimeAddString, 2);
+  String first = RuntimeAddString(String("a"), "b"sv);
+  EXPECT_THROW(RuntimeAddString(std::move(first), "c"sv), PendingException);
 }
 
 TEST(StringTest, ComparesByteForByte) {
