@@ -180,7 +180,8 @@ void RectControl::Constructor() {
     Raise<UnsupportedOperationException>("a control is constructed while its window is built");
   }
   view_ = CreateView(RequireBackend("RectControl.Constructor"), *parent);
-  ShowParts(kCommonParts | kOwnParts);
+  window_->HoldWhileBuilding(*this);
+  Show(kCommonParts | kOwnParts);
 }
 
 void RectControl::SetBounds(std::int64_t left, std::int64_t top, std::int64_t width,
@@ -204,10 +205,7 @@ void RectControl::SetEnabled(bool enabled) {
 
 void RectControl::SetTabIndex(std::int64_t tabIndex) {
   tabIndex_ = tabIndex;
-  if (!window_ || !view_) return;
-  // The tab order passes over controls that take no focus: a held-back focus kind goes first.
-  if (Parts focus = held_.Take(kFocus)) ShowCommonParts(focus);
-  window_->ApplyTabOrder();
+  if (window_ && view_) window_->ApplyTabOrder();
 }
 
 FontSpec RectControl::Font() const {
@@ -239,6 +237,14 @@ void RectControl::HoldBackShowing() {
 void RectControl::ShowHeldBack() noexcept {
   Parts parts = held_.Release();
   if (parts && view_) ShowParts(parts);
+}
+
+void RectControl::ShowHeldBackNow() {
+  if (Parts parts = held_.Take(kCommonParts | kOwnParts); parts && view_) ShowParts(parts);
+}
+
+void RectControl::ShowHeldFocusNow() {
+  if (Parts parts = held_.Take(kFocus); parts && view_) ShowParts(parts);
 }
 
 void RectControl::Show(Parts parts) {

@@ -72,7 +72,7 @@ class RectControl : public Control {
   ~RectControl() override;
 
   // RectControl.Constructor: creates the control's widget in its window's content area, showing
-  // every property set so far.
+  // every property set so far (when its window's build events are done, if it is made in them).
   virtual void Constructor();
 
   std::int64_t Left() const noexcept { return left_; }
@@ -101,6 +101,10 @@ class RectControl : public Control {
   void StoredPropertyChanged(std::string_view name) override;
   void HoldBackShowing() override;
   void ShowHeldBack() noexcept override;
+  // Shows what is held back now, while the hold goes on: everything, before a change that
+  // other widgets' rendering reads; or the focus kind, which the tab order reads.
+  void ShowHeldBackNow();
+  void ShowHeldFocusNow();
 
  protected:
   // Parts of the rendering. These are every control's; a class numbers its own parts from

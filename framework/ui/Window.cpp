@@ -159,9 +159,7 @@ void Window::Constructor() {
   ShowProperties();
   view_->SetMenuBar(menuBar_.get());
   try {
-    RaiseBuildEvent("Layout", nullptr);
-    RaiseBuildEvent("CreateControls", nullptr);
-    RaiseBuildEvent("AddMenuHandlers", this);
+    RaiseBuildEvents();
   } catch (...) {
     ReleaseContents();
     throw;
@@ -172,6 +170,41 @@ void Window::Constructor() {
   ApplyTabOrder();
   bool opened = DeliverOpenEvents();
   if (opened && visible_ && view_) view_->Show();
+}
+
+// The controls made in the build events hold back showing while the events run, so that each
+// part of a control's rendering is shown once, with the values that its constructor and its
+// property list gave it. What other widgets read is shown before they read it: focus kinds
+// before the tab order is set, and everything before the window's frame changes (a control
+// takes colours from the content area).
+class Window::ControlsHeldBack {
+ public:
+  explicit ControlsHeldBack(Window& window) : window_(window) {
+    window_.heldControls_ = &controls_;
+  }
+  ~ControlsHeldBack() {
+    window_.heldControls_ = nullptr;
+    for (const Ref<RectControl>& control : controls_) control->ShowHeldBack();
+  }
+  ControlsHeldBack(const ControlsHeldBack&) = delete;
+  ControlsHeldBack& operator=(const ControlsHeldBack&) = delete;
+
+ private:
+  Window& window_;
+  std::vector<Ref<RectControl>> controls_;
+};
+
+void Window::RaiseBuildEvents() {
+  ControlsHeldBack held(*this);
+  RaiseBuildEvent("Layout", nullptr);
+  RaiseBuildEvent("CreateControls", nullptr);
+  RaiseBuildEvent("AddMenuHandlers", this);
+}
+
+void Window::HoldWhileBuilding(RectControl& control) {
+  if (!heldControls_) return;
+  control.HoldBackShowing();
+  heldControls_->emplace_back(&control);
 }
 
 void Window::RaiseBuildEvent(std::string_view event, Object* argument) {
@@ -376,6 +409,9 @@ void Window::ShowProperties() {
 }
 
 void Window::ShowFrame() {
+  if (heldControls_) {
+    for (const Ref<RectControl>& control : *heldControls_) control->ShowHeldBackNow();
+  }
   const PropertyStore& stored = StoredProperties();
   view_->SetTitle(title_);
   SizeLimits limits{stored.Get<std::int64_t>("MinWidth"), stored.Get<std::int64_t>("MinHeight"),
@@ -397,6 +433,8 @@ void Window::ApplyTabOrder() {
     auto* rect = dynamic_cast<RectControl*>(owned.control.get());
     if (owned.registered && rect && rect->View()) controls.push_back(rect);
   }
+  // The tab order passes over widgets that take no focus.
+  for (RectControl* control : controls) control->ShowHeldFocusNow();
   std::ranges::stable_sort(controls, {}, &RectControl::TabIndex);
   std::vector<ControlView*> order;
   for (RectControl* control : controls) order.push_back(control->View());

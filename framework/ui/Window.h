@@ -18,6 +18,7 @@
 namespace framework {
 
 class Control;
+class RectControl;
 class MenuBar;
 class WindowView;  // the toolkit's rendering; only the framework's sources know it
 
@@ -76,6 +77,8 @@ class Window : public Object, public PropertyHolder {
   bool HandleMenuAction(std::string_view itemName);
 
   WindowView* View() const noexcept { return view_.get(); }
+  // A control made while the build events run holds back showing until they are done.
+  void HoldWhileBuilding(RectControl& control);
   // Keyboard focus visits the controls in TabIndex order.
   void ApplyTabOrder();
   // Called by the view when the user closed the window.
@@ -95,6 +98,8 @@ class Window : public Object, public PropertyHolder {
     EntryPoint handler;
   };
 
+  class ControlsHeldBack;
+  void RaiseBuildEvents();
   void RaiseBuildEvent(std::string_view event, Object* argument);
   bool DeliverOpenEvents();
   // The view's parts: everything the properties describe, and whether the window is shown.
@@ -119,6 +124,7 @@ class Window : public Object, public PropertyHolder {
   std::vector<MenuHandler> menuHandlers_;
   Ref<MenuBar> menuBar_;
   HeldBackParts held_;
+  std::vector<Ref<RectControl>>* heldControls_ = nullptr;  // while the build events run
 };
 
 // The open window of the given class name as a new reference, or nil.

@@ -41,6 +41,54 @@ TEST_F(ShowingTest, AListThatFailsPartOfTheWayShowsWhatItSetBeforeTheFailure) {
   EXPECT_EQ(widget->currentIndex(), -1);  // new rows clear the selection; row 7 was refused
 }
 
+// Controls that the build events make show their changes when the events are done; they end up
+// showing exactly what the same controls made in an open window show.
+void MakeControls(TestWindow& w) {
+  w.Add<Label>("Label", ListWriter()
+                            .Int("Left", 3)
+                            .Str("Text", "言語")
+                            .Colour("TextColor", 0x00123456)
+                            .Single("TextSize", 14.0F)
+                            .Done());
+  w.Add<BevelButton>("Button", ListWriter().Str("Caption", "ランダム").Done());
+  _SetProperties(&w, ListWriter().Bool("HasBackColor", true).Colour("BackColor", 0xFF2E62).Done());
+  w.Add<ComboBox>("List", ListWriter()
+                              .Str("InitialValue", "a\rb")
+                              .Int("ListIndex", 1)
+                              .Single("TextSize", 16.0F)
+                              .Done());
+  w.Add<TextField>("Field", ListWriter().Bool("ReadOnly", true).Str("Text", "x\ry").Done());
+}
+
+TEST_F(ShowingTest, ControlsMadeWithTheWindowShowWhatControlsMadeLaterShow) {
+  TestWindow::NextScript().createControls = &MakeControls;
+  window_ = OpenTestWindow();
+  TestWindow::NextScript() = {};
+  Ref<TestWindow> later = OpenTestWindow();
+  MakeControls(*later);
+  for (const char* name : {"Label", "Button", "List", "Field"}) {
+    SCOPED_TRACE(name);
+    QWidget* built = WidgetOf(*RuntimeCheckCast<RectControl>(window_->_ControlByName(name).get()));
+    QWidget* made = WidgetOf(*RuntimeCheckCast<RectControl>(later->_ControlByName(name).get()));
+    EXPECT_EQ(built->geometry(), made->geometry());
+    EXPECT_EQ(built->font(), made->font());
+    EXPECT_EQ(built->focusPolicy(), made->focusPolicy());
+    EXPECT_EQ(built->isVisibleTo(built->parentWidget()), made->isVisibleTo(made->parentWidget()));
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+      const auto colorRole = static_cast<QPalette::ColorRole>(role);
+      EXPECT_EQ(built->palette().color(colorRole), made->palette().color(colorRole)) << role;
+    }
+  }
+  auto* list = qobject_cast<QComboBox*>(
+      WidgetOf(*RuntimeCheckCast<ComboBox>(window_->_ControlByName("List").get())));
+  EXPECT_EQ(list->count(), 2);
+  EXPECT_EQ(list->currentText(), QStringLiteral("b"));
+  auto* field = qobject_cast<QPlainTextEdit*>(
+      WidgetOf(*RuntimeCheckCast<TextField>(window_->_ControlByName("Field").get())));
+  EXPECT_EQ(field->toPlainText(), QStringLiteral("x\ny"));
+  EXPECT_TRUE(field->isReadOnly());
+}
+
 TEST_F(ShowingTest, AFocusKindThatAListSetsCountsForTheTabOrderThatItSets) {
   TestWindow::NextScript().createControls = [](TestWindow& w) {
     w.Add<ComboBox>("First", ListWriter().Int("TabIndex", 0).Done());
