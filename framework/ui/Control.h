@@ -29,6 +29,7 @@ class Control : public Object, public PropertyHolder {
   explicit Control(const ClassRecord& record);
   ~Control() override;
 
+  PropertyHolder* StoredPropertyHolder() noexcept override { return this; }
   const String& Name() const noexcept { return name_; }
   void SetName(const String& name) { name_ = name; }
   Window* OwnerWindow() const noexcept { return window_; }

@@ -120,7 +120,7 @@ Variant ReadValue(ListReader& reader, const PropertyEntry& property) {
 // shown when the list is done, also when a setter raised part of the way through.
 class ShowingHeldBack {
  public:
-  explicit ShowingHeldBack(Object& object) : holder_(dynamic_cast<PropertyHolder*>(&object)) {
+  explicit ShowingHeldBack(Object& object) : holder_(object.StoredPropertyHolder()) {
     if (holder_) holder_->HoldBackShowing();
   }
   ~ShowingHeldBack() {
@@ -136,7 +136,7 @@ class ShowingHeldBack {
 }  // namespace
 
 void DecodePropertyList(std::string_view list, const ClassRecord& record,
-                        const std::function<void(const PropertyListEntry&)>& visit) {
+                        const std::function<void(PropertyListEntry&&)>& visit) {
   ListReader reader(list);
   while (!reader.AtEnd()) {
     std::string_view name = reader.Name();
@@ -154,8 +154,11 @@ void _SetProperties(Object* object, const String& list) {
   Ref<Object> keep(object);
   // The whole list is decoded before anything is set, so a malformed list changes nothing.
   std::vector<PropertyListEntry> entries;
-  DecodePropertyList(list.Bytes(), object->Class(),
-                     [&entries](const PropertyListEntry& entry) { entries.push_back(entry); });
+  constexpr std::size_t kBytesPerEntry = 16;  // a name, a blank and a value: a rough average
+  entries.reserve(list.Length() / kBytesPerEntry + 1);
+  DecodePropertyList(list.Bytes(), object->Class(), [&entries](PropertyListEntry&& entry) {
+    entries.push_back(std::move(entry));
+  });
   ShowingHeldBack held(*object);
   for (const PropertyListEntry& entry : entries) {
     entry.property->accessors.set(*object, entry.value);

@@ -26,7 +26,7 @@ struct PropertyListEntry {
 // checked against the list's length: an unknown name or a value that runs past the end raises
 // InvalidArgumentException naming the entry and its byte offset.
 void DecodePropertyList(std::string_view list, const ClassRecord& record,
-                        const std::function<void(const PropertyListEntry&)>& visit);
+                        const std::function<void(PropertyListEntry&&)>& visit);
 
 // Sets every property that the list names on `object`, in list order (the mass property setter).
 void _SetProperties(Object* object, const String& list);

@@ -14,6 +14,8 @@ void PropertyStore::Set(std::string_view name, Variant value) {
   if (found != values_.end()) {
     found->second = std::move(value);
   } else {
+    constexpr std::size_t kUsualCount = 17;  // as many as a window stores; a control stores fewer
+    if (values_.empty()) values_.reserve(kUsualCount);
     values_.emplace_back(std::string(name), std::move(value));
   }
 }

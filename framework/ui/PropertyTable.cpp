@@ -118,7 +118,7 @@ constexpr PropertyDeclaration kDeclarations[] = {
 constexpr std::uint32_t kPropertyFlags = 5;
 
 PropertyHolder& HolderOf(Object& object, std::string_view property) {
-  auto* holder = dynamic_cast<PropertyHolder*>(&object);
+  PropertyHolder* holder = object.StoredPropertyHolder();
   if (!holder) {
     Raise<InvalidArgumentException>(object.Class().Name() + " holds no property " +
                                     std::string(property));

@@ -234,7 +234,8 @@ Ref<Object> Window::__New(const ClassRecord& controlClass) {
   auto* control = dynamic_cast<Control*>(object.get());
   if (!control) RaiseIllegalCast(*object, Control::__Lookup());
   control->JoinWindow(*this);
-  controls_.push_back(OwnedControl{Ref<Control>(control), String(), false});
+  controls_.push_back(
+      OwnedControl{Ref<Control>(control), String(), false, dynamic_cast<RectControl*>(control)});
   return object;
 }
 
@@ -256,7 +257,8 @@ void Window::_AddControl(const String& name, Object* control) {
       controls_, [typed](const OwnedControl& entry) { return entry.control.get() == typed; });
   if (owned == controls_.end()) {
     typed->JoinWindow(*this);
-    owned = controls_.insert(controls_.end(), OwnedControl{Ref<Control>(typed), String(), false});
+    owned = controls_.insert(controls_.end(), OwnedControl{Ref<Control>(typed), String(), false,
+                                                           dynamic_cast<RectControl*>(typed)});
   } else if (owned->registered) {
     Raise<InvalidArgumentException>("the control is registered already");
   }
@@ -429,14 +431,15 @@ void Window::ShowFrame() {
 void Window::ApplyTabOrder() {
   if (!view_) return;
   std::vector<RectControl*> controls;
+  controls.reserve(controls_.size());
   for (const OwnedControl& owned : controls_) {
-    auto* rect = dynamic_cast<RectControl*>(owned.control.get());
-    if (owned.registered && rect && rect->View()) controls.push_back(rect);
+    if (owned.registered && owned.rect && owned.rect->View()) controls.push_back(owned.rect);
   }
   // The tab order passes over widgets that take no focus.
   for (RectControl* control : controls) control->ShowHeldFocusNow();
   std::ranges::stable_sort(controls, {}, &RectControl::TabIndex);
   std::vector<ControlView*> order;
+  order.reserve(controls.size());
   for (RectControl* control : controls) order.push_back(control->View());
   view_->SetTabOrder(order);
 }

@@ -36,6 +36,7 @@ class Window : public Object, public PropertyHolder {
   // from then on, until it closes. An exception from Layout, CreateControls or AddMenuHandlers
   // passes on to the caller, and the half-built window lets go of everything it holds.
   virtual void Constructor();
+  PropertyHolder* StoredPropertyHolder() noexcept override { return this; }
 
   // Creates an unconstructed control of the given class, belonging to this window.
   Ref<Object> __New(const ClassRecord& controlClass);
@@ -92,6 +93,7 @@ class Window : public Object, public PropertyHolder {
     Ref<Control> control;
     String name;
     bool registered = false;
+    RectControl* rect = nullptr;  // the control as a RectControl, if it is one
   };
   struct MenuHandler {
     std::string itemName;
