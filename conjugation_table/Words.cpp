@@ -1,5 +1,7 @@
 #include "conjugation_table/Words.h"
 
+#include <algorithm>
+
 #include "conjugation_table/LanguageForms.h"
 #include "conjugation_table/StoreOrder.h"
 #include "framework/runtime/Exceptions.h"
@@ -32,11 +34,12 @@ void Store(Array* words, Language language, const FormCell& cell) {
                              cell.tense);
 }
 
+// A language's cells are ordered by tense/mood slot, so the cells of one slot are one range.
 void FillRun(Array* words, const StoreRun& run) {
   const std::span<const FormCell> forms = FormsOf(run.language);
   for (std::int32_t tense : run.tenses) {
-    for (const FormCell& cell : forms) {
-      if (cell.tense == tense) Store(words, run.language, cell);
+    for (const FormCell& cell : std::ranges::equal_range(forms, tense, {}, &FormCell::tense)) {
+      Store(words, run.language, cell);
     }
   }
 }
