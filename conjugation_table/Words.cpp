@@ -37,10 +37,13 @@ void Store(Array* words, Language language, const FormCell& cell) {
 // A language's cells are ordered by tense/mood slot, so the cells of one slot are one range.
 void FillRun(Array* words, const StoreRun& run) {
   const std::span<const FormCell> forms = FormsOf(run.language);
+  struct ByTense {
+    bool operator()(const FormCell& cell, std::int32_t tense) const { return cell.tense < tense; }
+    bool operator()(std::int32_t tense, const FormCell& cell) const { return tense < cell.tense; }
+  };
   for (std::int32_t tense : run.tenses) {
-    for (const FormCell& cell : std::ranges::equal_range(forms, tense, {}, &FormCell::tense)) {
-      Store(words, run.language, cell);
-    }
+    const auto [first, last] = std::equal_range(forms.begin(), forms.end(), tense, ByTense{});
+    for (auto cell = first; cell != last; ++cell) Store(words, run.language, *cell);
   }
 }
 
