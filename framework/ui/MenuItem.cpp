@@ -75,7 +75,9 @@ std::string PortableShortcutText(std::string_view shortcut) {
   if (shortcut.empty()) return {};
   std::string_view key = shortcut;
   std::string_view modifiers;
-  if (shortcut.size() >= 2 && shortcut.ends_with("++")) {
+  if (shortcut == "+") {
+    key = shortcut;  // the plus key alone, as "++" reads
+  } else if (shortcut.ends_with("++")) {
     key = "+";
     modifiers = shortcut.substr(0, shortcut.size() - 2);
   } else if (std::size_t plus = shortcut.rfind('+'); plus != std::string_view::npos) {

@@ -116,6 +116,8 @@ TEST_F(MenuTest, ShortcutsBindTheCommandModifier) {
   EXPECT_EQ(PortableShortcutText("Shift+cmd+z"), "Ctrl+Shift+Z");
   EXPECT_EQ(PortableShortcutText("Option+F4"), "Alt+F4");
   EXPECT_EQ(PortableShortcutText("Cmd++"), "Ctrl++");
+  EXPECT_EQ(PortableShortcutText("++"), "+");
+  EXPECT_EQ(PortableShortcutText("+"), "+");  // the portable text reads back as itself
   EXPECT_EQ(PortableShortcutText(""), "");
   EXPECT_THROW(PortableShortcutText("Hyper+Q"), PendingException);
   EXPECT_THROW(PortableShortcutText("Cmd+"), PendingException);
