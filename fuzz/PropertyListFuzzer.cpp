@@ -1,12 +1,15 @@
-// Decodes arbitrary bytes as a property list against the window's and the controls' class
-// records. Decoding must either succeed or raise InvalidArgumentException, and never read
-// outside the list.
+// Decodes arbitrary bytes as a property list against every class record that receives one of
+// the program's lists: its window class and the four control classes, and the framework's own
+// Window. Decoding must either succeed or raise InvalidArgumentException, and never read outside
+// the list. The seeds are the program's eleven lists (PropertyListSeeds.cpp), the dictionary the
+// property names.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 #include <vector>
 
+#include "app/Window1.h"
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/BevelButton.h"
 #include "framework/ui/ComboBox.h"
@@ -41,5 +44,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   DecodeAgainst(list, framework::Label::__Lookup());
   DecodeAgainst(list, framework::BevelButton::__Lookup());
   DecodeAgainst(list, framework::Window::__Lookup());
+  DecodeAgainst(list, app::Window1::__Lookup());
   return 0;
 }

@@ -25,16 +25,26 @@ for fuzzer in build/fuzz/fuzz/*Fuzzer; do
   [ -x "$fuzzer" ] || continue
   name=$(basename "$fuzzer")
   corpus=$(mktemp -d)
+  written=$(mktemp -d)
   seeds=fuzz/corpus/$name
+  writer=build/fuzz/fuzz/${name}Seeds  # writes seeds that come from the program itself
   dictionary=fuzz/$name.dict
   args=(-runs="$runs" -seed=1 -max_len=4096)
   [ -f "$dictionary" ] && args+=(-dict="$dictionary")
-  echo "== $name: $runs runs"
-  if [ -d "$seeds" ]; then
-    "$fuzzer" "${args[@]}" "$corpus" "$seeds" 2>&1 | tail -n 20 || status=1
-  else
-    "$fuzzer" "${args[@]}" "$corpus" 2>&1 | tail -n 20 || status=1
+  seed_dirs=()
+  [ -d "$seeds" ] && seed_dirs+=("$seeds")
+  if [ -x "$writer" ]; then
+    "$writer" "$written" || status=1
+    seed_dirs+=("$written")
   fi
-  rm -rf "$corpus"
+  echo "== $name: $runs runs"
+  log=$(mktemp)
+  if "$fuzzer" "${args[@]}" "$corpus" "${seed_dirs[@]}" >"$log" 2>&1; then
+    grep -E '^#[0-9]+[[:space:]]+(INITED|DONE)|^Done ' "$log" || true
+  else
+    tail -n 60 "$log"
+    status=1
+  fi
+  rm -rf "$corpus" "$written" "$log"
 done
 exit "$status"
