@@ -3,6 +3,7 @@
 #include <bit>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/runtime/Exceptions.h"
@@ -133,6 +134,29 @@ class ShowingHeldBack {
   PropertyHolder* holder_;
 };
 
+// The decoded entries of the list being applied. Lists are applied one after another, so one
+// buffer serves them all and keeps its capacity between them; a list applied while another one
+// is (from inside a setter) finds no spare buffer and makes its own.
+class EntryBuffer {
+ public:
+  EntryBuffer() : entries_(std::exchange(Spare(), {})) {}
+  ~EntryBuffer() {
+    entries_.clear();
+    Spare() = std::move(entries_);
+  }
+  EntryBuffer(const EntryBuffer&) = delete;
+  EntryBuffer& operator=(const EntryBuffer&) = delete;
+
+  std::vector<PropertyListEntry>& Entries() noexcept { return entries_; }
+
+ private:
+  static std::vector<PropertyListEntry>& Spare() {
+    static std::vector<PropertyListEntry> spare;
+    return spare;
+  }
+  std::vector<PropertyListEntry> entries_;
+};
+
 }  // namespace
 
 void DecodePropertyList(std::string_view list, const ClassRecord& record,
@@ -153,9 +177,8 @@ void _SetProperties(Object* object, const String& list) {
   if (!object) RaiseNilObjectException();
   Ref<Object> keep(object);
   // The whole list is decoded before anything is set, so a malformed list changes nothing.
-  std::vector<PropertyListEntry> entries;
-  constexpr std::size_t kBytesPerEntry = 16;  // a name, a blank and a value: a rough average
-  entries.reserve(list.Length() / kBytesPerEntry + 1);
+  EntryBuffer buffer;
+  std::vector<PropertyListEntry>& entries = buffer.Entries();
   DecodePropertyList(list.Bytes(), object->Class(), [&entries](PropertyListEntry&& entry) {
     entries.push_back(std::move(entry));
   });
