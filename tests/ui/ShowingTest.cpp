@@ -148,8 +148,17 @@ TEST_F(ShowingTest, SettingTheSameTextAgainResetsWhatTheUserMoved) {
   scroll->setValue(scroll->maximum());
   field->Text_Set(text);
   EXPECT_EQ(scroll->value(), 0);
-  EXPECT_EQ(widget->toPlainText(), QStringLiteral("line 1\nline 2\nline 3\nline 4\nline 5\n"
-                                                  "line 6\nline 7\nline 8"));
+  const QString shown =
+      QStringLiteral("line 1\nline 2\nline 3\nline 4\nline 5\nline 6\nline 7\nline 8");
+  EXPECT_EQ(widget->toPlainText(), shown);
+
+  // In an editable field, what the user typed gives way to the text, wherever the cursor is.
+  field->SetReadOnly(false);
+  widget->selectAll();
+  QTest::keyClicks(widget, "typed");
+  widget->moveCursor(QTextCursor::Start);
+  field->Text_Set(text);
+  EXPECT_EQ(widget->toPlainText(), shown);
 }
 
 }  // namespace

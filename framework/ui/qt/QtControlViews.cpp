@@ -3,6 +3,7 @@
 #include <QCompleter>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
 
@@ -95,31 +96,32 @@ void QtListView::SetAutoComplete(bool enabled) {
 QtTextView::QtTextView(TextEdit& model, QWidget& parent) : QtControlView(parent) {
   widget_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   QObject::connect(widget_, &QPlainTextEdit::textChanged, receiver_.get(), [this, &model] {
-    untouched_ = false;
+    edited_ = true;
     model.UserEditedText(TextFromDisplay(widget_->toPlainText()));
   });
-  auto touched = [this] { untouched_ = false; };
-  QObject::connect(widget_, &QPlainTextEdit::cursorPositionChanged, receiver_.get(), touched);
-  QObject::connect(widget_, &QPlainTextEdit::selectionChanged, receiver_.get(), touched);
-  QObject::connect(widget_->verticalScrollBar(), &QScrollBar::valueChanged, receiver_.get(),
-                   touched);
-  QObject::connect(widget_->horizontalScrollBar(), &QScrollBar::valueChanged, receiver_.get(),
-                   touched);
+}
+
+// Setting a text lays it out anew and puts the cursor, the selection and the scrolling back to
+// the start. A read-only editor that shows this very text that way already is left as it is.
+bool QtTextView::ShowsAsSet(const QString& shown) const {
+  if (edited_ || !widget_->isReadOnly() || shown != shown_) return false;
+  const QTextCursor cursor = widget_->textCursor();
+  return cursor.position() == 0 && cursor.anchor() == 0 &&
+         widget_->verticalScrollBar()->value() == 0 && widget_->horizontalScrollBar()->value() == 0;
 }
 
 void QtTextView::SetText(const String& text) {
   QString shown = DisplayText(text);
-  if (untouched_ && shown == shown_) return;
+  if (ShowsAsSet(shown)) return;
   {
     QSignalBlocker block(widget_.data());
     widget_->setPlainText(shown);
   }
   shown_ = std::move(shown);
-  untouched_ = widget_->isReadOnly();
+  edited_ = false;
 }
 
 void QtTextView::SetReadOnly(bool readOnly) {
-  if (!readOnly) untouched_ = false;
   widget_->setReadOnly(readOnly);
   if (readOnly) {
     widget_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

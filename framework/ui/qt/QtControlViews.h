@@ -40,11 +40,9 @@ class QtTextView final : public QtControlView<TextView, QPlainTextEdit> {
   void SetAlignment(std::int64_t alignment) override;
 
  private:
-  // Setting a text lays it out anew and puts the cursor, the selection and the scrolling back
-  // to the start. On a read-only editor that the user has not touched since the same text was
-  // set, that changes nothing, and it is skipped.
-  QString shown_;
-  bool untouched_ = false;
+  bool ShowsAsSet(const QString& shown) const;
+  QString shown_;       // the text last set
+  bool edited_ = true;  // by the user since then, or never set
 };
 
 class QtLabelView final : public QtControlView<LabelView, QLabel> {
