@@ -29,8 +29,6 @@ struct FontUnits {
 using Variant =
     std::variant<std::monostate, std::int64_t, bool, String, float, Color, FontUnits, Ref<Object>>;
 
-std::string_view ValueTypeName(ValueType type) noexcept;
-
 [[noreturn]] void RaiseWrongValueType(std::string_view property);
 
 // The value of the alternative T, or InvalidArgumentException naming the property.
