@@ -3,6 +3,7 @@
 # Usage: scripts/fuzz.sh short|long   (short: a fixed small number of runs, for ./test)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/require.sh
 
 mode=${1:-short}
 case "$mode" in
@@ -11,14 +12,11 @@ case "$mode" in
   *) echo "usage: $0 short|long" >&2; exit 2 ;;
 esac
 
-if ! command -v clang++ >/dev/null; then
-  echo "clang++ not found: fuzz targets skipped"
-  exit 0
-fi
+require test cmake ninja clang++
 
 echo "== fuzz build"
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$(nproc)" --target fuzzers
+cmake --build --preset fuzz -j "$(nproc)"
 
 status=0
 for fuzzer in build/fuzz/fuzz/*Fuzzer; do

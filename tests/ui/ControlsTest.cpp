@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,6 +48,37 @@ TEST_F(ControlsTest, ComboBoxRowsComeFromInitialValueWithoutAnEmptyLastRow) {
   EXPECT_EQ(widget->currentText(), QString::fromUtf8("ラテン語"));
   EXPECT_THROW(combo->List(4), PendingException);
   EXPECT_THROW(combo->ListIndex_Set(4), PendingException);
+}
+
+TEST_F(ControlsTest, LongRowsShowWholeInTheDropDownAndFromTheirStartInTheEntry) {
+  const std::string longRow = "８　ire(go-不規則動詞);イ(andare)；フ(aller)";
+  Ref<ComboBox> combo = OneControl<ComboBox>(ListWriter()
+                                                 .Int("Width", 120)
+                                                 .Int("Height", 30)
+                                                 .Str("InitialValue", "short\r" + longRow)
+                                                 .Int("ListIndex", 0)
+                                                 .Done());
+  auto* widget = qobject_cast<QComboBox*>(WidgetOf(*combo));
+  const QRect closed = widget->geometry();
+
+  // The drop-down is wide enough for the widest row; the list keeps its size and place.
+  widget->showPopup();
+  QAbstractItemView* rows = widget->view();
+  ASSERT_TRUE(WaitFor([rows] { return rows->isVisible(); }));
+  EXPECT_EQ(rows->textElideMode(), Qt::ElideNone);
+  EXPECT_GE(rows->viewport()->width(), rows->sizeHintForColumn(0));
+  EXPECT_GT(rows->sizeHintForColumn(0), closed.width());
+  EXPECT_EQ(rows->window()->x(), widget->mapToGlobal(QPoint(0, 0)).x());
+  widget->hidePopup();
+  EXPECT_EQ(widget->geometry(), closed);
+
+  // A long row chosen by the user, or selected by the program, shows from its start.
+  QTest::keyClick(widget, Qt::Key_Down);
+  ASSERT_EQ(combo->ListIndex_Get(), 1);
+  EXPECT_EQ(widget->lineEdit()->cursorPosition(), 0);
+  combo->ListIndex_Set(0);
+  combo->ListIndex_Set(1);
+  EXPECT_EQ(widget->lineEdit()->cursorPosition(), 0);
 }
 
 TEST_F(ControlsTest, ChangeIsRaisedForUserChangesOnly) {

@@ -128,6 +128,7 @@ TEST_F(MenuTest, ShortcutsBindTheCommandModifier) {
   EXPECT_EQ(Action(*window, *bar, "EditCopy")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
   EXPECT_TRUE(Action(*window, *bar, "EditClear")->shortcut().isEmpty());
   EXPECT_TRUE(Action(*window, *bar, "UntitledMenu1")->isSeparator());
+  EXPECT_TRUE(Action(*window, *bar, "UntitledMenu1")->text().isEmpty());  // no "-" painted
   EXPECT_EQ(Action(*window, *bar, "EditMenu")->text(), QStringLiteral("Edit"));
   QMenuBar* menuBar = MainWindowOf(*window)->menuBar();
   ASSERT_EQ(menuBar->actions().size(), 2);
@@ -165,18 +166,26 @@ TEST_F(MenuTest, EditItemsFollowTheFocusedTextWidget) {
   auto* combo = qobject_cast<QComboBox*>(
       WidgetOf(*RuntimeCheckCast<ComboBox>(window->_ControlByName("List").get())));
 
+  // On the read-only field Copy follows the selection, whichever way it is made.
   Focus(*window, field);
-  EXPECT_EQ(Enabled(*window, *bar), (std::vector<std::string>{"EditCopy", "EditSelectAll"}));
+  EXPECT_EQ(Enabled(*window, *bar), std::vector<std::string>{"EditSelectAll"});
   Action(*window, *bar, "EditSelectAll")->trigger();
   EXPECT_EQ(field->textCursor().selectedText(),
             QString("amo") + QChar::ParagraphSeparator + "amas");
+  EXPECT_EQ(Enabled(*window, *bar), (std::vector<std::string>{"EditCopy", "EditSelectAll"}));
   Action(*window, *bar, "EditCopy")->trigger();
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("amo\namas"));
+  QTest::mouseClick(field->viewport(), Qt::LeftButton);
+  EXPECT_EQ(Enabled(*window, *bar), std::vector<std::string>{"EditSelectAll"});
 
-  // In the combo box's entry every item edits the entry, as the user's change.
+  // In the combo box's entry every item edits the entry, as the user's change; Cut and Copy
+  // while text is selected.
   Focus(*window, combo->lineEdit());
-  EXPECT_EQ(Enabled(*window, *bar).size(), 6u);
+  combo->lineEdit()->deselect();
+  EXPECT_EQ(Enabled(*window, *bar),
+            (std::vector<std::string>{"EditUndo", "EditPaste", "EditClear", "EditSelectAll"}));
   Action(*window, *bar, "EditSelectAll")->trigger();
+  EXPECT_EQ(Enabled(*window, *bar).size(), 6u);
   Action(*window, *bar, "EditCut")->trigger();
   EXPECT_EQ(combo->currentText(), QString());
   EXPECT_EQ(window->log.back(), "Change:List:-1");

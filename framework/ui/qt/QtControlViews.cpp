@@ -1,6 +1,8 @@
 #include "framework/ui/qt/QtControlViews.h"
 
+#include <QAbstractItemView>
 #include <QCompleter>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextCursor>
@@ -42,6 +44,14 @@ QWidget* WidgetOfView(const ControlView* view) noexcept {
 
 // --- QtListView ------------------------------------------------------------------------------
 
+void QtComboBox::showPopup() {
+  QAbstractItemView* rows = view();
+  rows->setTextElideMode(Qt::ElideNone);
+  const int scrollBar = rows->verticalScrollBar()->sizeHint().width();
+  rows->setMinimumWidth(rows->sizeHintForColumn(0) + 2 * rows->frameWidth() + scrollBar);
+  QComboBox::showPopup();
+}
+
 QtListView::QtListView(PopupMenu& model, QWidget& parent, bool editable)
     : QtControlView(parent), model_(model), editable_(editable) {
   widget_->setEditable(editable);
@@ -51,6 +61,7 @@ QtListView::QtListView(PopupMenu& model, QWidget& parent, bool editable)
     widget_->setCompleter(nullptr);
     QObject::connect(widget_, &QComboBox::editTextChanged, receiver_.get(),
                      [this] { ReportUserChange(); });
+    QObject::connect(widget_, &QComboBox::activated, receiver_.get(), [this] { ShowTextStart(); });
   }
   QObject::connect(widget_, &QComboBox::currentIndexChanged, receiver_.get(),
                    [this] { ReportUserChange(); });
@@ -74,7 +85,15 @@ void QtListView::SetRows(std::span<const String> rows) {
 void QtListView::SetSelection(std::int64_t row, const String& text) {
   QSignalBlocker block(widget_.data());
   widget_->setCurrentIndex(static_cast<int>(row));
-  if (editable_) widget_->setEditText(ToQString(text));
+  if (editable_) {
+    widget_->setEditText(ToQString(text));
+    ShowTextStart();
+  }
+}
+
+// A row longer than the entry shows its start (its number and first words), not its end.
+void QtListView::ShowTextStart() {
+  widget_->lineEdit()->setCursorPosition(0);
 }
 
 void QtListView::SetAutoComplete(bool enabled) {

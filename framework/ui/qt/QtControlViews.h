@@ -14,9 +14,17 @@ class Label;
 class PopupMenu;
 class TextEdit;
 
+// A combo box whose drop-down is at least as wide as its widest row, so that no row is cut
+// short there; the box itself keeps its size and place.
+class QtComboBox final : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+  void showPopup() override;
+};
+
 // A combo box; editable for a ComboBox. Programmatic changes block the widget's signals, so only
-// the user's changes reach the model.
-class QtListView final : public QtControlView<ListView, QComboBox> {
+// the user's changes reach the model. A chosen row shows from its start.
+class QtListView final : public QtControlView<ListView, QtComboBox> {
  public:
   QtListView(PopupMenu& model, QWidget& parent, bool editable);
   void SetRows(std::span<const String> rows) override;
@@ -25,6 +33,7 @@ class QtListView final : public QtControlView<ListView, QComboBox> {
 
  private:
   void ReportUserChange();
+  void ShowTextStart();
   PopupMenu& model_;
   bool editable_;
 };

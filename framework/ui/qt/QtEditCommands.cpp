@@ -15,6 +15,10 @@ struct EditTarget {
 
   bool Exists() const { return line || plain; }
   bool ReadOnly() const { return line ? line->isReadOnly() : plain->isReadOnly(); }
+  // As the editor itself reports it (what its own context menu goes by).
+  bool HasSelection() const {
+    return line ? line->hasSelectedText() : plain->textCursor().hasSelection();
+  }
 };
 
 EditTarget TargetOf(QWidget* focus) {
@@ -82,8 +86,30 @@ void PerformOnPlain(EditCommand command, QPlainTextEdit& plain) {
 bool EditCommandAvailable(EditCommand command, QWidget* focus) {
   EditTarget target = TargetOf(focus);
   if (!target.Exists()) return false;
-  if (!target.ReadOnly()) return true;
-  return command == EditCommand::Copy || command == EditCommand::SelectAll;
+  switch (command) {
+    case EditCommand::Copy:
+      return target.HasSelection();
+    case EditCommand::Cut:
+      return !target.ReadOnly() && target.HasSelection();
+    case EditCommand::SelectAll:
+      return true;
+    case EditCommand::Undo:
+    case EditCommand::Paste:
+    case EditCommand::Clear:
+      return !target.ReadOnly();
+  }
+  return false;
+}
+
+QMetaObject::Connection WatchSelection(QWidget* focus, QObject& receiver,
+                                       const std::function<void()>& changed) {
+  EditTarget target = TargetOf(focus);
+  if (target.line)
+    return QObject::connect(target.line, &QLineEdit::selectionChanged, &receiver, changed);
+  if (target.plain) {
+    return QObject::connect(target.plain, &QPlainTextEdit::selectionChanged, &receiver, changed);
+  }
+  return {};
 }
 
 bool PerformEditCommand(EditCommand command, QWidget* focus) {

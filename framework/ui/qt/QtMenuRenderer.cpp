@@ -31,9 +31,8 @@ QtMenuRenderer::QtMenuRenderer(QMenuBar& bar, MenuBar& model, Window& window)
     : bar_(&bar), model_(&model), window_(window), receiver_(std::make_unique<QObject>()) {
   for (std::int64_t i = 0; i < model.Count(); ++i) AddEntry(bar, *model.Item(i));
   model_->AddObserver(*this);
-  QObject::connect(qApp, &QApplication::focusChanged, receiver_.get(),
-                   [this] { RefreshEnabling(); });
-  RefreshEnabling();
+  QObject::connect(qApp, &QApplication::focusChanged, receiver_.get(), [this] { FollowFocus(); });
+  FollowFocus();
 }
 
 QtMenuRenderer::~QtMenuRenderer() {
@@ -81,7 +80,7 @@ QMenu* QtMenuRenderer::SubmenuOf(MenuItem& item) {
 
 void QtMenuRenderer::ShowItem(QAction& action, const MenuItem& item) const {
   action.setSeparator(item.IsSeparator());
-  action.setText(Caption(item));
+  action.setText(item.IsSeparator() ? QString() : Caption(item));  // a separator is only a line
   if (QMenu* menu = action.menu<QMenu*>()) menu->setTitle(Caption(item));
   action.setShortcut(QKeySequence::fromString(QString::fromStdString(item.PortableShortcut()),
                                               QKeySequence::PortableText));
@@ -104,9 +103,20 @@ void QtMenuRenderer::MenuItemAppended(MenuItem& parent, MenuItem& child) {
   RefreshEnabling();
 }
 
+// The Edit items follow the focused widget, and its selection while it has the focus.
+void QtMenuRenderer::FollowFocus() {
+  QObject::disconnect(selectionWatch_);
+  selectionWatch_ = WatchSelection(FocusWidget(), *receiver_, [this] { RefreshEnabling(); });
+  RefreshEnabling();
+}
+
+QWidget* QtMenuRenderer::FocusWidget() const {
+  return bar_ && bar_->window() ? bar_->window()->focusWidget() : nullptr;
+}
+
 void QtMenuRenderer::RefreshEnabling() {
   if (!bar_) return;
-  QWidget* focus = bar_->window() ? bar_->window()->focusWidget() : nullptr;
+  QWidget* focus = FocusWidget();
   for (const auto& [item, action] : actions_) {
     if (!action || !item->AutoEnable()) continue;
     if (std::optional<EditCommand> command = EditCommandForItemName(item->Name().Bytes())) {

@@ -17,7 +17,7 @@ class Window;
 // Renders one MenuBar model into one window's menu bar and keeps the rendering up to date with
 // the model. Choosing an entry runs the window's menu handler for the item's name, then the
 // item's standard action. The Edit items that enable themselves follow the window's focused
-// widget: refreshed when focus moves and before a menu opens.
+// widget: refreshed when focus moves, when its selection changes and before a menu opens.
 class QtMenuRenderer final : public MenuObserver {
  public:
   QtMenuRenderer(QMenuBar& bar, MenuBar& model, Window& window);
@@ -36,6 +36,8 @@ class QtMenuRenderer final : public MenuObserver {
   void AddEntry(QWidget& container, MenuItem& item);
   QMenu* SubmenuOf(MenuItem& item);
   void ShowItem(QAction& action, const MenuItem& item) const;
+  void FollowFocus();
+  QWidget* FocusWidget() const;
 
   QPointer<QMenuBar> bar_;
   Ref<MenuBar> model_;
@@ -43,6 +45,7 @@ class QtMenuRenderer final : public MenuObserver {
   std::unique_ptr<QObject> receiver_;  // receives the widgets' signals; ends with the renderer
   std::map<const MenuItem*, QPointer<QAction>> actions_;
   std::map<const MenuItem*, QPointer<QMenu>> menus_;
+  QMetaObject::Connection selectionWatch_;  // the focused text widget's selection
 };
 
 }  // namespace framework
