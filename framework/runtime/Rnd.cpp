@@ -1,6 +1,7 @@
 #include "framework/runtime/Rnd.h"
 
 #include <random>
+#include <utility>
 
 namespace framework {
 
@@ -9,15 +10,30 @@ std::mt19937_64& Generator() {
   static std::mt19937_64 generator{std::random_device{}()};
   return generator;
 }
+
+// The raw source that replaces the generator, or empty.
+std::function<std::uint64_t()>& RawSourceOverride() {
+  static std::function<std::uint64_t()> source;
+  return source;
+}
 }  // namespace
 
 double Rnd() {
   constexpr double kTwoToMinus53 = 1.0 / 9007199254740992.0;
-  return static_cast<double>(Generator()() >> 11) * kTwoToMinus53;
+  const std::function<std::uint64_t()>& source = RawSourceOverride();
+  const std::uint64_t raw = source ? source() : Generator()();
+  return static_cast<double>(raw >> 11) * kTwoToMinus53;
 }
 
 void SeedRnd(std::uint64_t seed) {
   Generator().seed(seed);
+}
+
+ScopedRawRndSource::ScopedRawRndSource(std::function<std::uint64_t()> source)
+    : previous_(std::exchange(RawSourceOverride(), std::move(source))) {}
+
+ScopedRawRndSource::~ScopedRawRndSource() {
+  RawSourceOverride() = std::move(previous_);
 }
 
 }  // namespace framework

@@ -10,8 +10,10 @@
 namespace app_test {
 namespace {
 
+using framework::ComboBox;
 using framework::Operation;
 using framework::PendingException;
+using framework::Ref;
 
 class Handlers : public OpenWindow {};
 
@@ -108,24 +110,53 @@ TEST_F(Handlers, TextFieldOpenShowsTheCellBeforeFillingAndStopsAtAFailure) {
   EXPECT_EQ(Cell(0, 0, 1), "");
 }
 
-TEST_F(Handlers, RandomButtonsDrawAnIndexAndShowNothing) {
-  Choose(window->ComboBox1(), 2);
+// Each button draws once and writes only its own index: a draw of 0 gives 0, the largest draw
+// below 1 the top of the button's range. Nothing else changes, not even what the window shows.
+TEST_F(Handlers, RandomButtonsWriteOnlyTheirIndexOverItsWholeRange) {
+  using app::Window1;
+  using Index = std::int64_t Window1::*;
+  const Index indices[] = {&Window1::Lang, &Window1::Verb, &Window1::Katsuyo, &Window1::Locate};
+  const std::int64_t before[] = {4, 3, 2, 5};
+  constexpr std::uint64_t kHighest = ~std::uint64_t{0};  // Rnd's largest value below 1
+  const struct {
+    const char* button;
+    std::uint64_t raw;
+    Index written;
+    std::int64_t value;
+  } draws[] = {
+      {"BevelButton1", 0, &Window1::Lang, 0},
+      {"BevelButton1", kHighest, &Window1::Lang, 7},
+      {"BevelButton2", 0, &Window1::Locate, 0},
+      {"BevelButton2", kHighest, &Window1::Locate, 9},
+  };
+  const std::vector<Ref<ComboBox>> lists = {window->ComboBox1(), window->ComboBox2(),
+                                            window->ComboBox3()};
+  for (std::size_t n = 0; n < lists.size(); ++n) Choose(lists[n], before[n]);
   const std::string shown = FieldText();
-  framework::SeedRnd(42);
-  for (int i = 0; i < 200; ++i) {
-    window->BevelButton1_Action(window->BevelButton1().get());
-    ASSERT_GE(window->Lang, 0);
-    ASSERT_LE(window->Lang, 7);
-    window->BevelButton2_Action(window->BevelButton2().get());
-    ASSERT_GE(window->Locate, 0);
-    ASSERT_LE(window->Locate, 9);
+  for (const auto& draw : draws) {
+    SCOPED_TRACE(testing::Message() << draw.button << " drawing from raw output " << draw.raw);
+    std::vector<std::int64_t> expected;
+    for (std::size_t n = 0; n < std::size(indices); ++n) {
+      window.get()->*indices[n] = before[n];
+      expected.push_back(indices[n] == draw.written ? draw.value : before[n]);
+    }
+    {
+      const framework::ScopedRawRndSource source([&] { return draw.raw; });
+      window->_ControlByName(draw.button)->RaiseEvent(framework::kActionEvent);
+    }
+    std::vector<std::int64_t> after;
+    for (const Index index : indices) after.push_back(window.get()->*index);
+    EXPECT_EQ(after, expected);
+    EXPECT_EQ(FieldText(), shown);
+    for (std::size_t n = 0; n < lists.size(); ++n) EXPECT_EQ(lists[n]->ListIndex_Get(), before[n]);
   }
-  EXPECT_EQ(FieldText(), shown);
-  EXPECT_EQ(window->ComboBox1()->ListIndex_Get(), 2);
-  // A drawn language shows at the next verb choice.
-  window->Lang = 5;
-  Choose(window->ComboBox2(), 1);
-  EXPECT_EQ(FieldText(), Cell(5, 1, 0));
+  // A drawn language shows at the next verb choice: 5/8 of the raw range draws language 5.
+  {
+    const framework::ScopedRawRndSource source([] { return std::uint64_t{5} << 61; });
+    window->BevelButton1_Action(window->BevelButton1().get());
+  }
+  Choose(lists[1], 1);
+  EXPECT_EQ(FieldText(), Cell(5, 1, 2));
 }
 
 TEST_F(Handlers, ButtonsPassAStackFailureOnAndKeepTheirIndex) {

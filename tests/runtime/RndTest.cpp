@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
@@ -33,6 +34,32 @@ TEST(RndTest, SeedMakesTheSequenceReproducible) {
   };
   EXPECT_EQ(draw(7), draw(7));
   EXPECT_NE(draw(7), draw(8));
+}
+
+TEST(RndTest, RawOutputsAtTheEdgesStayInTheHalfOpenUnitInterval) {
+  const struct {
+    std::uint64_t raw;
+    double expected;
+  } edges[] = {
+      {0, 0.0},
+      {std::uint64_t{1} << 63, 0.5},
+      {~std::uint64_t{0}, std::nextafter(1.0, 0.0)},  // the largest double below 1
+  };
+  for (const auto& [raw, expected] : edges) {
+    const framework::ScopedRawRndSource source([raw] { return raw; });
+    const double value = framework::Rnd();
+    EXPECT_LT(value, 1.0) << "raw output " << raw;
+    EXPECT_EQ(value, expected) << "raw output " << raw;
+  }
+  // The generator is back once the scope ends.
+  framework::SeedRnd(5);
+  const double first = framework::Rnd();
+  framework::SeedRnd(5);
+  {
+    const framework::ScopedRawRndSource source([] { return std::uint64_t{0}; });
+    framework::Rnd();
+  }
+  EXPECT_EQ(framework::Rnd(), first);
 }
 
 }  // namespace

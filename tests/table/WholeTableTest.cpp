@@ -1,9 +1,12 @@
 // Facts that hold across all seven languages of the filled table: how many cells and lines there
-// are, where blanks may fall, which characters occur and which cells repeat another's text.
+// are, where blanks may fall, which characters occur, which cells repeat another's text, and
+// every byte of every cell.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "tests/table/FormsTestSupport.h"
 
@@ -81,6 +84,51 @@ TEST(WholeTableTest, LinesAndBlanks) {
   EXPECT_EQ(doubleBlank, 52u);
   EXPECT_EQ(trailingBlank, 10u);
   EXPECT_EQ(latinTrailingBlank, 7u);
+}
+
+// FNV-1a 64 over all 12 × 15 cells of one language, verb slots 0 to 11 and within each the
+// tense/mood slots 0 to 14: each cell's bytes (its lines joined by CR, a backspace as the byte
+// 08) followed by one NUL byte, so an empty cell adds its NUL alone.
+std::uint64_t Digest(const FilledTable& table, std::int32_t language) {
+  std::uint64_t hash = 0xcbf29ce484222325u;
+  auto add = [&](unsigned char byte) {
+    hash ^= byte;
+    hash *= 0x100000001b3u;
+  };
+  for (std::int32_t j = 0; j < kVerbSlotCount; ++j) {
+    for (std::int32_t k = 0; k < kTenseSlotCount; ++k) {
+      for (char c : table.Text(language, j, k)) add(static_cast<unsigned char>(c));
+      add('\0');
+    }
+  }
+  return hash;
+}
+
+TEST(WholeTableTest, EveryCellOfEveryLanguageByteForByte) {
+  // Computed once from the reference cell tables: the digest above and the bytes of all cells.
+  const struct {
+    std::string_view language;
+    std::uint64_t digest;
+    std::size_t bytes;
+  } expected[kLanguageCount] = {
+      {"Latin", 0x8afa6e8495bf743du, 5878},
+      {"Italian", 0x9b24930ed5da9bd1u, 3751},
+      {"French", 0x1d18a0a422829837u, 4789},
+      {"Spanish", 0xcf76533810094574u, 4170},
+      {"Brazilian Portuguese", 0x2e88a957d5589534u, 2462},
+      {"Romanian", 0x2916d9da6b15de6eu, 2856},
+      {"Catalan", 0xa2afd673845e297eu, 3357},
+  };
+  const FilledTable table;
+  for (std::int32_t i = 0; i < kLanguageCount; ++i) {
+    std::size_t bytes = 0;
+    for (const Slot& slot : FilledSlots(table, static_cast<Language>(i))) {
+      bytes += table.Text(i, slot.verb, slot.tense).size();
+    }
+    EXPECT_EQ(Digest(table, i), expected[i].digest)
+        << expected[i].language << ": a cell differs from its reference text; the cells hold "
+        << bytes << " bytes, the reference " << expected[i].bytes;
+  }
 }
 
 // Precomposed letters only: no combining marks, no no-break space; the one control character

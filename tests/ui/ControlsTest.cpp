@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
+#include <algorithm>
+#include <string>
 
 #include "tests/ui/UiTestSupport.h"
 
@@ -151,23 +153,46 @@ TEST_F(ControlsTest, FontsFollowTextFontAndTextSize) {
                PendingException);
 }
 
-TEST_F(ControlsTest, BevelButtonRaisesActionWhenPressedWhileVisibleAndEnabled) {
-  Ref<BevelButton> button = OneControl<BevelButton>(ListWriter()
-                                                        .Int("Width", 60)
-                                                        .Int("Height", 22)
-                                                        .Str("Caption", "ランダム")
-                                                        .Bool("Visible", false)
-                                                        .Bool("Enabled", false)
-                                                        .Done());
+// Hidden or disabled, alone or both, a button raises no Action: neither when the framework
+// presses it nor when its widget is clicked.
+TEST_F(ControlsTest, BevelButtonRaisesActionOnlyWhileVisibleAndEnabled) {
+  Ref<BevelButton> button = OneControl<BevelButton>(
+      ListWriter().Int("Width", 60).Int("Height", 22).Str("Caption", "ランダム").Done());
   auto* widget = qobject_cast<QPushButton*>(WidgetOf(*button));
   EXPECT_EQ(widget->text(), QString::fromUtf8("ランダム"));
-  EXPECT_TRUE(widget->isHidden());
-  EXPECT_FALSE(widget->isEnabled());
-  button->Push();
-  EXPECT_EQ(window_->log.back(), "Open:Control");
-  _SetProperties(button.get(), ListWriter().Bool("Visible", true).Bool("Enabled", true).Done());
-  QTest::mouseClick(widget, Qt::LeftButton);
-  EXPECT_EQ(window_->log.back(), "Action:Control");
+  const struct {
+    bool visible;
+    bool enabled;
+  } states[] = {{false, false}, {true, false}, {false, true}, {true, true}};
+  for (const auto& [visible, enabled] : states) {
+    SCOPED_TRACE(testing::Message() << "visible " << visible << ", enabled " << enabled);
+    _SetProperties(button.get(),
+                   ListWriter().Bool("Visible", visible).Bool("Enabled", enabled).Done());
+    EXPECT_EQ(widget->isHidden(), !visible);
+    EXPECT_EQ(widget->isEnabled(), enabled);
+    window_->log.clear();
+    button->Push();
+    widget->click();
+    const auto actions = std::ranges::count(window_->log, std::string("Action:Control"));
+    EXPECT_EQ(actions, visible && enabled ? 2 : 0);
+  }
+}
+
+// The user types into an editable field; each line break, whichever key made it, reads back as
+// one CR.
+TEST_F(ControlsTest, AnEditedFieldReadsBackACrForEachLineBreak) {
+  Ref<TextField> field = OneControl<TextField>(ListWriter().Bool("ReadOnly", false).Done());
+  auto* widget = qobject_cast<QPlainTextEdit*>(WidgetOf(*field));
+  ASSERT_NE(widget, nullptr);
+  QTest::keyClicks(widget, "sum es");
+  QTest::keyClick(widget, Qt::Key_Return);
+  QTest::keyClicks(widget, "sumus");
+  QTest::keyClick(widget, Qt::Key_Enter);
+  QTest::keyClicks(widget, "estis");
+  QTest::keyClick(widget, Qt::Key_Return, Qt::ShiftModifier);
+  QTest::keyClicks(widget, "?");
+  EXPECT_EQ(widget->document()->blockCount(), 3);
+  EXPECT_EQ(field->Text().Bytes(), "sum es\rsumus\restis\r?");
 }
 
 TEST_F(ControlsTest, BevelButtonNeedsThePluginEntryPoints) {

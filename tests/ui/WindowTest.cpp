@@ -161,24 +161,30 @@ TEST_F(WindowTest, ControlsMustBelongToTheWindowAndHaveUniqueNames) {
   EXPECT_THROW(window->_AddControl("X", nullptr), PendingException);
 }
 
+// Four controls that take focus, made in another order than their TabIndex, and a label that
+// takes none: Tab visits them by TabIndex and wraps round.
 TEST_F(WindowTest, TabIndexOrdersKeyboardFocus) {
   TestWindow::NextScript().createControls = [](TestWindow& w) {
-    w.Add<TextField>("Second", ListWriter().Int("TabIndex", 2).Done());
-    w.Add<Label>("Label", ListWriter().Int("TabIndex", 0).Done());
-    w.Add<ComboBox>("First", ListWriter().Int("TabIndex", 1).Done());
+    w.Add<TextField>("Third", ListWriter().Int("TabIndex", 7).Bool("ReadOnly", true).Done());
+    w.Add<ComboBox>("First", ListWriter().Int("TabIndex", 2).Done());
+    w.Add<Label>("Label", ListWriter().Int("TabIndex", 3).Done());
+    w.Add<BevelButton>("Fourth", ListWriter().Int("TabIndex", 9).Bool("AcceptFocus", true).Done());
+    w.Add<ComboBox>("Second", ListWriter().Int("TabIndex", 5).Done());
   };
   Ref<TestWindow> window = OpenTestWindow();
-  QWidget* first = WidgetOf(*RuntimeCheckCast<ComboBox>(window->_ControlByName("First").get()));
-  QWidget* second = WidgetOf(*RuntimeCheckCast<TextField>(window->_ControlByName("Second").get()));
-  QWidget* label = WidgetOf(*RuntimeCheckCast<Label>(window->_ControlByName("Label").get()));
-  EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+  auto widget = [&](const char* name) {
+    return WidgetOf(*RuntimeCheckCast<RectControl>(window->_ControlByName(name).get()));
+  };
+  EXPECT_EQ(widget("Label")->focusPolicy(), Qt::NoFocus);
   QMainWindow* main = MainWindowOf(*window);
   main->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(main));
-  first->setFocus();
-  ASSERT_TRUE(WaitFor([&] { return first->hasFocus(); }));
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  EXPECT_TRUE(WaitFor([&] { return second->hasFocus(); }));
+  widget("First")->setFocus();
+  ASSERT_TRUE(WaitFor([&] { return widget("First")->hasFocus(); }));
+  for (const char* next : {"Second", "Third", "Fourth", "First"}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(WaitFor([&] { return widget(next)->hasFocus(); })) << "Tab did not reach " << next;
+  }
 }
 
 }  // namespace
