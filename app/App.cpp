@@ -11,7 +11,7 @@ namespace {
 
 std::unique_ptr<ClassRecord> BuildRecord() {
   framework::RuntimeStackCheck();
-  auto record = framework::RuntimeNewClass(&framework::Application::__Lookup(), "App");
+  auto record = framework::RuntimeNewClass(&framework::Application::Lookup(), "App");
   record->SetFactory([](const ClassRecord& r) -> framework::Ref<framework::Object> {
     return framework::MakeObject<App>(r);
   });
@@ -30,11 +30,11 @@ framework::ClassRecordSlot& RecordSlot() {
 
 App::App(const ClassRecord& record) : framework::Application(record) {}
 
-void App::__ctblinit() {
+void App::ctblinit() {
   RecordSlot().Get(&BuildRecord);
 }
 
-const ClassRecord& App::__Lookup() {
+const ClassRecord& App::Lookup() {
   return RecordSlot().Get(&BuildRecord);
 }
 

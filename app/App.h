@@ -8,8 +8,8 @@ namespace app {
 // The application object: an Application that handles none of its events itself.
 class App : public framework::Application {
  public:
-  static void __ctblinit();
-  static const framework::ClassRecord& __Lookup();
+  static void ctblinit();
+  static const framework::ClassRecord& Lookup();
 
   explicit App(const framework::ClassRecord& record);
 

@@ -47,7 +47,7 @@ constexpr std::uint32_t kMethodFlags = 1;
 
 std::unique_ptr<ClassRecord> BuildRecord() {
   RuntimeStackCheck();
-  const ClassRecord& superclass = framework::MenuBar::__Lookup();
+  const ClassRecord& superclass = framework::MenuBar::Lookup();
   auto record = framework::RuntimeNewClass(&superclass, std::string(MenuBar1::kClassName));
   record->SetFactory(
       [](const ClassRecord& r) -> Ref<Object> { return framework::MakeObject<MenuBar1>(r); });
@@ -68,7 +68,7 @@ std::unique_ptr<ClassRecord> BuildRecord() {
 // Creates one entry, sets its properties in order, and appends it to the bar or to its menu.
 void BuildEntry(MenuBar1& bar, const Entry& entry) {
   const ClassRecord& itemClass =
-      entry.quitItem ? framework::QuitMenuItem::__Lookup() : MenuItem::__Lookup();
+      entry.quitItem ? framework::QuitMenuItem::Lookup() : MenuItem::Lookup();
   Ref<MenuItem> item =
       framework::RuntimeCheckCast<MenuItem>(framework::RuntimeNewObject(itemClass).get());
   if (!item) framework::RaiseNilObjectException();
@@ -103,20 +103,20 @@ Ref<MenuBar1>& SharedInstance() {
 
 MenuBar1::MenuBar1(const ClassRecord& record) : framework::MenuBar(record) {}
 
-void MenuBar1::__ctblinit() {
+void MenuBar1::ctblinit() {
   RecordSlot().Get(&BuildRecord);
 }
 
-const ClassRecord& MenuBar1::__Lookup() {
+const ClassRecord& MenuBar1::Lookup() {
   return RecordSlot().Get(&BuildRecord);
 }
 
-void MenuBar1::_implicitInstance__Init() {}
+void MenuBar1::ImplicitInstanceInit() {}
 
 Ref<MenuBar1> MenuBar1::ImplicitInstance() {
   RuntimeStackCheck();
   if (!SharedInstance()) {
-    Ref<Object> created = framework::RuntimeNewObject(__Lookup());
+    Ref<Object> created = framework::RuntimeNewObject(Lookup());
     Ref<MenuBar1> bar = framework::RuntimeCheckCast<MenuBar1>(created.get());
     bar->Constructor();
     SharedInstance() = bar;

@@ -12,9 +12,9 @@ class MenuBar1 : public framework::MenuBar {
  public:
   static constexpr std::string_view kClassName = "MenuBar1.MenuBar1";
 
-  static void __ctblinit();
-  static const framework::ClassRecord& __Lookup();
-  static void _implicitInstance__Init();
+  static void ctblinit();
+  static const framework::ClassRecord& Lookup();
+  static void ImplicitInstanceInit();
   // MenuBar1.MenuBar1: the shared instance, created on the first call and kept for the life of
   // the process. A bar whose construction failed is not kept; the next call builds anew.
   static framework::Ref<MenuBar1> ImplicitInstance();

@@ -17,10 +17,10 @@ namespace {
 constexpr double kFrameworkVersion = 2016.02;
 
 constexpr framework::ClassInitializer kInitializers[] = {
-    &App::__ctblinit,
-    &Window1::__ctblinit,
-    &MenuBar1::_implicitInstance__Init,
-    &MenuBar1::__ctblinit,
+    &App::ctblinit,
+    &Window1::ctblinit,
+    &MenuBar1::ImplicitInstanceInit,
+    &MenuBar1::ctblinit,
 };
 
 }  // namespace
@@ -33,7 +33,7 @@ int main() {
   try {
     framework::RuntimeInit();
     framework::RuntimePerformInitializers(InitializerTable());
-    _Main();
+    Main();
     framework::RuntimePerformFinalizers();
     return framework::RuntimeExit();
   } catch (...) {
@@ -43,66 +43,66 @@ int main() {
   }
 }
 
-void _Main() {
+void Main() {
   try {
     RuntimeStackCheck();
     {
       Ref<framework::Delegate> helper =
           framework::RuntimeCreateDelegate(&framework::invokers::InvokeExceptionHelper,
                                            framework::invokers::ExceptionHelperFunction{
-                                               &framework::_CallFunctionWithExceptionHandling},
+                                               &framework::CallFunctionWithExceptionHandling},
                                            nullptr, "( Ptr, Ptr ) as Object", 0);
-      framework::_RuntimeSetExceptionHelper(framework::EntryPointer(helper));
+      framework::RuntimeSetExceptionHelper(framework::EntryPointer(helper));
     }
     framework::RecordFrameworkVersion(kFrameworkVersion);
-    _EarlyStartup();
+    EarlyStartup();
     {
       Ref<framework::Delegate> lateStartup = framework::RuntimeCreateDelegate(
-          &framework::invokers::InvokeProcedure, &_LateStartup, nullptr, "(  )", 0);
-      framework::_RunFrameworkInitialization(framework::EntryPointer(lateStartup));
+          &framework::invokers::InvokeProcedure, &LateStartup, nullptr, "(  )", 0);
+      framework::RunFrameworkInitialization(framework::EntryPointer(lateStartup));
     }
-    framework::_RuntimeRun();
+    framework::RuntimeRun();
   } catch (...) {
     // The handler either returns, and start-up ends normally, or raises, and that passes on.
-    framework::_UnhandledException(framework::RuntimeTakeCurrentException().get());
+    framework::UnhandledException(framework::RuntimeTakeCurrentException().get());
   }
 }
 
-void _EarlyStartup() {
+void EarlyStartup() {
   RuntimeStackCheck();
-  framework::ApplicationClass::_SetSupportsHiDPI(true);
-  framework::_RuntimeInitExternalClasses();
-  framework::_InitPluginEntrypoints();
-  _InitFileTypes();
-  _NewAppInstance();
-  _ApplicationAddMenuHandlers();
+  framework::ApplicationClass::SetSupportsHiDPI(true);
+  framework::RuntimeInitExternalClasses();
+  framework::InitPluginEntrypoints();
+  InitFileTypes();
+  NewAppInstance();
+  ApplicationAddMenuHandlers();
 }
 
-void _InitFileTypes() {
+void InitFileTypes() {
   RuntimeStackCheck();
 }
 
-void _NewAppInstance() {
+void NewAppInstance() {
   RuntimeStackCheck();
-  const framework::ClassRecord& record = App::__Lookup();
+  const framework::ClassRecord& record = App::Lookup();
   Ref<App> application =
       framework::RuntimeCheckCast<App>(framework::RuntimeNewObject(record).get());
   if (!application) framework::RaiseNilObjectException();
   application->Constructor();
   application->SetMenuBar(MenuBar1::ImplicitInstance());
-  framework::_RuntimeRegisterAppObject(application.get());
+  framework::RuntimeRegisterAppObject(application.get());
 }
 
-void _ApplicationAddMenuHandlers() {
+void ApplicationAddMenuHandlers() {
   RuntimeStackCheck();
 }
 
-void _LateStartup() {
+void LateStartup() {
   RuntimeStackCheck();
-  _MakeDefaultView();
+  MakeDefaultView();
 }
 
-void _MakeDefaultView() {
+void MakeDefaultView() {
   RuntimeStackCheck();
   Window1::ImplicitInstance();
 }

@@ -11,12 +11,12 @@ std::span<const framework::ClassInitializer> InitializerTable() noexcept;
 
 // The start-up sequence, in call order.
 int main();
-void _Main();
-void _EarlyStartup();
-void _InitFileTypes();
-void _NewAppInstance();
-void _ApplicationAddMenuHandlers();
-void _LateStartup();
-void _MakeDefaultView();
+void Main();
+void EarlyStartup();
+void InitFileTypes();
+void NewAppInstance();
+void ApplicationAddMenuHandlers();
+void LateStartup();
+void MakeDefaultView();
 
 }  // namespace app

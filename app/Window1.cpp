@@ -32,7 +32,7 @@ const std::vector<OwnMethod>& OwnMethods() {
   static const std::vector<OwnMethod> methods = {
       {"Layout", "%%", &Window1::Layout},
       {"CreateControls", "%%", &Window1::CreateControls},
-      {"_CreateControls0", "%%", &Window1::_CreateControls0},
+      {"_CreateControls0", "%%", &Window1::CreateControls0},
       {"ComboBox1", "%o<ComboBox>%", &Window1::ComboBox1},
       {"TextField1", "%o<TextField>%", &Window1::TextField1},
       {"StaticText1", "%o<Label>%", &Window1::StaticText1},
@@ -64,7 +64,7 @@ const std::vector<OwnMethod>& OwnMethods() {
       {"FileMenu", "%o<MenuItem>%", &Window1::FileMenu},
       {"FileQuit", "%o<QuitMenuItem>%", &Window1::FileQuit},
       {"AddMenuHandlers", "%%o<Window>", &Window1::AddMenuHandlers},
-      {"_Untitled_Action", "%b%", &Window1::_Untitled_Action},
+      {"_Untitled_Action", "%b%", &Window1::Untitled_Action},
   };
   return methods;
 }
@@ -137,11 +137,11 @@ void AddProperties(ClassRecord& record) {
 std::unique_ptr<ClassRecord> BuildRecord() {
   RuntimeStackCheck();
   auto record =
-      framework::RuntimeNewClass(&framework::Window::__Lookup(), std::string(Window1::kClassName));
+      framework::RuntimeNewClass(&framework::Window::Lookup(), std::string(Window1::kClassName));
   record->SetFactory(
       [](const ClassRecord& r) -> Ref<Object> { return framework::MakeObject<Window1>(r); });
-  record->SetInitializer(&Window1::__Init);
-  record->SetFinalizer(&Window1::__Exit);
+  record->SetInitializer(&Window1::InitProperties);
+  record->SetFinalizer(&Window1::ExitProperties);
   for (const OwnMethod& own : OwnMethods()) record->AppendSlots({own.name});
   AddOwnMethods(*record);
   record->ImplementEvent("Layout", &EventThunk<&Window1::Layout>);
@@ -160,19 +160,19 @@ framework::ClassRecordSlot& RecordSlot() {
 
 Window1::Window1(const ClassRecord& record) : framework::Window(record) {}
 
-void Window1::__ctblinit() {
+void Window1::ctblinit() {
   RecordSlot().Get(&BuildRecord);
 }
 
-const ClassRecord& Window1::__Lookup() {
+const ClassRecord& Window1::Lookup() {
   return RecordSlot().Get(&BuildRecord);
 }
 
 Ref<Window1> Window1::ImplicitInstance() {
   RuntimeStackCheck();
-  Ref<framework::Window> window = framework::_GetImplicitWindow(kClassName);
+  Ref<framework::Window> window = framework::GetImplicitWindow(kClassName);
   if (!window) {
-    Ref<Object> created = framework::RuntimeNewObject(__Lookup());
+    Ref<Object> created = framework::RuntimeNewObject(Lookup());
     Ref<framework::Window> newWindow =
         framework::RuntimeCheckCast<framework::Window>(created.get());
     newWindow->Constructor();
@@ -184,7 +184,7 @@ Ref<Window1> Window1::ImplicitInstance() {
 void Window1::CreateControls() {
   Ref<Window1> self(this);
   RuntimeStackCheck();
-  _CreateControls0();
+  CreateControls0();
 }
 
 void Window1::AddMenuHandlers(framework::Window* w) {
@@ -193,22 +193,22 @@ void Window1::AddMenuHandlers(framework::Window* w) {
   RuntimeStackCheck();
   Ref<Window1> window = framework::RuntimeCheckCast<Window1>(w);
   Ref<framework::Delegate> handler = framework::RuntimeCreateDelegate(
-      &framework::invokers::IM_InvokeBoolean<Window1>, &Window1::_Untitled_Action,
+      &framework::invokers::IM_InvokeBoolean<Window1>, &Window1::Untitled_Action,
       Ref<Object>(window), "(  ) as Boolean", 0);
-  _AddMenuHandler("Untitled", framework::EntryPointer(handler));
+  AddMenuHandler("Untitled", framework::EntryPointer(handler));
 }
 
-bool Window1::_Untitled_Action() {
+bool Window1::Untitled_Action() {
   Ref<Window1> self(this);
   RuntimeStackCheck();
   return true;
 }
 
-void Window1::__Init(Object& self) {
+void Window1::InitProperties(Object& self) {
   Self(self).Words = conjugation_table::CreateWords();
 }
 
-void Window1::__Exit(Object& self) {
+void Window1::ExitProperties(Object& self) {
   // The property is nil before the array is released, so nothing can reach a released table.
   Ref<framework::Array> table = std::exchange(Self(self).Words, nullptr);
 }

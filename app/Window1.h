@@ -28,8 +28,8 @@ class Window1 : public framework::Window {
  public:
   static constexpr std::string_view kClassName = "Window1.Window1";
 
-  static void __ctblinit();
-  static const framework::ClassRecord& __Lookup();
+  static void ctblinit();
+  static const framework::ClassRecord& Lookup();
   // Window1.Window1: the open main window, or a newly created and constructed one.
   static Ref<Window1> ImplicitInstance();
 
@@ -46,7 +46,7 @@ class Window1 : public framework::Window {
   // Event implementations and control creation.
   virtual void Layout();
   virtual void CreateControls();
-  virtual void _CreateControls0();
+  virtual void CreateControls0();
 
   // Control accessors.
   virtual Ref<ComboBox> ComboBox1();
@@ -85,11 +85,11 @@ class Window1 : public framework::Window {
   virtual Ref<QuitMenuItem> FileQuit();
 
   virtual void AddMenuHandlers(framework::Window* w);
-  virtual bool _Untitled_Action();
+  virtual bool Untitled_Action();
 
   // Instance initialiser and finaliser: create and release the table.
-  static void __Init(framework::Object& self);
-  static void __Exit(framework::Object& self);
+  static void InitProperties(framework::Object& self);
+  static void ExitProperties(framework::Object& self);
 
  private:
   // The one procedure behind the six list handlers: stores the sender's selected row into

@@ -68,10 +68,10 @@ void Window1::Layout() {
   Ref<Window1> self(this);
   framework::RuntimeStackCheck();
   MenuBar_Set(0, MenuBar1::ImplicitInstance());
-  framework::_SetProperties(this, WindowPropertyList());
+  framework::SetProperties(this, WindowPropertyList());
 }
 
-void Window1::_CreateControls0() {
+void Window1::CreateControls0() {
   Ref<Window1> self(this);
   framework::RuntimeStackCheck();
   // The look-ups, casts and delegates of the handlers are held until every control stands.
@@ -81,17 +81,17 @@ void Window1::_CreateControls0() {
     const ControlDesign& design = designs[i];
     const ClassRecord& controlClass = design.controlClass();
     {
-      Ref<Object> created = __New(controlClass);
+      Ref<Object> created = NewControl(controlClass);
       framework::RuntimeCheckCast<framework::RectControl>(created.get())->Constructor();
-      _AddControl(design.name, created.get());
+      AddControl(design.name, created.get());
     }
     Ref<Object> control =
-        framework::RuntimeCheckCast(_ControlByName(design.name).get(), controlClass);
-    framework::_SetProperties(control.get(), ControlPropertyList(i));
+        framework::RuntimeCheckCast(ControlByName(design.name).get(), controlClass);
+    framework::SetProperties(control.get(), ControlPropertyList(i));
     for (const Wiring& wiring : Wirings()) {
       if (wiring.control != design.name) continue;
       Ref<framework::Control> target = framework::RuntimeCheckCast<framework::Control>(
-          framework::RuntimeCheckCast(_ControlByName(design.name).get(), controlClass).get());
+          framework::RuntimeCheckCast(ControlByName(design.name).get(), controlClass).get());
       Ref<framework::Delegate> handler =
           framework::RuntimeCreateDelegate(wiring.invoker, wiring.handler, Ref<Object>(this),
                                            wiring.signature, kControlEventDelegateFlags);
@@ -106,7 +106,7 @@ template <class Control>
 Ref<Control> Window1::ControlNamed(std::string_view name) {
   Ref<Window1> self(this);
   framework::RuntimeStackCheck();
-  return framework::RuntimeCheckCast<Control>(_ControlByName(name).get());
+  return framework::RuntimeCheckCast<Control>(ControlByName(name).get());
 }
 
 Ref<ComboBox> Window1::ComboBox1() {

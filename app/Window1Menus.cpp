@@ -11,7 +11,7 @@ Ref<Item> Window1::MenuItemNamed(std::string_view name) {
   framework::RuntimeStackCheck();
   Ref<framework::MenuBar> bar = MenuBar_Get(0);
   if (!bar) framework::RaiseNilObjectException();
-  Ref<MenuItem> item = bar->_Lookup(name);
+  Ref<MenuItem> item = bar->LookupItem(name);
   return framework::RuntimeCheckCast<Item>(item.get());
 }
 

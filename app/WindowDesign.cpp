@@ -125,19 +125,18 @@ framework::String BuildWindowList() {
 }
 
 constexpr ControlDesign kControls[] = {
-    {"ComboBox1", &framework::ComboBox::__Lookup, &ComboBoxList, 170, 238, 352, 39, 0,
-     kLanguageRows},
-    {"TextField1", &framework::TextField::__Lookup, &TextFieldList, 20, 66, 550, 148, 2, ""},
-    {"StaticText1", &framework::Label::__Lookup, &LabelList, 33, 31, 111, 23, 3, "今日の動詞"},
-    {"ComboBox2", &framework::ComboBox::__Lookup, &ComboBoxList, 170, 274, 419, 52, 4, kVerbRows},
-    {"BevelButton1", &framework::BevelButton::__Lookup, &BevelButtonList, 20, 226, 60, 22, 5,
+    {"ComboBox1", &framework::ComboBox::Lookup, &ComboBoxList, 170, 238, 352, 39, 0, kLanguageRows},
+    {"TextField1", &framework::TextField::Lookup, &TextFieldList, 20, 66, 550, 148, 2, ""},
+    {"StaticText1", &framework::Label::Lookup, &LabelList, 33, 31, 111, 23, 3, "今日の動詞"},
+    {"ComboBox2", &framework::ComboBox::Lookup, &ComboBoxList, 170, 274, 419, 52, 4, kVerbRows},
+    {"BevelButton1", &framework::BevelButton::Lookup, &BevelButtonList, 20, 226, 60, 22, 5,
      kRandomCaption},
-    {"BevelButton2", &framework::BevelButton::__Lookup, &BevelButtonList, 9, 292, 60, 22, 6,
+    {"BevelButton2", &framework::BevelButton::Lookup, &BevelButtonList, 9, 292, 60, 22, 6,
      kRandomCaption},
-    {"StaticText2", &framework::Label::__Lookup, &LabelList, 92, 239, 81, 23, 7, "言語"},
-    {"StaticText3", &framework::Label::__Lookup, &LabelList, 92, 290, 81, 23, 8, "動詞"},
-    {"ComboBox3", &framework::ComboBox::__Lookup, &ComboBoxList, 170, 325, 352, 47, 9, kTenseRows},
-    {"StaticText4", &framework::Label::__Lookup, &LabelList, 92, 329, 81, 23, 10, "時制・法"},
+    {"StaticText2", &framework::Label::Lookup, &LabelList, 92, 239, 81, 23, 7, "言語"},
+    {"StaticText3", &framework::Label::Lookup, &LabelList, 92, 290, 81, 23, 8, "動詞"},
+    {"ComboBox3", &framework::ComboBox::Lookup, &ComboBoxList, 170, 325, 352, 47, 9, kTenseRows},
+    {"StaticText4", &framework::Label::Lookup, &LabelList, 92, 329, 81, 23, 10, "時制・法"},
 };
 
 }  // namespace

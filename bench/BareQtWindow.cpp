@@ -100,11 +100,11 @@ void AddControls(QWidget& content, const QString& fieldText) {
   QWidget* previous = nullptr;
   for (const ControlDesign& design : app::ControlDesigns()) {
     QWidget* widget = nullptr;
-    if (design.controlClass == &framework::ComboBox::__Lookup) {
+    if (design.controlClass == &framework::ComboBox::Lookup) {
       widget = AddComboBox(content, design);
-    } else if (design.controlClass == &framework::TextField::__Lookup) {
+    } else if (design.controlClass == &framework::TextField::Lookup) {
       widget = AddTextField(content, fieldText);
-    } else if (design.controlClass == &framework::Label::__Lookup) {
+    } else if (design.controlClass == &framework::Label::Lookup) {
       widget = AddLabel(content, design);
     } else {
       widget = AddButton(content, design);

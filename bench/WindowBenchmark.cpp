@@ -38,7 +38,7 @@ void StartRuntimeOnce() {
     framework::SetUnhandledExceptionPresenter([](const framework::RuntimeException&) {});
     framework::RuntimeInit();
     framework::RuntimePerformInitializers(app::InitializerTable());
-    app::_EarlyStartup();  // the application object and the shared menu bar, once
+    app::EarlyStartup();  // the application object and the shared menu bar, once
     return true;
   }();
   benchmark::DoNotOptimize(started);
@@ -208,9 +208,9 @@ void BM_ApplyPropertyLists(benchmark::State& state) {
   Ref<app::Window1> window = app::Window1::ImplicitInstance();
   auto controls = window->Controls();
   for (auto _ : state) {
-    framework::_SetProperties(window.get(), app::WindowPropertyList());
+    framework::SetProperties(window.get(), app::WindowPropertyList());
     for (std::size_t i = 0; i < controls.size(); ++i) {
-      framework::_SetProperties(controls[i].get(), app::ControlPropertyList(i));
+      framework::SetProperties(controls[i].get(), app::ControlPropertyList(i));
     }
   }
   Close(window);
@@ -225,7 +225,7 @@ int RunPeakMemoryChild(std::string_view variant) {
   bench::PeakMemoryProbe probe;
   if (variant == kProgramVariant) {
     framework::RuntimePerformInitializers(app::InitializerTable());
-    app::_EarlyStartup();
+    app::EarlyStartup();
     Ref<app::Window1> window = OpenProgramWindow();
     probe.Report();
   } else {

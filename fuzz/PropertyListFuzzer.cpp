@@ -29,7 +29,7 @@ void DecodeAgainst(std::string_view list, const framework::ClassRecord& record) 
       end = entry.offset + 1;
     });
   } catch (const framework::PendingException& raised) {
-    if (!raised.Exception()->IsA(framework::InvalidArgumentException::__Lookup())) std::abort();
+    if (!raised.Exception()->IsA(framework::InvalidArgumentException::Lookup())) std::abort();
   }
 }
 
@@ -39,11 +39,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // A copy of exactly `size` bytes, so that any read past the list is caught.
   std::vector<char> bytes(data, data + size);
   std::string_view list(bytes.data(), bytes.size());
-  DecodeAgainst(list, framework::ComboBox::__Lookup());
-  DecodeAgainst(list, framework::TextField::__Lookup());
-  DecodeAgainst(list, framework::Label::__Lookup());
-  DecodeAgainst(list, framework::BevelButton::__Lookup());
-  DecodeAgainst(list, framework::Window::__Lookup());
-  DecodeAgainst(list, app::Window1::__Lookup());
+  DecodeAgainst(list, framework::ComboBox::Lookup());
+  DecodeAgainst(list, framework::TextField::Lookup());
+  DecodeAgainst(list, framework::Label::Lookup());
+  DecodeAgainst(list, framework::BevelButton::Lookup());
+  DecodeAgainst(list, framework::Window::Lookup());
+  DecodeAgainst(list, app::Window1::Lookup());
   return 0;
 }

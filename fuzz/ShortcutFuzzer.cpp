@@ -19,7 +19,7 @@ bool Read(std::string_view shortcut, std::string& text) {
     text = framework::PortableShortcutText(shortcut);
     return true;
   } catch (const framework::PendingException& raised) {
-    if (!raised.Exception()->IsA(framework::InvalidArgumentException::__Lookup())) std::abort();
+    if (!raised.Exception()->IsA(framework::InvalidArgumentException::Lookup())) std::abort();
     return false;
   }
 }

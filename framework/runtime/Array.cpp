@@ -7,7 +7,7 @@
 
 namespace framework {
 
-const ClassRecord& Array::__Lookup() {
+const ClassRecord& Array::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
     auto record = RuntimeNewClass(nullptr, "Array");
@@ -68,7 +68,7 @@ Ref<Array> CreateArray(std::int32_t dimensions, std::int32_t elementType,
   for (std::int32_t bound : upperBounds) {
     if (bound < 0) Raise<OutOfBoundsException>("negative upper bound " + std::to_string(bound));
   }
-  return MakeObject<Array>(Array::__Lookup(), elementType,
+  return MakeObject<Array>(Array::Lookup(), elementType,
                            std::vector<std::int32_t>(upperBounds.begin(), upperBounds.end()));
 }
 

@@ -157,10 +157,10 @@ Ref<Object> RuntimeCheckCast(Object* object, const ClassRecord& record);
 // The typed cast: T's record decides, and the C++ type must agree with it.
 template <class T>
 Ref<T> RuntimeCheckCast(Object* object) {
-  Ref<Object> checked = RuntimeCheckCast(object, T::__Lookup());
+  Ref<Object> checked = RuntimeCheckCast(object, T::Lookup());
   if (!checked) return nullptr;
   T* typed = dynamic_cast<T*>(checked.get());
-  if (!typed) RaiseIllegalCast(*checked, T::__Lookup());
+  if (!typed) RaiseIllegalCast(*checked, T::Lookup());
   return Ref<T>(typed);
 }
 

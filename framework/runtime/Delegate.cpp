@@ -4,7 +4,7 @@
 
 namespace framework {
 
-const ClassRecord& Delegate::__Lookup() {
+const ClassRecord& Delegate::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
     auto record = RuntimeNewClass(nullptr, "Delegate");
@@ -26,7 +26,7 @@ Ref<Delegate> RuntimeCreateDelegate(DelegateInvoker invoker, std::any method, Re
                                     std::string_view signature, std::int32_t flags) {
   FaultInjection::Check(Operation::RuntimeCreateDelegate);
   if (!invoker) Raise<InvalidArgumentException>("a delegate needs an invoker");
-  return MakeObject<Delegate>(Delegate::__Lookup(), invoker, std::move(method), std::move(target),
+  return MakeObject<Delegate>(Delegate::Lookup(), invoker, std::move(method), std::move(target),
                               std::string(signature), flags);
 }
 

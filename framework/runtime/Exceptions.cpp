@@ -17,7 +17,7 @@ std::unique_ptr<ClassRecord> BuildExceptionRecord(const ClassRecord* superclass,
 RuntimeException::RuntimeException(const ClassRecord& record, std::string message)
     : Object(record), message_(std::move(message)) {}
 
-const ClassRecord& RuntimeException::__Lookup() {
+const ClassRecord& RuntimeException::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
     auto record = BuildExceptionRecord<RuntimeException>(nullptr, "RuntimeException");
@@ -26,11 +26,11 @@ const ClassRecord& RuntimeException::__Lookup() {
   });
 }
 
-#define DEFINE_EXCEPTION_LOOKUP(Name)                                                     \
-  const ClassRecord& Name::__Lookup() {                                                   \
-    static ClassRecordSlot slot;                                                          \
-    return slot.Get(                                                                      \
-        [] { return BuildExceptionRecord<Name>(&RuntimeException::__Lookup(), #Name); }); \
+#define DEFINE_EXCEPTION_LOOKUP(Name)                                                   \
+  const ClassRecord& Name::Lookup() {                                                   \
+    static ClassRecordSlot slot;                                                        \
+    return slot.Get(                                                                    \
+        [] { return BuildExceptionRecord<Name>(&RuntimeException::Lookup(), #Name); }); \
   }
 
 DEFINE_EXCEPTION_LOOKUP(NilObjectException)

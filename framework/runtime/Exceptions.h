@@ -13,7 +13,7 @@ namespace framework {
 // a PendingException; catching that is "taking the pending exception".
 class RuntimeException : public Object {
  public:
-  static const ClassRecord& __Lookup();
+  static const ClassRecord& Lookup();
   explicit RuntimeException(const ClassRecord& record, std::string message = {});
 
   const std::string& Message() const noexcept { return message_; }
@@ -26,7 +26,7 @@ class RuntimeException : public Object {
 #define FRAMEWORK_EXCEPTION_CLASS(Name)       \
   class Name : public RuntimeException {      \
    public:                                    \
-    static const ClassRecord& __Lookup();     \
+    static const ClassRecord& Lookup();       \
     using RuntimeException::RuntimeException; \
   };
 
@@ -54,7 +54,7 @@ class PendingException : public std::exception {
 // Creates an exception of the given class with a message.
 template <class E>
 Ref<E> NewException(std::string message = {}) {
-  return MakeObject<E>(E::__Lookup(), std::move(message));
+  return MakeObject<E>(E::Lookup(), std::move(message));
 }
 
 [[noreturn]] void RuntimeRaiseException(Ref<RuntimeException> exception);

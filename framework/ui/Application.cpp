@@ -6,7 +6,7 @@
 
 namespace framework {
 
-const ClassRecord& Application::__Lookup() {
+const ClassRecord& Application::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
     auto record = RuntimeNewClass(nullptr, "Application");

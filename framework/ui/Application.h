@@ -12,7 +12,7 @@ class MenuBar;
 // for the life of the process.
 class Application : public Object {
  public:
-  static const ClassRecord& __Lookup();
+  static const ClassRecord& Lookup();
   explicit Application(const ClassRecord& record);
   ~Application() override;
 

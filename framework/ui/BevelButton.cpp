@@ -19,10 +19,10 @@ Ref<Object> MakeBevelButton(const ClassRecord& record) {
 }
 }  // namespace
 
-const ClassRecord& BevelButton::__Lookup() {
+const ClassRecord& BevelButton::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
-    auto record = RuntimeNewClass(&RectControl::__Lookup(), "BevelButton");
+    auto record = RuntimeNewClass(&RectControl::Lookup(), "BevelButton");
     record->SetFactory(&MakeBevelButton);
     AddSlots(*record, {{"AddRow", "%%s"}, {"DeleteAllRows", "%%"}, {"List", "%s%i8"}});
     DeclareEvents(*record, {"MouseDown", "MouseUp", "Action"});

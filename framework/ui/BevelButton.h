@@ -5,10 +5,10 @@
 namespace framework {
 
 // A push button from the control plug-in; raises Action (17) when pressed. Available after
-// _InitPluginEntrypoints: creating one before raises UnsupportedOperationException.
+// InitPluginEntrypoints: creating one before raises UnsupportedOperationException.
 class BevelButton : public RectControl {
  public:
-  static const ClassRecord& __Lookup();
+  static const ClassRecord& Lookup();
   explicit BevelButton(const ClassRecord& record);
 
   const String& Caption() const noexcept { return caption_; }

@@ -37,10 +37,10 @@ void CheckRow(std::int64_t row, std::int64_t count, bool allowNone) {
 
 // --- PopupMenu -------------------------------------------------------------------------------
 
-const ClassRecord& PopupMenu::__Lookup() {
+const ClassRecord& PopupMenu::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
-    auto record = RuntimeNewClass(&RectControl::__Lookup(), "PopupMenu");
+    auto record = RuntimeNewClass(&RectControl::Lookup(), "PopupMenu");
     record->SetFactory(&MakeInstance<PopupMenu>);
     AddSlots(*record, {{"AddRow", "%%s"},
                        {"AddRows", "%%A1s"},
@@ -130,10 +130,10 @@ void PopupMenu::ShowOwnParts(Parts parts) {
 
 // --- ComboBox --------------------------------------------------------------------------------
 
-const ClassRecord& ComboBox::__Lookup() {
+const ClassRecord& ComboBox::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
-    auto record = RuntimeNewClass(&PopupMenu::__Lookup(), "ComboBox");
+    auto record = RuntimeNewClass(&PopupMenu::Lookup(), "ComboBox");
     record->SetFactory(&MakeInstance<ComboBox>);
     AddSlots(*record, {{"SelectAll", "%%"}});
     DeclareProperties(*record, "ComboBox");

@@ -16,7 +16,7 @@ namespace framework {
 
 // --- Control ---------------------------------------------------------------------------------
 
-const ClassRecord& Control::__Lookup() {
+const ClassRecord& Control::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
     auto record = RuntimeNewClass(nullptr, "Control");
@@ -106,10 +106,10 @@ bool IsSystemFontName(std::string_view family) {
 
 }  // namespace
 
-const ClassRecord& RectControl::__Lookup() {
+const ClassRecord& RectControl::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
-    auto record = RuntimeNewClass(&Control::__Lookup(), "RectControl");
+    auto record = RuntimeNewClass(&Control::Lookup(), "RectControl");
     AddSlots(*record, {{"Constructor", "%%", &RectControl::Constructor},
                        {"DrawInto", "%%o<Graphics>i8i8"},
                        {"Invalidate", "%%b"},

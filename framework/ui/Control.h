@@ -25,7 +25,7 @@ struct FontSpec;
 // RuntimeAddEventHandler.
 class Control : public Object, public PropertyHolder {
  public:
-  static const ClassRecord& __Lookup();
+  static const ClassRecord& Lookup();
   explicit Control(const ClassRecord& record);
   ~Control() override;
 
@@ -68,7 +68,7 @@ class Control : public Object, public PropertyHolder {
 // A control with a rectangle: position, size, visibility, focus order, font.
 class RectControl : public Control {
  public:
-  static const ClassRecord& __Lookup();
+  static const ClassRecord& Lookup();
   explicit RectControl(const ClassRecord& record);
   ~RectControl() override;
 

@@ -7,10 +7,10 @@
 
 namespace framework {
 
-const ClassRecord& Label::__Lookup() {
+const ClassRecord& Label::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
-    auto record = RuntimeNewClass(&RectControl::__Lookup(), "Label");
+    auto record = RuntimeNewClass(&RectControl::Lookup(), "Label");
     record->SetFactory(&MakeInstance<Label>);
     DeclareEvents(*record, {"MouseDown", "MouseUp"});
     const PropertyBinding bindings[] = {

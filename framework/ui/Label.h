@@ -8,7 +8,7 @@ namespace framework {
 // of its own, so one that overlaps a neighbour hides nothing of it (Transparent is only held).
 class Label : public RectControl {
  public:
-  static const ClassRecord& __Lookup();
+  static const ClassRecord& Lookup();
   explicit Label(const ClassRecord& record);
 
   const String& Text() const noexcept { return text_; }

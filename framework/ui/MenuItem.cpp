@@ -114,7 +114,7 @@ std::string PortableShortcutText(std::string_view shortcut) {
 
 // --- MenuItem --------------------------------------------------------------------------------
 
-const ClassRecord& MenuItem::__Lookup() {
+const ClassRecord& MenuItem::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
     auto record = RuntimeNewClass(nullptr, "MenuItem");
@@ -140,7 +140,7 @@ const ClassRecord& MenuItem::__Lookup() {
                        {"Remove", "%%s"},
                        {"_DependencyList", "%o<Object>%"},
                        {"_DisableEntirely", "%%"},
-                       {"_Lookup", "%o<MenuItem>%s", &MenuItem::_Lookup},
+                       {"_Lookup", "%o<MenuItem>%s", &MenuItem::LookupItem},
                        {"_Lookup", "%o<MenuItem>%si8"},
                        {"_SelfEnable", "%%"},
                        {"_Swap", "%%so<MenuItem>"},
@@ -217,10 +217,10 @@ Ref<MenuItem> MenuItem::Child(const String& name) const {
   return found == children_.end() ? nullptr : *found;
 }
 
-Ref<MenuItem> MenuItem::_Lookup(const String& name) const {
+Ref<MenuItem> MenuItem::LookupItem(const String& name) const {
   for (const Ref<MenuItem>& child : children_) {
     if (child->name_ == name) return child;
-    if (Ref<MenuItem> below = child->_Lookup(name)) return below;
+    if (Ref<MenuItem> below = child->LookupItem(name)) return below;
   }
   return nullptr;
 }
@@ -268,10 +268,10 @@ void MenuItem::NotifyChanged() {
 
 // --- MenuBar, QuitMenuItem -------------------------------------------------------------------
 
-const ClassRecord& MenuBar::__Lookup() {
+const ClassRecord& MenuBar::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
-    auto record = RuntimeNewClass(&MenuItem::__Lookup(), "MenuBar");
+    auto record = RuntimeNewClass(&MenuItem::Lookup(), "MenuBar");
     record->SetFactory(&MakeInstance<MenuBar>);
     OverrideSlots(*record,
                   {{"_DependencyList", "%o<Object>%"}, {"_InstallClone", "%%o<MenuItem>"}});
@@ -281,10 +281,10 @@ const ClassRecord& MenuBar::__Lookup() {
 
 MenuBar::MenuBar(const ClassRecord& record) : MenuItem(record) {}
 
-const ClassRecord& QuitMenuItem::__Lookup() {
+const ClassRecord& QuitMenuItem::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
-    auto record = RuntimeNewClass(&MenuItem::__Lookup(), "QuitMenuItem");
+    auto record = RuntimeNewClass(&MenuItem::Lookup(), "QuitMenuItem");
     record->SetFactory(&MakeInstance<QuitMenuItem>);
     return record;
   });

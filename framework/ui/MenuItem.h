@@ -31,7 +31,7 @@ class MenuObserver {
 // on the focused text widget and enable themselves when AutoEnable is set.
 class MenuItem : public Object {
  public:
-  static const ClassRecord& __Lookup();
+  static const ClassRecord& Lookup();
   explicit MenuItem(const ClassRecord& record);
   ~MenuItem() override;
 
@@ -63,7 +63,7 @@ class MenuItem : public Object {
   // The direct child of that name as a new reference, or nil.
   Ref<MenuItem> Child(const String& name) const;
   // The item of that name at any depth below this one, as a new reference, or nil.
-  Ref<MenuItem> _Lookup(const String& name) const;
+  Ref<MenuItem> LookupItem(const String& name) const;
   std::int64_t Count() const noexcept { return static_cast<std::int64_t>(children_.size()); }
   // The child at that position; OutOfBoundsException outside.
   Ref<MenuItem> Item(std::int64_t index) const;
@@ -101,14 +101,14 @@ class MenuItem : public Object {
 // The top of a menu tree: its children are the menus.
 class MenuBar : public MenuItem {
  public:
-  static const ClassRecord& __Lookup();
+  static const ClassRecord& Lookup();
   explicit MenuBar(const ClassRecord& record);
 };
 
 // The item whose action ends the application.
 class QuitMenuItem : public MenuItem {
  public:
-  static const ClassRecord& __Lookup();
+  static const ClassRecord& Lookup();
   explicit QuitMenuItem(const ClassRecord& record);
 
  protected:

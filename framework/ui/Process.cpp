@@ -68,35 +68,35 @@ Ref<RuntimeException> ExceptionFromHelperResult(const std::any& result) {
 
 Ref<RuntimeException> CallThroughHelper(const std::function<void()>& body) {
   void* argument = const_cast<std::function<void()>*>(&body);
-  if (!State().exceptionHelper) return _CallFunctionWithExceptionHandling(&RunBody, argument);
+  if (!State().exceptionHelper) return CallFunctionWithExceptionHandling(&RunBody, argument);
   // The helper may be released by the body (a reset); call through a copy.
   EntryPoint helper = State().exceptionHelper;
   return ExceptionFromHelperResult(helper(&RunBody, argument));
 }
 
 void BuildFrameworkClassRecords() {
-  RuntimeException::__Lookup();
-  NilObjectException::__Lookup();
-  OutOfBoundsException::__Lookup();
-  IllegalCastException::__Lookup();
-  StackOverflowException::__Lookup();
-  UnsupportedOperationException::__Lookup();
-  InvalidArgumentException::__Lookup();
-  Delegate::__Lookup();
-  Array::__Lookup();
-  Application::__Lookup();
-  Window::__Lookup();
-  Control::__Lookup();
-  RectControl::__Lookup();
-  PopupMenu::__Lookup();
-  ComboBox::__Lookup();
-  TextEdit::__Lookup();
-  TextField::__Lookup();
-  Label::__Lookup();
-  BevelButton::__Lookup();
-  MenuItem::__Lookup();
-  MenuBar::__Lookup();
-  QuitMenuItem::__Lookup();
+  RuntimeException::Lookup();
+  NilObjectException::Lookup();
+  OutOfBoundsException::Lookup();
+  IllegalCastException::Lookup();
+  StackOverflowException::Lookup();
+  UnsupportedOperationException::Lookup();
+  InvalidArgumentException::Lookup();
+  Delegate::Lookup();
+  Array::Lookup();
+  Application::Lookup();
+  Window::Lookup();
+  Control::Lookup();
+  RectControl::Lookup();
+  PopupMenu::Lookup();
+  ComboBox::Lookup();
+  TextEdit::Lookup();
+  TextField::Lookup();
+  Label::Lookup();
+  BevelButton::Lookup();
+  MenuItem::Lookup();
+  MenuBar::Lookup();
+  QuitMenuItem::Lookup();
 }
 
 void ReleaseClosedViews() {
@@ -130,11 +130,11 @@ double FrameworkVersion() noexcept {
   return State().version;
 }
 
-void _RuntimeSetExceptionHelper(EntryPoint helper) {
+void RuntimeSetExceptionHelper(EntryPoint helper) {
   State().exceptionHelper = std::move(helper);
 }
 
-Ref<RuntimeException> _CallFunctionWithExceptionHandling(void (*function)(void*), void* argument) {
+Ref<RuntimeException> CallFunctionWithExceptionHandling(void (*function)(void*), void* argument) {
   if (!function) return NewException<NilObjectException>("no function to call");
   try {
     function(argument);
@@ -152,13 +152,13 @@ bool CallWithExceptionHandling(const std::function<void()>& body) {
     raised = RuntimeTakeCurrentException();
   }
   if (!raised) return true;
-  _UnhandledException(raised.get());
+  UnhandledException(raised.get());
   return false;
 }
 
 namespace ApplicationClass {
 // Qt 6 always renders for the screen's resolution; the switch is recorded for queries.
-void _SetSupportsHiDPI(bool enabled) {
+void SetSupportsHiDPI(bool enabled) {
   State().supportsHiDPI = enabled;
 }
 bool SupportsHiDPI() noexcept {
@@ -166,12 +166,12 @@ bool SupportsHiDPI() noexcept {
 }
 }  // namespace ApplicationClass
 
-void _RuntimeInitExternalClasses() {
+void RuntimeInitExternalClasses() {
   BuildFrameworkClassRecords();
 }
 
-void _InitPluginEntrypoints() {
-  BevelButton::__Lookup();
+void InitPluginEntrypoints() {
+  BevelButton::Lookup();
   State().pluginControls = true;
 }
 
@@ -179,7 +179,7 @@ bool PluginControlsAvailable() noexcept {
   return State().pluginControls;
 }
 
-void _RuntimeRegisterAppObject(Application* application) {
+void RuntimeRegisterAppObject(Application* application) {
   FaultInjection::Check(Operation::RegisterAppObject);
   if (!application) RaiseNilObjectException();
   State().application = Ref<Application>(application);
@@ -189,14 +189,14 @@ Ref<Application> RegisteredApplication() {
   return State().application;
 }
 
-void _RunFrameworkInitialization(EntryPoint lateStartup) {
+void RunFrameworkInitialization(EntryPoint lateStartup) {
   if (State().lateStartupDone) return;
   if (!lateStartup) RaiseNilObjectException();
   State().lateStartupDone = true;
   lateStartup();
 }
 
-void _RuntimeRun() {
+void RuntimeRun() {
   UiBackend& backend = RequireBackend("_RuntimeRun");
   if (!State().quitRequested) backend.Run();
   State().quitRequested = false;
@@ -211,7 +211,7 @@ bool QuitRequested() noexcept {
   return State().quitRequested;
 }
 
-void _UnhandledException(RuntimeException* exception) {
+void UnhandledException(RuntimeException* exception) {
   Ref<RuntimeException> shown(exception);
   if (!shown) shown = NewException<RuntimeException>();
   State().unhandledExceptionRan = true;

@@ -25,7 +25,7 @@ void RuntimePerformInitializers(std::span<const ClassInitializer> programTable);
 // Releases what the framework holds for the process (the application object, open windows).
 void RuntimePerformFinalizers();
 
-// The process's exit code: 0 after a normal quit, 1 once _UnhandledException has run.
+// The process's exit code: 0 after a normal quit, 1 once UnhandledException has run.
 std::int32_t RuntimeExit();
 
 // Records the framework version the program was built for.
@@ -33,45 +33,45 @@ void RecordFrameworkVersion(double version);
 double FrameworkVersion() noexcept;
 
 // Installs the function through which the framework calls code under exception handling.
-void _RuntimeSetExceptionHelper(EntryPoint helper);
+void RuntimeSetExceptionHelper(EntryPoint helper);
 
 // Calls `function(argument)` under exception handling: the framework exception that the call
 // raised, or nil when there was none. Any other C++ exception passes through.
-Ref<RuntimeException> _CallFunctionWithExceptionHandling(void (*function)(void*), void* argument);
+Ref<RuntimeException> CallFunctionWithExceptionHandling(void (*function)(void*), void* argument);
 
 // Calls `body` through the installed exception helper (directly when none is installed) and
-// hands an escaping exception to _UnhandledException; a C++ exception that is no framework
+// hands an escaping exception to UnhandledException; a C++ exception that is no framework
 // exception is handed over as a RuntimeException that names it. Event dispatch uses this, so no
 // exception crosses the toolkit. True when `body` returned normally.
 //
 // The helper is called with two arguments, a `void (*)(void*)` and its `void*` argument, and
 // returns the exception that the call raised (Ref<RuntimeException> or Ref<Object>; empty or nil
-// for none), as invokers::InvokeExceptionHelper does for _CallFunctionWithExceptionHandling.
+// for none), as invokers::InvokeExceptionHelper does for CallFunctionWithExceptionHandling.
 bool CallWithExceptionHandling(const std::function<void()>& body);
 
 namespace ApplicationClass {
 // Class-level switch for high-resolution rendering, set before any application object exists.
-void _SetSupportsHiDPI(bool enabled);
+void SetSupportsHiDPI(bool enabled);
 bool SupportsHiDPI() noexcept;
 }  // namespace ApplicationClass
 
-void _RuntimeInitExternalClasses();
+void RuntimeInitExternalClasses();
 
 // Resolves the control plug-in's entry points; BevelButton is available afterwards.
-void _InitPluginEntrypoints();
+void InitPluginEntrypoints();
 bool PluginControlsAvailable() noexcept;
 
 // Hands the application object to the framework, which holds it for the life of the process.
-void _RuntimeRegisterAppObject(Application* application);
+void RuntimeRegisterAppObject(Application* application);
 Ref<Application> RegisteredApplication();
 
 // Finishes initialisation and calls the late start-up callback once; an exception that the
 // callback raises passes on to the caller. A nil callback raises NilObjectException.
-void _RunFrameworkInitialization(EntryPoint lateStartup);
+void RunFrameworkInitialization(EntryPoint lateStartup);
 
 // Runs the event loop; returns when the application quits (at once when it was asked to quit
 // before the loop started).
-void _RuntimeRun();
+void RuntimeRun();
 
 // Ends the event loop (the quit item, the last window closed, an unhandled exception).
 void QuitApplication();
@@ -79,7 +79,7 @@ bool QuitRequested() noexcept;
 
 // The handler for an exception that nothing caught: names it on standard error and to the user,
 // records that the process must not exit with 0, and ends the application.
-void _UnhandledException(RuntimeException* exception);
+void UnhandledException(RuntimeException* exception);
 bool UnhandledExceptionRan() noexcept;
 
 // Test seam: replaces how an unhandled exception is shown to the user (a dialog by default; an

@@ -172,7 +172,7 @@ void DecodePropertyList(std::string_view list, const ClassRecord& record,
   }
 }
 
-void _SetProperties(Object* object, const String& list) {
+void SetProperties(Object* object, const String& list) {
   FaultInjection::Check(Operation::SetProperties);
   if (!object) RaiseNilObjectException();
   Ref<Object> keep(object);

@@ -29,6 +29,6 @@ void DecodePropertyList(std::string_view list, const ClassRecord& record,
                         const std::function<void(PropertyListEntry&&)>& visit);
 
 // Sets every property that the list names on `object`, in list order (the mass property setter).
-void _SetProperties(Object* object, const String& list);
+void SetProperties(Object* object, const String& list);
 
 }  // namespace framework

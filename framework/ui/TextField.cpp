@@ -8,10 +8,10 @@
 
 namespace framework {
 
-const ClassRecord& TextEdit::__Lookup() {
+const ClassRecord& TextEdit::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
-    auto record = RuntimeNewClass(&RectControl::__Lookup(), "TextEdit");
+    auto record = RuntimeNewClass(&RectControl::Lookup(), "TextEdit");
     AddSlots(*record, {{"AppendText", "%%s"},
                        {"CharPosAtXY", "%i8%i8i8"},
                        {"Copy", "%%"},
@@ -75,10 +75,10 @@ void TextEdit::ShowOwnParts(Parts parts) {
   if (parts & kText) view->SetText(text_);
 }
 
-const ClassRecord& TextField::__Lookup() {
+const ClassRecord& TextField::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
-    auto record = RuntimeNewClass(&TextEdit::__Lookup(), "TextField");
+    auto record = RuntimeNewClass(&TextEdit::Lookup(), "TextField");
     record->SetFactory(&MakeInstance<TextField>);
     DeclareProperties(*record, "TextField");
     return record;

@@ -7,7 +7,7 @@ namespace framework {
 // Editable text.
 class TextEdit : public RectControl {
  public:
-  static const ClassRecord& __Lookup();
+  static const ClassRecord& Lookup();
   explicit TextEdit(const ClassRecord& record);
 
   // TextField.Text.Set: the text reads back byte for byte; a CR shows as a line break.
@@ -35,7 +35,7 @@ class TextEdit : public RectControl {
 // A text field; with ReadOnly it shows text that the user can select and copy but not change.
 class TextField : public TextEdit {
  public:
-  static const ClassRecord& __Lookup();
+  static const ClassRecord& Lookup();
   explicit TextField(const ClassRecord& record);
 };
 

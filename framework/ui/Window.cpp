@@ -54,13 +54,13 @@ void AddWindowSlots(ClassRecord& record) {
                     {"TrueWindow", "%o<Window>%"},
                     {"UpdateNow", "%%"},
                     {"Window", "%o<Window>%"},
-                    {"_AddControl", "%%so<Control>", &Window::_AddControl},
-                    {"_AddMenuHandler", "%%sp", &Window::_AddMenuHandler},
-                    {"_ControlByName", "%o<Control>%s", &Window::_ControlByName},
+                    {"_AddControl", "%%so<Control>", &Window::AddControl},
+                    {"_AddMenuHandler", "%%sp", &Window::AddMenuHandler},
+                    {"_ControlByName", "%o<Control>%s", &Window::ControlByName},
                     {"_ControlByNameIndex", "%o<Control>%si8"},
                     {"_DependencyList", "%o<Object>%"},
                     {"_Move", "%%i8i8"},
-                    {"__New", "%o<Object>%p", &Window::__New}});
+                    {"__New", "%o<Object>%p", &Window::NewControl}});
 }
 
 void AddWindowProperties(ClassRecord& record) {
@@ -102,7 +102,7 @@ void AddWindowProperties(ClassRecord& record) {
 
 }  // namespace
 
-const ClassRecord& Window::__Lookup() {
+const ClassRecord& Window::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
     auto record = RuntimeNewClass(nullptr, "Window");
@@ -215,7 +215,7 @@ void Window::RaiseBuildEvent(std::string_view event, Object* argument) {
 }
 
 // Each registered control's Open, in creation order. An exception from an Open handler goes to
-// _UnhandledException, which ends the application; the remaining Open events are not raised
+// UnhandledException, which ends the application; the remaining Open events are not raised
 // then, and the window is not shown, since the application is on its way out. The window stays
 // complete and open until the finalisers close it.
 bool Window::DeliverOpenEvents() {
@@ -225,31 +225,31 @@ bool Window::DeliverOpenEvents() {
   return true;
 }
 
-Ref<Object> Window::__New(const ClassRecord& controlClass) {
+Ref<Object> Window::NewControl(const ClassRecord& controlClass) {
   CheckNotClosed("Window.__New");
-  if (!controlClass.IsSubclassOf(Control::__Lookup())) {
+  if (!controlClass.IsSubclassOf(Control::Lookup())) {
     Raise<InvalidArgumentException>(controlClass.Name() + " is no control class");
   }
   Ref<Object> object = RuntimeNewObject(controlClass);
   auto* control = dynamic_cast<Control*>(object.get());
-  if (!control) RaiseIllegalCast(*object, Control::__Lookup());
+  if (!control) RaiseIllegalCast(*object, Control::Lookup());
   control->JoinWindow(*this);
   controls_.push_back(
       OwnedControl{Ref<Control>(control), String(), false, dynamic_cast<RectControl*>(control)});
   return object;
 }
 
-void Window::_AddControl(const String& name, Object* control) {
+void Window::AddControl(const String& name, Object* control) {
   FaultInjection::Check(Operation::AddControl);
   CheckNotClosed("Window._AddControl");
   if (!control) RaiseNilObjectException();
   auto* typed = dynamic_cast<Control*>(control);
-  if (!typed) RaiseIllegalCast(*control, Control::__Lookup());
+  if (!typed) RaiseIllegalCast(*control, Control::Lookup());
   if (typed->OwnerWindow() && typed->OwnerWindow() != this) {
     Raise<InvalidArgumentException>("control " + std::string(name.Bytes()) +
                                     " belongs to another window");
   }
-  if (_ControlByName(name)) {
+  if (ControlByName(name)) {
     Raise<InvalidArgumentException>("the window has a control named " + std::string(name.Bytes()) +
                                     " already");
   }
@@ -267,14 +267,14 @@ void Window::_AddControl(const String& name, Object* control) {
   typed->SetName(name);
 }
 
-Ref<Control> Window::_ControlByName(const String& name) const {
+Ref<Control> Window::ControlByName(const String& name) const {
   for (const OwnedControl& owned : controls_) {
     if (owned.registered && owned.name == name) return owned.control;
   }
   return nullptr;
 }
 
-void Window::_AddMenuHandler(const String& itemName, EntryPoint handler) {
+void Window::AddMenuHandler(const String& itemName, EntryPoint handler) {
   CheckNotClosed("Window._AddMenuHandler");
   if (!handler) RaiseNilObjectException();
   std::string name(itemName.Bytes());
@@ -444,7 +444,7 @@ void Window::ApplyTabOrder() {
   view_->SetTabOrder(order);
 }
 
-Ref<Window> _GetImplicitWindow(const String& className) {
+Ref<Window> GetImplicitWindow(const String& className) {
   for (const Ref<Window>& window : OpenWindowList()) {
     if (window->Class().Name() == className.Bytes()) return window;
   }

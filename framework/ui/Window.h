@@ -26,7 +26,7 @@ class WindowView;  // the toolkit's rendering; only the framework's sources know
 // AddMenuHandlers in its class record, and creates its controls from CreateControls.
 class Window : public Object, public PropertyHolder {
  public:
-  static const ClassRecord& __Lookup();
+  static const ClassRecord& Lookup();
   explicit Window(const ClassRecord& record);
   ~Window() override;
 
@@ -39,14 +39,14 @@ class Window : public Object, public PropertyHolder {
   PropertyHolder* StoredPropertyHolder() noexcept override { return this; }
 
   // Creates an unconstructed control of the given class, belonging to this window.
-  Ref<Object> __New(const ClassRecord& controlClass);
+  Ref<Object> NewControl(const ClassRecord& controlClass);
   // Registers a control under a name; the window owns it from then on.
-  void _AddControl(const String& name, Object* control);
+  void AddControl(const String& name, Object* control);
   // The control registered under `name` as a new reference, or nil.
-  Ref<Control> _ControlByName(const String& name) const;
+  Ref<Control> ControlByName(const String& name) const;
   // Registers the handler that runs when a menu item of that name is chosen; it returns True
   // when it handled the item. A later registration for the same name replaces the earlier one.
-  void _AddMenuHandler(const String& itemName, EntryPoint handler);
+  void AddMenuHandler(const String& itemName, EntryPoint handler);
 
   // Window.MenuBar.Get / Set (the integer argument is always 0).
   Ref<MenuBar> MenuBar_Get(std::int32_t index) const;
@@ -130,7 +130,7 @@ class Window : public Object, public PropertyHolder {
 };
 
 // The open window of the given class name as a new reference, or nil.
-Ref<Window> _GetImplicitWindow(const String& className);
+Ref<Window> GetImplicitWindow(const String& className);
 
 // Every open window, in the order they were opened.
 std::vector<Ref<Window>> OpenWindows();

@@ -34,7 +34,7 @@ class OpenWindow : public StartedRuntime {
  protected:
   void SetUp() override {
     StartedRuntime::SetUp();
-    app::_EarlyStartup();
+    app::EarlyStartup();
     window = app::Window1::ImplicitInstance();
     ASSERT_TRUE(window);
   }

@@ -30,17 +30,17 @@ std::vector<std::string> Names(std::span<const framework::MethodEntry> methods) 
 }
 
 TEST(ClassRecords, LookupBuildsEachRecordOnce) {
-  app::Window1::__ctblinit();
-  const ClassRecord* window = &app::Window1::__Lookup();
-  app::Window1::__ctblinit();
-  EXPECT_EQ(&app::Window1::__Lookup(), window);
-  EXPECT_EQ(&app::App::__Lookup(), &app::App::__Lookup());
-  EXPECT_EQ(&app::MenuBar1::__Lookup(), &app::MenuBar1::__Lookup());
+  app::Window1::ctblinit();
+  const ClassRecord* window = &app::Window1::Lookup();
+  app::Window1::ctblinit();
+  EXPECT_EQ(&app::Window1::Lookup(), window);
+  EXPECT_EQ(&app::App::Lookup(), &app::App::Lookup());
+  EXPECT_EQ(&app::MenuBar1::Lookup(), &app::MenuBar1::Lookup());
 }
 
 TEST(ClassRecords, AppAddsOnlyItsConstructor) {
-  const ClassRecord& app = app::App::__Lookup();
-  const ClassRecord& base = framework::Application::__Lookup();
+  const ClassRecord& app = app::App::Lookup();
+  const ClassRecord& base = framework::Application::Lookup();
   EXPECT_EQ(app.Name(), "App");
   EXPECT_EQ(app.Superclass(), &base);
   ASSERT_EQ(app.Slots().size(), base.Slots().size() + 1);
@@ -56,8 +56,8 @@ TEST(ClassRecords, AppAddsOnlyItsConstructor) {
 }
 
 TEST(ClassRecords, Window1DeclaresItsMethodsEventsAndProperties) {
-  const ClassRecord& record = app::Window1::__Lookup();
-  const ClassRecord& base = framework::Window::__Lookup();
+  const ClassRecord& record = app::Window1::Lookup();
+  const ClassRecord& base = framework::Window::Lookup();
   EXPECT_EQ(record.Name(), "Window1.Window1");
   EXPECT_EQ(record.Superclass(), &base);
   EXPECT_NE(record.InstanceInitializer(), nullptr);
@@ -106,8 +106,8 @@ TEST(ClassRecords, Window1DeclaresItsMethodsEventsAndProperties) {
 }
 
 TEST(ClassRecords, MenuBar1AddsTwoBuildersAndItsConstructor) {
-  const ClassRecord& record = app::MenuBar1::__Lookup();
-  const ClassRecord& base = framework::MenuBar::__Lookup();
+  const ClassRecord& record = app::MenuBar1::Lookup();
+  const ClassRecord& base = framework::MenuBar::Lookup();
   EXPECT_EQ(record.Name(), "MenuBar1.MenuBar1");
   EXPECT_EQ(record.Superclass(), &base);
   ASSERT_EQ(record.Slots().size(), base.Slots().size() + 2);

@@ -142,7 +142,7 @@ TEST_F(Handlers, RandomButtonsWriteOnlyTheirIndexOverItsWholeRange) {
     }
     {
       const framework::ScopedRawRndSource source([&] { return draw.raw; });
-      window->_ControlByName(draw.button)->RaiseEvent(framework::kActionEvent);
+      window->ControlByName(draw.button)->RaiseEvent(framework::kActionEvent);
     }
     std::vector<std::int64_t> after;
     for (const Index index : indices) after.push_back(window.get()->*index);

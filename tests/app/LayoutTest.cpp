@@ -181,7 +181,7 @@ TEST_F(Layout, EveryControlStandsAndShowsAsDesigned) {
   for (const DesignedControl& expected : Designed()) {
     SCOPED_TRACE(expected.name);
     auto control = framework::RuntimeCheckCast<framework::RectControl>(
-        window->_ControlByName(framework::String(expected.name)).get());
+        window->ControlByName(framework::String(expected.name)).get());
     ASSERT_TRUE(control);
     const std::vector<std::int64_t> bounds = {expected.left, expected.top, expected.width,
                                               expected.height};
@@ -244,7 +244,7 @@ void ExpectEntries(const framework::String& list, const framework::ClassRecord& 
 }
 
 TEST(PropertyLists, TheWindowsListByValue) {
-  ExpectEntries(app::WindowPropertyList(), framework::Window::__Lookup(),
+  ExpectEntries(app::WindowPropertyList(), framework::Window::Lookup(),
                 {"Width=600",
                  "Height=400",
                  "MinWidth=64",

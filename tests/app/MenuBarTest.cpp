@@ -53,8 +53,8 @@ TEST_F(MenuBar, HoldsTheFileAndEditMenus) {
 TEST_F(MenuBar, OneInstanceServesEveryCaller) {
   Ref<app::MenuBar1> first = app::MenuBar1::ImplicitInstance();
   EXPECT_EQ(app::MenuBar1::ImplicitInstance().get(), first.get());
-  app::_EarlyStartup();
-  app::_MakeDefaultView();
+  app::EarlyStartup();
+  app::MakeDefaultView();
   auto window = framework::RuntimeCheckCast<app::Window1>(framework::OpenWindows().at(0).get());
   EXPECT_EQ(window->MenuBar_Get(0).get(), first.get());
   EXPECT_EQ(framework::RegisteredApplication()->GetMenuBar().get(), first.get());
@@ -99,7 +99,7 @@ TEST_F(WindowMenus, AccessorsFindItemsAtAnyDepth) {
 
 TEST_F(WindowMenus, OnlyTheUntitledHandlerIsRegistered) {
   EXPECT_EQ(window->MenuHandlerNames(), std::vector<std::string>{"Untitled"});
-  EXPECT_TRUE(window->_Untitled_Action());
+  EXPECT_TRUE(window->Untitled_Action());
   EXPECT_TRUE(window->HandleMenuAction("Untitled"));
   EXPECT_FALSE(window->HandleMenuAction("EditCopy"));
 }

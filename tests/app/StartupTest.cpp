@@ -21,7 +21,7 @@ TEST(Startup, RunsToTheQuitItemAndExitsWithZero) {
   std::int64_t windows = -1;
   framework::RuntimeInit();
   QTimer::singleShot(0, [&] {
-    auto window = framework::_GetImplicitWindow("Window1.Window1");
+    auto window = framework::GetImplicitWindow("Window1.Window1");
     windows = static_cast<std::int64_t>(framework::OpenWindows().size());
     if (window) {
       auto main = framework::RuntimeCheckCast<app::Window1>(window.get());
@@ -50,9 +50,9 @@ class StartupSteps : public StartedRuntime {};
 TEST_F(StartupSteps, FailingApplicationObjectLeavesNoWindowAndExitCodeOne) {
   const auto before = framework::Object::LiveCount();
   {
-    // Stack checks of _Main, _EarlyStartup, _InitFileTypes, _NewAppInstance, App.Constructor.
+    // Stack checks of Main, EarlyStartup, InitFileTypes, NewAppInstance, App.Constructor.
     framework::ScopedFault fault(Operation::RuntimeStackCheck, 5);
-    app::_Main();
+    app::Main();
     EXPECT_TRUE(framework::FaultInjection::Fired());
   }
   ASSERT_EQ(unhandled.size(), 1u);
@@ -71,7 +71,7 @@ TEST_F(StartupSteps, FailingControlCreationReachesTheHandlerAndLeavesNoWindow) {
   {
     // The window's own list is the first applied, ComboBox1's the second.
     framework::ScopedFault fault(Operation::SetProperties, 2);
-    app::_Main();
+    app::Main();
     EXPECT_TRUE(framework::FaultInjection::Fired());
   }
   EXPECT_EQ(unhandled.size(), 1u);
@@ -84,7 +84,7 @@ TEST_F(StartupSteps, FailingControlCreationReachesTheHandlerAndLeavesNoWindow) {
 TEST_F(StartupSteps, FailingRegistrationLeavesNoApplicationAndNoWindow) {
   {
     framework::ScopedFault fault(Operation::RegisterAppObject, 1);
-    app::_Main();
+    app::Main();
   }
   EXPECT_EQ(unhandled.size(), 1u);
   EXPECT_FALSE(framework::RegisteredApplication());
@@ -93,7 +93,7 @@ TEST_F(StartupSteps, FailingRegistrationLeavesNoApplicationAndNoWindow) {
 }
 
 TEST_F(StartupSteps, EarlyStartupSetsHiDpiThenRegistersTheApplicationWithTheSharedBar) {
-  app::_EarlyStartup();
+  app::EarlyStartup();
   EXPECT_TRUE(framework::ApplicationClass::SupportsHiDPI());
   EXPECT_TRUE(framework::PluginControlsAvailable());
   Ref<framework::Application> application = framework::RegisteredApplication();
@@ -104,9 +104,9 @@ TEST_F(StartupSteps, EarlyStartupSetsHiDpiThenRegistersTheApplicationWithTheShar
 }
 
 TEST_F(StartupSteps, DefaultViewOpensExactlyOneWindow) {
-  app::_EarlyStartup();
-  app::_MakeDefaultView();
-  app::_MakeDefaultView();
+  app::EarlyStartup();
+  app::MakeDefaultView();
+  app::MakeDefaultView();
   auto windows = framework::OpenWindows();
   ASSERT_EQ(windows.size(), 1u);
   EXPECT_EQ(windows[0]->Class().Name(), "Window1.Window1");
@@ -115,8 +115,8 @@ TEST_F(StartupSteps, DefaultViewOpensExactlyOneWindow) {
 
 TEST_F(StartupSteps, AfterTheWindowEndsOnlyTheSharedMenuBarStaysAlive) {
   const auto before = framework::Object::LiveCount();
-  app::_EarlyStartup();
-  app::_MakeDefaultView();
+  app::EarlyStartup();
+  app::MakeDefaultView();
   framework::OpenWindows().at(0)->Close();
   framework::RuntimePerformFinalizers();
   // The bar, its two menus and their nine items.

@@ -13,7 +13,7 @@ class Window1Object : public StartedRuntime {};
 
 TEST_F(Window1Object, ANewWindowHasZeroIndicesAndAnEmptyTableBeforeAnyControlEvent) {
   Ref<app::Window1> window = framework::RuntimeCheckCast<app::Window1>(
-      framework::RuntimeNewObject(app::Window1::__Lookup()).get());
+      framework::RuntimeNewObject(app::Window1::Lookup()).get());
   EXPECT_EQ(window->Lang, 0);
   EXPECT_EQ(window->Locate, 0);
   EXPECT_EQ(window->Verb, 0);
@@ -28,14 +28,14 @@ TEST_F(Window1Object, ANewWindowHasZeroIndicesAndAnEmptyTableBeforeAnyControlEve
 TEST_F(Window1Object, EndingTheWindowReleasesTheTable) {
   const auto before = framework::Object::LiveCount();
   {
-    Ref<framework::Object> window = framework::RuntimeNewObject(app::Window1::__Lookup());
+    Ref<framework::Object> window = framework::RuntimeNewObject(app::Window1::Lookup());
     EXPECT_EQ(framework::Object::LiveCount(), before + 2);  // the window and its table
   }
   EXPECT_EQ(framework::Object::LiveCount(), before);
 }
 
 TEST_F(Window1Object, TheImplicitInstanceIsConstructedOnce) {
-  app::_EarlyStartup();
+  app::EarlyStartup();
   Ref<app::Window1> first = app::Window1::ImplicitInstance();
   Ref<app::Window1> second = app::Window1::ImplicitInstance();
   EXPECT_EQ(first.get(), second.get());
@@ -48,8 +48,8 @@ TEST_F(Window1Object, TheImplicitInstanceIsConstructedOnce) {
 
 TEST_F(Window1Object, PropertiesReadAndWriteByName) {
   Ref<app::Window1> window = framework::RuntimeCheckCast<app::Window1>(
-      framework::RuntimeNewObject(app::Window1::__Lookup()).get());
-  const framework::ClassRecord& record = app::Window1::__Lookup();
+      framework::RuntimeNewObject(app::Window1::Lookup()).get());
+  const framework::ClassRecord& record = app::Window1::Lookup();
   const auto* katsuyo = record.FindProperty("katsuyo");
   ASSERT_NE(katsuyo, nullptr);
   katsuyo->accessors.set(*window, Variant(std::int64_t{9}));

@@ -99,7 +99,7 @@ TEST_F(ArrayTest, AnyIndexOutsideTheBoundsRaisesForReadAndWrite) {
       {0, 0, 15},        {INT32_MIN, 0, 0}, {0, INT32_MIN, 0}, {0, 0, INT32_MIN}, {INT32_MAX, 0, 0},
       {0, 0, INT32_MAX}, {7, 11, 14},       {6, 12, 14},       {6, 11, 15},       {-1, -1, -1},
   };
-  const ClassRecord& outOfBounds = framework::OutOfBoundsException::__Lookup();
+  const ClassRecord& outOfBounds = framework::OutOfBoundsException::Lookup();
   for (const auto& index : outside) {
     const auto [i, j, k] = index;
     ExpectRaises(
@@ -118,7 +118,7 @@ TEST_F(ArrayTest, AnyIndexOutsideTheBoundsRaisesForReadAndWrite) {
 }
 
 TEST_F(ArrayTest, NilArrayRaisesNilObjectException) {
-  const ClassRecord& nil = framework::NilObjectException::__Lookup();
+  const ClassRecord& nil = framework::NilObjectException::Lookup();
   ExpectRaises(
       nil, [] { (void)ArrayElementGet(nullptr, 0, 0, 0); }, "read");
   ExpectRaises(
@@ -127,17 +127,17 @@ TEST_F(ArrayTest, NilArrayRaisesNilObjectException) {
 
 TEST_F(ArrayTest, CreationRejectsOtherElementTypesAndBadShapes) {
   ExpectRaises(
-      framework::UnsupportedOperationException::__Lookup(),
-      [] { (void)CreateArray(3, 2, kBounds); }, "element type 2");
+      framework::UnsupportedOperationException::Lookup(), [] { (void)CreateArray(3, 2, kBounds); },
+      "element type 2");
   ExpectRaises(
-      framework::UnsupportedOperationException::__Lookup(),
-      [] { (void)CreateArray(3, 0, kBounds); }, "element type 0");
+      framework::UnsupportedOperationException::Lookup(), [] { (void)CreateArray(3, 0, kBounds); },
+      "element type 0");
   const std::int32_t negative[] = {6, -1, 14};
   ExpectRaises(
-      framework::OutOfBoundsException::__Lookup(),
+      framework::OutOfBoundsException::Lookup(),
       [&] { (void)CreateArray(3, framework::kStringElementType, negative); }, "negative bound");
   ExpectRaises(
-      framework::OutOfBoundsException::__Lookup(),
+      framework::OutOfBoundsException::Lookup(),
       [] { (void)CreateArray(2, framework::kStringElementType, kBounds); }, "dimension count");
 
   // A bound of 0 is one element; an array of another rank cannot be read with three indices.
@@ -148,7 +148,7 @@ TEST_F(ArrayTest, CreationRejectsOtherElementTypesAndBadShapes) {
   const std::int32_t flat[] = {3};
   Ref<Array> list = CreateArray(1, framework::kStringElementType, flat);
   ExpectRaises(
-      framework::OutOfBoundsException::__Lookup(),
+      framework::OutOfBoundsException::Lookup(),
       [&] { (void)ArrayElementGet(list.get(), 0, 0, 0); }, "rank");
 }
 

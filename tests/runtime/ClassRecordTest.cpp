@@ -35,7 +35,7 @@ std::vector<std::string>& EventLog() {
 // A three-level hierarchy: Shape (root) <- Square <- Tile, plus an unrelated root Widget.
 class Shape : public Object {
  public:
-  static const ClassRecord& __Lookup();
+  static const ClassRecord& Lookup();
   explicit Shape(const ClassRecord& record) : Object(record) {}
   void Draw() {}
   std::int64_t width = 0;
@@ -43,20 +43,20 @@ class Shape : public Object {
 
 class Square : public Shape {
  public:
-  static const ClassRecord& __Lookup();
+  static const ClassRecord& Lookup();
   using Shape::Shape;
   float side = 0;
 };
 
 class Tile : public Square {
  public:
-  static const ClassRecord& __Lookup();
+  static const ClassRecord& Lookup();
   using Square::Square;
 };
 
 class Widget : public Object {
  public:
-  static const ClassRecord& __Lookup();
+  static const ClassRecord& Lookup();
   explicit Widget(const ClassRecord& record) : Object(record) {}
 };
 
@@ -65,7 +65,7 @@ Ref<Object> Factory(const ClassRecord& record) {
   return MakeObject<T>(record);
 }
 
-const ClassRecord& Shape::__Lookup() {
+const ClassRecord& Shape::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
     auto record = framework::RuntimeNewClass(nullptr, "Shape");
@@ -89,10 +89,10 @@ const ClassRecord& Shape::__Lookup() {
   });
 }
 
-const ClassRecord& Square::__Lookup() {
+const ClassRecord& Square::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
-    auto record = framework::RuntimeNewClass(&Shape::__Lookup(), "Square");
+    auto record = framework::RuntimeNewClass(&Shape::Lookup(), "Square");
     record->SetFactory(&Factory<Square>);
     record->SetInitializer([](Object&) { InitLog().push_back("Square"); });
     framework::RuntimeNewVtable(*record, {"Side"});
@@ -105,10 +105,10 @@ const ClassRecord& Square::__Lookup() {
   });
 }
 
-const ClassRecord& Tile::__Lookup() {
+const ClassRecord& Tile::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
-    auto record = framework::RuntimeNewClass(&Square::__Lookup(), "Tile");
+    auto record = framework::RuntimeNewClass(&Square::Lookup(), "Tile");
     record->SetFactory(&Factory<Tile>);
     record->SetInitializer([](Object&) { InitLog().push_back("Tile"); });
     record->ImplementEvent("Change", [](Object&, Object*) { EventLog().push_back("Tile.Change"); });
@@ -116,7 +116,7 @@ const ClassRecord& Tile::__Lookup() {
   });
 }
 
-const ClassRecord& Widget::__Lookup() {
+const ClassRecord& Widget::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
     auto record = framework::RuntimeNewClass(nullptr, "Widget");
@@ -176,8 +176,8 @@ TEST(ClassRecordSlotTest, BuildsOnceHoweverOftenLookedUp) {
   EXPECT_EQ(buildCount, 1);
 
   // The framework's own records behave the same.
-  EXPECT_EQ(&Tile::__Lookup(), &Tile::__Lookup());
-  EXPECT_EQ(Tile::__Lookup().Superclass(), &Square::__Lookup());
+  EXPECT_EQ(&Tile::Lookup(), &Tile::Lookup());
+  EXPECT_EQ(Tile::Lookup().Superclass(), &Square::Lookup());
 }
 
 TEST(ClassRecordSlotTest, RaisingBuilderLeavesNoRecordAndNextLookupBuildsAWholeOne) {
@@ -213,17 +213,16 @@ TEST(ClassRecordSlotTest, FailedSuperclassLeavesNeitherRecordBehind) {
 
 TEST(ClassRecordReflectionTest, SlotsInheritedFirstThenOwnInOrder) {
   EXPECT_EQ(
-      std::vector<std::string>(Shape::__Lookup().Slots().begin(), Shape::__Lookup().Slots().end()),
+      std::vector<std::string>(Shape::Lookup().Slots().begin(), Shape::Lookup().Slots().end()),
       (std::vector<std::string>{"Draw", "Area"}));
-  EXPECT_EQ(
-      std::vector<std::string>(Tile::__Lookup().Slots().begin(), Tile::__Lookup().Slots().end()),
-      (std::vector<std::string>{"Draw", "Area", "Side"}));
-  EXPECT_EQ(Tile::__Lookup().Name(), "Tile");
-  EXPECT_EQ(Shape::__Lookup().Superclass(), nullptr);
+  EXPECT_EQ(std::vector<std::string>(Tile::Lookup().Slots().begin(), Tile::Lookup().Slots().end()),
+            (std::vector<std::string>{"Draw", "Area", "Side"}));
+  EXPECT_EQ(Tile::Lookup().Name(), "Tile");
+  EXPECT_EQ(Shape::Lookup().Superclass(), nullptr);
 }
 
 TEST(ClassRecordReflectionTest, MethodEntriesKeepFlagsSignatureAttributesAndDeclaringClass) {
-  const ClassRecord& shape = Shape::__Lookup();
+  const ClassRecord& shape = Shape::Lookup();
   ASSERT_EQ(Names(shape.Methods()), (std::vector<std::string>{"Draw", "Area"}));
 
   const auto& draw = shape.Methods()[0];
@@ -243,7 +242,7 @@ TEST(ClassRecordReflectionTest, MethodEntriesKeepFlagsSignatureAttributesAndDecl
   EXPECT_EQ(area.attributes[0].value, "surface");
 
   // A subclass lists the inherited entries first; lookup finds the most derived one.
-  const ClassRecord& square = Square::__Lookup();
+  const ClassRecord& square = Square::Lookup();
   EXPECT_EQ(Names(square.Methods()), (std::vector<std::string>{"Draw", "Area", "Draw"}));
   EXPECT_EQ(square.FindMethod("Draw")->declaringClass, &square);
   EXPECT_EQ(square.FindMethod("Area")->declaringClass, &shape);
@@ -256,12 +255,12 @@ TEST(ClassRecordReflectionTest, OneGenericInvokerPerSignature) {
   EXPECT_NE(framework::GenericInvoker("%%o<ComboBox>"),
             framework::GenericInvoker("%%o<TextField>"));
   EXPECT_EQ(framework::GenericInvoker("%b%")->signature, "%b%");
-  EXPECT_EQ(Square::__Lookup().Methods()[2].invoker, Shape::__Lookup().Methods()[0].invoker);
+  EXPECT_EQ(Square::Lookup().Methods()[2].invoker, Shape::Lookup().Methods()[0].invoker);
 }
 
 TEST(ClassRecordReflectionTest, PropertiesFoundWithoutRegardToCaseNearestDeclarationWins) {
-  const ClassRecord& shape = Shape::__Lookup();
-  const ClassRecord& tile = Tile::__Lookup();
+  const ClassRecord& shape = Shape::Lookup();
+  const ClassRecord& tile = Tile::Lookup();
   EXPECT_EQ(Names(tile.Properties()), (std::vector<std::string>{"Width", "Side", "WIDTH"}));
 
   const auto* width = shape.FindProperty("wIdTh");
@@ -273,7 +272,7 @@ TEST(ClassRecordReflectionTest, PropertiesFoundWithoutRegardToCaseNearestDeclara
   const auto* redeclared = tile.FindProperty("width");
   ASSERT_NE(redeclared, nullptr);
   EXPECT_EQ(redeclared->typeCode, "i4");
-  EXPECT_EQ(redeclared->declaringClass, &Square::__Lookup());
+  EXPECT_EQ(redeclared->declaringClass, &Square::Lookup());
 
   const auto* side = tile.FindProperty("SIDE");
   ASSERT_NE(side, nullptr);
@@ -289,24 +288,24 @@ TEST(ClassRecordReflectionTest, PropertiesFoundWithoutRegardToCaseNearestDeclara
 }
 
 TEST(ClassRecordReflectionTest, EventsAndInheritedEventImplementations) {
-  const ClassRecord& tile = Tile::__Lookup();
+  const ClassRecord& tile = Tile::Lookup();
   EXPECT_EQ(Names(tile.Events()), (std::vector<std::string>{"Open", "Change", "Action"}));
   ASSERT_NE(tile.FindEvent(17), nullptr);
   EXPECT_EQ(tile.FindEvent(17)->name, "Action");
-  EXPECT_EQ(tile.FindEvent(17)->declaringClass, &Square::__Lookup());
+  EXPECT_EQ(tile.FindEvent(17)->declaringClass, &Square::Lookup());
   EXPECT_EQ(tile.FindEvent("Open")->number, 2);
-  EXPECT_EQ(tile.FindEvent("Open")->declaringClass, &Shape::__Lookup());
+  EXPECT_EQ(tile.FindEvent("Open")->declaringClass, &Shape::Lookup());
   EXPECT_EQ(tile.FindEvent(99), nullptr);
-  EXPECT_EQ(Shape::__Lookup().FindEvent("Action"), nullptr);
+  EXPECT_EQ(Shape::Lookup().FindEvent("Action"), nullptr);
 
   // Tile implements Change itself and inherits Square's Open.
   ASSERT_EQ(tile.EventImplementations().size(), 1U);
   EXPECT_EQ(tile.EventImplementations()[0].event, "Change");
-  EXPECT_EQ(Shape::__Lookup().FindEventImplementation("Open"), nullptr);
+  EXPECT_EQ(Shape::Lookup().FindEventImplementation("Open"), nullptr);
   auto open = tile.FindEventImplementation("Open");
   ASSERT_NE(open, nullptr);
-  EXPECT_EQ(open, Square::__Lookup().FindEventImplementation("Open"));
-  EXPECT_EQ(Square::__Lookup().FindEventImplementation("Change"), nullptr);
+  EXPECT_EQ(open, Square::Lookup().FindEventImplementation("Open"));
+  EXPECT_EQ(Square::Lookup().FindEventImplementation("Change"), nullptr);
   EXPECT_EQ(tile.FindEventImplementation("Action"), nullptr);
 
   EventLog().clear();
@@ -323,9 +322,9 @@ TEST(RuntimeNewObjectTest, RunsInitialisersRootFirstAndReturnsOneReference) {
   InitLog().clear();
   const auto start = Object::LiveCount();
   {
-    Ref<Object> tile = framework::RuntimeNewObject(Tile::__Lookup());
+    Ref<Object> tile = framework::RuntimeNewObject(Tile::Lookup());
     EXPECT_EQ(InitLog(), (std::vector<std::string>{"Shape", "Square", "Tile"}));
-    EXPECT_EQ(&tile->Class(), &Tile::__Lookup());
+    EXPECT_EQ(&tile->Class(), &Tile::Lookup());
     EXPECT_NE(dynamic_cast<Tile*>(tile.get()), nullptr);
     EXPECT_EQ(tile->ReferenceCount(), 1);
   }
@@ -336,7 +335,7 @@ TEST(RuntimeNewObjectTest, FailuresRaiseAndLeaveNoObject) {
   const auto start = Object::LiveCount();
   {
     ScopedFault fault(Operation::RuntimeNewObject, 1);
-    EXPECT_THROW(framework::RuntimeNewObject(Tile::__Lookup()), PendingException);
+    EXPECT_THROW(framework::RuntimeNewObject(Tile::Lookup()), PendingException);
   }
   ClassRecordSlot noFactory;
   const ClassRecord& abstract =
@@ -345,12 +344,12 @@ TEST(RuntimeNewObjectTest, FailuresRaiseAndLeaveNoObject) {
     framework::RuntimeNewObject(abstract);
     ADD_FAILURE() << "a class without a factory was instantiated";
   } catch (const PendingException& e) {
-    EXPECT_TRUE(e.Exception()->IsA(framework::UnsupportedOperationException::__Lookup()));
+    EXPECT_TRUE(e.Exception()->IsA(framework::UnsupportedOperationException::Lookup()));
   }
 
   ClassRecordSlot raisingInit;
   const ClassRecord& faulty = raisingInit.Get([] {
-    auto record = framework::RuntimeNewClass(&Shape::__Lookup(), "Faulty");
+    auto record = framework::RuntimeNewClass(&Shape::Lookup(), "Faulty");
     record->SetFactory(&Factory<Shape>);
     record->SetInitializer([](Object&) { framework::RaiseNilObjectException(); });
     return record;
@@ -362,11 +361,11 @@ TEST(RuntimeNewObjectTest, FailuresRaiseAndLeaveNoObject) {
 TEST(RuntimeCheckCastTest, NilRightClassSubclassAndWrongClass) {
   const auto start = Object::LiveCount();
   {
-    EXPECT_EQ(framework::RuntimeCheckCast(nullptr, Shape::__Lookup()), nullptr);
+    EXPECT_EQ(framework::RuntimeCheckCast(nullptr, Shape::Lookup()), nullptr);
     EXPECT_EQ(framework::RuntimeCheckCast<Shape>(nullptr), nullptr);
 
-    Ref<Object> square = framework::RuntimeNewObject(Square::__Lookup());
-    Ref<Object> same = framework::RuntimeCheckCast(square.get(), Square::__Lookup());
+    Ref<Object> square = framework::RuntimeNewObject(Square::Lookup());
+    Ref<Object> same = framework::RuntimeCheckCast(square.get(), Square::Lookup());
     EXPECT_EQ(same, square);
     EXPECT_EQ(square->ReferenceCount(), 2) << "the cast returns a new reference";
 
@@ -375,14 +374,14 @@ TEST(RuntimeCheckCastTest, NilRightClassSubclassAndWrongClass) {
     EXPECT_EQ(square->ReferenceCount(), 3);
 
     // A superclass object is not of the subclass; an unrelated object is not of the class.
-    Ref<Object> shape = framework::RuntimeNewObject(Shape::__Lookup());
-    Ref<Object> widget = framework::RuntimeNewObject(Widget::__Lookup());
+    Ref<Object> shape = framework::RuntimeNewObject(Shape::Lookup());
+    Ref<Object> widget = framework::RuntimeNewObject(Widget::Lookup());
     for (Object* wrong : {shape.get(), widget.get()}) {
       try {
-        (void)framework::RuntimeCheckCast(wrong, Square::__Lookup());
+        (void)framework::RuntimeCheckCast(wrong, Square::Lookup());
         ADD_FAILURE() << "cast of " << wrong->Class().Name() << " to Square succeeded";
       } catch (const PendingException& e) {
-        EXPECT_TRUE(e.Exception()->IsA(IllegalCastException::__Lookup()));
+        EXPECT_TRUE(e.Exception()->IsA(IllegalCastException::Lookup()));
       }
       EXPECT_EQ(wrong->ReferenceCount(), 1) << "a failed cast kept a reference";
     }

@@ -24,30 +24,30 @@ using framework::Ref;
 
 class Button : public Object {
  public:
-  static const ClassRecord& __Lookup() {
+  static const ClassRecord& Lookup() {
     static ClassRecordSlot slot;
     return slot.Get([] { return framework::RuntimeNewClass(nullptr, "Button"); });
   }
-  Button() : Object(__Lookup()) {}
+  Button() : Object(Lookup()) {}
 };
 
 class Other : public Object {
  public:
-  static const ClassRecord& __Lookup() {
+  static const ClassRecord& Lookup() {
     static ClassRecordSlot slot;
     return slot.Get([] { return framework::RuntimeNewClass(nullptr, "Other"); });
   }
-  Other() : Object(__Lookup()) {}
+  Other() : Object(Lookup()) {}
 };
 
 // The handler's owner: records every call it receives.
 class Form : public Object {
  public:
-  static const ClassRecord& __Lookup() {
+  static const ClassRecord& Lookup() {
     static ClassRecordSlot slot;
     return slot.Get([] { return framework::RuntimeNewClass(nullptr, "Form"); });
   }
-  Form() : Object(__Lookup()) {}
+  Form() : Object(Lookup()) {}
 
   void Pressed(Button* sender) {
     calls.push_back({this, sender});
@@ -109,7 +109,7 @@ TEST_F(DelegateTest, KeepsInvokerMethodSignatureFlagsAndItsTargetAlive) {
   EXPECT_EQ(delegate->Flags(), 1);
   EXPECT_EQ(delegate->GetInvoker(), (&framework::invokers::IM_Invoke<Form, Button>));
   EXPECT_EQ(std::any_cast<void (Form::*)(Button*)>(delegate->Method()), &Form::Pressed);
-  EXPECT_EQ(&delegate->Class(), &Delegate::__Lookup());
+  EXPECT_EQ(&delegate->Class(), &Delegate::Lookup());
 
   auto plain = framework::RuntimeCreateDelegate(&framework::invokers::InvokeProcedure, &Procedure,
                                                 nullptr, "(  )", 0);
@@ -124,7 +124,7 @@ TEST_F(DelegateTest, NilTargetRaisesNilObjectExceptionWithoutCalling) {
     entry(static_cast<Object*>(button.get()));
     ADD_FAILURE() << "a delegate without a target ran";
   } catch (const PendingException& e) {
-    EXPECT_TRUE(e.Exception()->IsA(framework::NilObjectException::__Lookup()));
+    EXPECT_TRUE(e.Exception()->IsA(framework::NilObjectException::Lookup()));
   }
 
   // A target of the wrong class is no target for the method either.
@@ -144,7 +144,7 @@ TEST_F(DelegateTest, SenderOfTheWrongClassRaisesIllegalCast) {
     entry(static_cast<Object*>(other.get()));
     ADD_FAILURE() << "a mistyped sender reached the method";
   } catch (const PendingException& e) {
-    EXPECT_TRUE(e.Exception()->IsA(framework::IllegalCastException::__Lookup()));
+    EXPECT_TRUE(e.Exception()->IsA(framework::IllegalCastException::Lookup()));
   }
   EXPECT_TRUE(form->calls.empty());
 }

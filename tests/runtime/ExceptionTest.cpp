@@ -24,26 +24,25 @@ TEST(ExceptionTest, RaisedExceptionsAreFrameworkObjectsOfTheirClass) {
   } catch (const PendingException& e) {
     ASSERT_TRUE(e.Exception());
     EXPECT_EQ(e.Exception()->Class().Name(), "OutOfBoundsException");
-    EXPECT_TRUE(e.Exception()->IsA(RuntimeException::__Lookup()));
-    EXPECT_FALSE(e.Exception()->IsA(framework::NilObjectException::__Lookup()));
+    EXPECT_TRUE(e.Exception()->IsA(RuntimeException::Lookup()));
+    EXPECT_FALSE(e.Exception()->IsA(framework::NilObjectException::Lookup()));
     EXPECT_STREQ(e.what(), "OutOfBoundsException: index 7");
   }
   try {
     framework::RaiseNilObjectException();
   } catch (const PendingException& e) {
-    EXPECT_TRUE(e.Exception()->IsA(framework::NilObjectException::__Lookup()));
+    EXPECT_TRUE(e.Exception()->IsA(framework::NilObjectException::Lookup()));
     EXPECT_STREQ(e.what(), "NilObjectException");
   }
   EXPECT_EQ(Object::LiveCount(), start) << "a taken exception was not released";
 
   // Every exception class has a record under RuntimeException and can be made from it.
   for (const framework::ClassRecord* record :
-       {&framework::NilObjectException::__Lookup(), &framework::OutOfBoundsException::__Lookup(),
-        &framework::IllegalCastException::__Lookup(),
-        &framework::StackOverflowException::__Lookup(),
-        &framework::UnsupportedOperationException::__Lookup(),
-        &framework::InvalidArgumentException::__Lookup()}) {
-    EXPECT_EQ(record->Superclass(), &RuntimeException::__Lookup()) << record->Name();
+       {&framework::NilObjectException::Lookup(), &framework::OutOfBoundsException::Lookup(),
+        &framework::IllegalCastException::Lookup(), &framework::StackOverflowException::Lookup(),
+        &framework::UnsupportedOperationException::Lookup(),
+        &framework::InvalidArgumentException::Lookup()}) {
+    EXPECT_EQ(record->Superclass(), &RuntimeException::Lookup()) << record->Name();
     auto made = framework::RuntimeNewObject(*record);
     EXPECT_EQ(&made->Class(), record);
     EXPECT_NE(dynamic_cast<RuntimeException*>(made.get()), nullptr) << record->Name();
@@ -116,7 +115,7 @@ TEST(FaultInjectionTest, RaisesTheChosenExceptionAndReleasesIt) {
       (void)framework::RuntimeAddString("a", "b");
       ADD_FAILURE() << "nothing raised";
     } catch (const PendingException& e) {
-      EXPECT_TRUE(e.Exception()->IsA(framework::IllegalCastException::__Lookup()));
+      EXPECT_TRUE(e.Exception()->IsA(framework::IllegalCastException::Lookup()));
       EXPECT_EQ(e.Exception()->Message(), "chosen");
     }
   }
@@ -125,7 +124,7 @@ TEST(FaultInjectionTest, RaisesTheChosenExceptionAndReleasesIt) {
     try {
       (void)Chr(13);
     } catch (const PendingException& e) {
-      EXPECT_TRUE(e.Exception()->IsA(framework::NilObjectException::__Lookup()));
+      EXPECT_TRUE(e.Exception()->IsA(framework::NilObjectException::Lookup()));
     }
   }
   EXPECT_EQ(Object::LiveCount(), start);

@@ -24,25 +24,25 @@ std::vector<std::string>& FinalizerLog() {
 
 class Counted : public Object {
  public:
-  static const ClassRecord& __Lookup();
-  explicit Counted(const ClassRecord& record = __Lookup()) : Object(record) {}
+  static const ClassRecord& Lookup();
+  explicit Counted(const ClassRecord& record = Lookup()) : Object(record) {}
   int payload = 42;
 };
 
 class DerivedCounted : public Counted {
  public:
-  static const ClassRecord& __Lookup();
-  DerivedCounted() : Counted(__Lookup()) {}
+  static const ClassRecord& Lookup();
+  DerivedCounted() : Counted(Lookup()) {}
 };
 
 // A class whose finaliser raises; the chain above it must still run.
 class RaisingFinal : public Counted {
  public:
-  static const ClassRecord& __Lookup();
-  RaisingFinal() : Counted(__Lookup()) {}
+  static const ClassRecord& Lookup();
+  RaisingFinal() : Counted(Lookup()) {}
 };
 
-const ClassRecord& Counted::__Lookup() {
+const ClassRecord& Counted::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
     auto record = framework::RuntimeNewClass(nullptr, "Counted");
@@ -54,19 +54,19 @@ const ClassRecord& Counted::__Lookup() {
   });
 }
 
-const ClassRecord& DerivedCounted::__Lookup() {
+const ClassRecord& DerivedCounted::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
-    auto record = framework::RuntimeNewClass(&Counted::__Lookup(), "DerivedCounted");
+    auto record = framework::RuntimeNewClass(&Counted::Lookup(), "DerivedCounted");
     record->SetFinalizer([](Object&) { FinalizerLog().push_back("DerivedCounted"); });
     return record;
   });
 }
 
-const ClassRecord& RaisingFinal::__Lookup() {
+const ClassRecord& RaisingFinal::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
-    auto record = framework::RuntimeNewClass(&Counted::__Lookup(), "RaisingFinal");
+    auto record = framework::RuntimeNewClass(&Counted::Lookup(), "RaisingFinal");
     record->SetFinalizer([](Object&) {
       FinalizerLog().push_back("RaisingFinal");
       framework::RaiseNilObjectException();
@@ -80,9 +80,9 @@ class ReferenceTest : public ::testing::Test {
   void SetUp() override {
     FinalizerLog().clear();
     // Build the records first: they are not objects, but keep the census untouched by them.
-    Counted::__Lookup();
-    DerivedCounted::__Lookup();
-    RaisingFinal::__Lookup();
+    Counted::Lookup();
+    DerivedCounted::Lookup();
+    RaisingFinal::Lookup();
     start_ = Object::LiveCount();
   }
   void TearDown() override { EXPECT_EQ(Object::LiveCount(), start_) << "an object leaked"; }
@@ -181,10 +181,10 @@ TEST_F(ReferenceTest, UpcastCopyAndMoveShareTheSameObject) {
   Ref<Counted> moved = std::move(derived);
   EXPECT_EQ(moved->ReferenceCount(), 2);
   EXPECT_EQ(copied.get(), moved.get());
-  EXPECT_TRUE(copied->IsA(Counted::__Lookup()));
-  EXPECT_TRUE(copied->IsA(DerivedCounted::__Lookup()));
-  EXPECT_FALSE(copied->IsA(RaisingFinal::__Lookup()));
-  EXPECT_EQ(&copied->Class(), &DerivedCounted::__Lookup());
+  EXPECT_TRUE(copied->IsA(Counted::Lookup()));
+  EXPECT_TRUE(copied->IsA(DerivedCounted::Lookup()));
+  EXPECT_FALSE(copied->IsA(RaisingFinal::Lookup()));
+  EXPECT_EQ(&copied->Class(), &DerivedCounted::Lookup());
   copied.reset();
   EXPECT_TRUE(FinalizerLog().empty());
   moved.reset();

@@ -45,11 +45,11 @@ TEST(RndTest, RawOutputsAtTheEdgesStayInTheHalfOpenUnitInterval) {
       {std::uint64_t{1} << 63, 0.5},
       {~std::uint64_t{0}, std::nextafter(1.0, 0.0)},  // the largest double below 1
   };
-  for (const auto& [raw, expected] : edges) {
-    const framework::ScopedRawRndSource source([raw] { return raw; });
+  for (const auto& edge : edges) {
+    const framework::ScopedRawRndSource source([raw = edge.raw] { return raw; });
     const double value = framework::Rnd();
-    EXPECT_LT(value, 1.0) << "raw output " << raw;
-    EXPECT_EQ(value, expected) << "raw output " << raw;
+    EXPECT_LT(value, 1.0) << "raw output " << edge.raw;
+    EXPECT_EQ(value, edge.expected) << "raw output " << edge.raw;
   }
   // The generator is back once the scope ends.
   framework::SeedRnd(5);

@@ -82,7 +82,7 @@ TEST(StackCheckTest, DeepRecursionRaisesStackOverflowNearTheEndOfTheStack) {
     try {
       Descend(1, descent);
     } catch (const PendingException& e) {
-      overflow = e.Exception()->IsA(framework::StackOverflowException::__Lookup());
+      overflow = e.Exception()->IsA(framework::StackOverflowException::Lookup());
     }
   });
   EXPECT_TRUE(overflow);
@@ -102,7 +102,7 @@ TEST(StackCheckTest, InjectedFaultRaisesTheChosenException) {
     framework::RuntimeStackCheck();
     ADD_FAILURE() << "the second check did not raise";
   } catch (const PendingException& e) {
-    EXPECT_TRUE(e.Exception()->IsA(framework::StackOverflowException::__Lookup()));
+    EXPECT_TRUE(e.Exception()->IsA(framework::StackOverflowException::Lookup()));
     EXPECT_EQ(e.Exception()->Message(), "injected");
   }
 }

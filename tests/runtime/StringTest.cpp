@@ -52,7 +52,7 @@ TEST(ChrTest, CodesThatAreNoCharacterRaiseOutOfBounds) {
       (void)Chr(code);
       ADD_FAILURE() << "Chr(" << code << ") did not raise";
     } catch (const PendingException& e) {
-      EXPECT_TRUE(e.Exception()->IsA(framework::OutOfBoundsException::__Lookup())) << code;
+      EXPECT_TRUE(e.Exception()->IsA(framework::OutOfBoundsException::Lookup())) << code;
     }
   }
 }

@@ -36,7 +36,7 @@ class UserActionStorm : public app_test::StartedRuntime {
  protected:
   void SetUp() override {
     StartedRuntime::SetUp();
-    app::_EarlyStartup();
+    app::EarlyStartup();
     liveBefore = framework::Object::LiveCount();
     window = app::Window1::ImplicitInstance();
     lists = {window->ComboBox1(), window->ComboBox2(), window->ComboBox3()};

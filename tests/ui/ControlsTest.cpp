@@ -20,7 +20,7 @@ class ControlsTest : public UiTest {
   Ref<C> OneControl(const String& list) {
     TestWindow::NextScript().createControls = [list](TestWindow& w) { w.Add<C>("Control", list); };
     window_ = OpenTestWindow();
-    return RuntimeCheckCast<C>(window_->_ControlByName("Control").get());
+    return RuntimeCheckCast<C>(window_->ControlByName("Control").get());
   }
   std::vector<std::string> Changes() const {
     std::vector<std::string> changes;
@@ -88,7 +88,7 @@ TEST_F(ControlsTest, ChangeIsRaisedForUserChangesOnly) {
   auto* widget = qobject_cast<QComboBox*>(WidgetOf(*combo));
   // Applying the list and setting ListIndex from the program raise nothing.
   combo->ListIndex_Set(2);
-  _SetProperties(combo.get(), ComboList("zero\rone\rtwo\rthree"));
+  SetProperties(combo.get(), ComboList("zero\rone\rtwo\rthree"));
   EXPECT_EQ(widget->currentIndex(), 0);
   EXPECT_TRUE(Changes().empty());
 
@@ -147,9 +147,9 @@ TEST_F(ControlsTest, FontsFollowTextFontAndTextSize) {
   EXPECT_TRUE(widget->font().bold());
   EXPECT_EQ(qobject_cast<QLabel*>(widget)->text(), QString::fromUtf8("言語"));
   // Size 0 is the desktop font's default size.
-  _SetProperties(label.get(), ListWriter().Single("TextSize", 0.0F).Done());
+  SetProperties(label.get(), ListWriter().Single("TextSize", 0.0F).Done());
   EXPECT_EQ(widget->font().pointSizeF(), QApplication::font().pointSizeF());
-  EXPECT_THROW(_SetProperties(label.get(), ListWriter().Single("TextSize", -1.0F).Done()),
+  EXPECT_THROW(SetProperties(label.get(), ListWriter().Single("TextSize", -1.0F).Done()),
                PendingException);
 }
 
@@ -166,8 +166,8 @@ TEST_F(ControlsTest, BevelButtonRaisesActionOnlyWhileVisibleAndEnabled) {
   } states[] = {{false, false}, {true, false}, {false, true}, {true, true}};
   for (const auto& [visible, enabled] : states) {
     SCOPED_TRACE(testing::Message() << "visible " << visible << ", enabled " << enabled);
-    _SetProperties(button.get(),
-                   ListWriter().Bool("Visible", visible).Bool("Enabled", enabled).Done());
+    SetProperties(button.get(),
+                  ListWriter().Bool("Visible", visible).Bool("Enabled", enabled).Done());
     EXPECT_EQ(widget->isHidden(), !visible);
     EXPECT_EQ(widget->isEnabled(), enabled);
     window_->log.clear();
@@ -199,13 +199,13 @@ TEST_F(ControlsTest, BevelButtonNeedsThePluginEntryPoints) {
   ResetProcessStateForTesting();
   Ref<TestWindow> window = OpenTestWindow();
   try {
-    window->__New(BevelButton::__Lookup());
+    window->NewControl(BevelButton::Lookup());
     FAIL();
   } catch (const PendingException& raised) {
-    EXPECT_TRUE(raised.Exception()->IsA(UnsupportedOperationException::__Lookup()));
+    EXPECT_TRUE(raised.Exception()->IsA(UnsupportedOperationException::Lookup()));
   }
-  _InitPluginEntrypoints();
-  EXPECT_NE(window->__New(BevelButton::__Lookup()), nullptr);
+  InitPluginEntrypoints();
+  EXPECT_NE(window->NewControl(BevelButton::Lookup()), nullptr);
 }
 
 TEST_F(ControlsTest, EventHandlersAreCheckedWhenAttached) {

@@ -14,7 +14,7 @@ namespace {
 
 template <class T>
 Ref<T> New() {
-  return RuntimeCheckCast<T>(RuntimeNewObject(T::__Lookup()).get());
+  return RuntimeCheckCast<T>(RuntimeNewObject(T::Lookup()).get());
 }
 
 struct Row {
@@ -69,7 +69,7 @@ class MenuTest : public UiTest {
     return OpenTestWindow();
   }
   QAction* Action(const Window& window, const MenuBar& bar, const char* name) {
-    Ref<MenuItem> item = bar._Lookup(name);
+    Ref<MenuItem> item = bar.LookupItem(name);
     return item ? ActionOf(window, *item) : nullptr;
   }
   void Focus(Window& window, QWidget* widget) {
@@ -96,12 +96,12 @@ TEST_F(MenuTest, TreeLookupByDirectChildAndAtAnyDepth) {
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(edit->Count(), 8);
   EXPECT_EQ(bar->Child("EditUndo"), nullptr);  // not a direct child
-  Ref<MenuItem> undo = bar->_Lookup("EditUndo");
+  Ref<MenuItem> undo = bar->LookupItem("EditUndo");
   ASSERT_NE(undo, nullptr);
   EXPECT_EQ(undo->Parent(), edit.get());
-  EXPECT_EQ(bar->_Lookup("FileMenu"), bar->Child("FileMenu"));
-  EXPECT_EQ(bar->_Lookup("Untitled"), nullptr);
-  EXPECT_TRUE(bar->_Lookup("FileQuit")->IsA(QuitMenuItem::__Lookup()));
+  EXPECT_EQ(bar->LookupItem("FileMenu"), bar->Child("FileMenu"));
+  EXPECT_EQ(bar->LookupItem("Untitled"), nullptr);
+  EXPECT_TRUE(bar->LookupItem("FileQuit")->IsA(QuitMenuItem::Lookup()));
   EXPECT_TRUE(edit->Item(1)->IsSeparator());
   EXPECT_FALSE(edit->Item(1)->ShortcutWasSet());
   // A tree cannot take an item twice or contain itself.
@@ -148,7 +148,7 @@ TEST_F(MenuTest, OneModelIsRenderedForEveryOwnerAndFollowsChanges) {
   ASSERT_TRUE(inFirst && inSecond);
   EXPECT_NE(inFirst, inSecond);
 
-  bar->_Lookup("EditCopy")->Text_Set(0, "コピー");
+  bar->LookupItem("EditCopy")->Text_Set(0, "コピー");
   EXPECT_EQ(inFirst->text(), QString::fromUtf8("コピー"));
   EXPECT_EQ(inSecond->text(), QString::fromUtf8("コピー"));
   Ref<MenuItem> added = New<MenuItem>();
@@ -162,9 +162,9 @@ TEST_F(MenuTest, EditItemsFollowTheFocusedTextWidget) {
   Ref<MenuBar> bar = StandardBar();
   Ref<TestWindow> window = WindowWith(bar);
   auto* field = qobject_cast<QPlainTextEdit*>(
-      WidgetOf(*RuntimeCheckCast<TextField>(window->_ControlByName("Field").get())));
+      WidgetOf(*RuntimeCheckCast<TextField>(window->ControlByName("Field").get())));
   auto* combo = qobject_cast<QComboBox*>(
-      WidgetOf(*RuntimeCheckCast<ComboBox>(window->_ControlByName("List").get())));
+      WidgetOf(*RuntimeCheckCast<ComboBox>(window->ControlByName("List").get())));
 
   // On the read-only field Copy follows the selection, whichever way it is made.
   Focus(*window, field);
@@ -194,8 +194,7 @@ TEST_F(MenuTest, EditItemsFollowTheFocusedTextWidget) {
   EXPECT_EQ(window->log.back(), "Change:List:0");
 
   // With no text widget focused none of them applies.
-  QWidget* button =
-      WidgetOf(*RuntimeCheckCast<BevelButton>(window->_ControlByName("Button").get()));
+  QWidget* button = WidgetOf(*RuntimeCheckCast<BevelButton>(window->ControlByName("Button").get()));
   Focus(*window, button);
   EXPECT_TRUE(Enabled(*window, *bar).empty());
   Action(*window, *bar, "EditPaste")->trigger();
@@ -205,9 +204,9 @@ TEST_F(MenuTest, EditItemsFollowTheFocusedTextWidget) {
 TEST_F(MenuTest, AMenuHandlerRunsBeforeTheStandardAction) {
   Ref<MenuBar> bar = StandardBar();
   Ref<TestWindow> window = WindowWith(bar);
-  window->_AddMenuHandler("FileQuit", EntryPointer(RuntimeCreateDelegate(
-                                          &invokers::IM_InvokeBoolean<TestWindow>,
-                                          &TestWindow::OnMenu, window, "(  ) as Boolean", 0)));
+  window->AddMenuHandler("FileQuit", EntryPointer(RuntimeCreateDelegate(
+                                         &invokers::IM_InvokeBoolean<TestWindow>,
+                                         &TestWindow::OnMenu, window, "(  ) as Boolean", 0)));
   EXPECT_EQ(window->MenuHandlerNames(), std::vector<std::string>{"FileQuit"});
   Action(*window, *bar, "FileQuit")->trigger();
   EXPECT_EQ(window->log.back(), "Menu");
@@ -230,7 +229,7 @@ TEST_F(MenuTest, TheQuitItemEndsTheEventLoop) {
     QCoreApplication::exit(1);
   });
   guard.start(10000);
-  _RuntimeRun();
+  RuntimeRun();
   EXPECT_FALSE(guardFired);
   EXPECT_TRUE(window->IsOpen());
   EXPECT_EQ(RuntimeExit(), 0);

@@ -17,7 +17,7 @@ TEST_F(ProcessTest, ExitCodeIsOneOnceAnExceptionWentUnhandled) {
   EXPECT_EQ(RuntimeExit(), 0);
   QuitApplication();
   EXPECT_EQ(RuntimeExit(), 0);
-  _UnhandledException(NewException<OutOfBoundsException>("row 7").get());
+  UnhandledException(NewException<OutOfBoundsException>("row 7").get());
   EXPECT_EQ(RuntimeExit(), 1);
   EXPECT_TRUE(UnhandledExceptionRan());
   EXPECT_EQ(presented_, std::vector<std::string>{"OutOfBoundsException"});
@@ -28,9 +28,9 @@ TEST_F(ProcessTest, ExitCodeIsOneOnceAnExceptionWentUnhandled) {
 TEST_F(ProcessTest, CallsUnderExceptionHandlingGoThroughTheInstalledHelper) {
   Ref<Delegate> helper =
       RuntimeCreateDelegate(&invokers::InvokeExceptionHelper,
-                            invokers::ExceptionHelperFunction{&_CallFunctionWithExceptionHandling},
+                            invokers::ExceptionHelperFunction{&CallFunctionWithExceptionHandling},
                             nullptr, "( Ptr, Ptr ) as Object", 0);
-  _RuntimeSetExceptionHelper(EntryPointer(helper));
+  RuntimeSetExceptionHelper(EntryPointer(helper));
   helper.reset();
 
   EXPECT_TRUE(CallWithExceptionHandling([] {}));
@@ -42,37 +42,37 @@ TEST_F(ProcessTest, CallsUnderExceptionHandlingGoThroughTheInstalledHelper) {
 
   // The helper itself reports the exception rather than raising it.
   Ref<RuntimeException> raised =
-      _CallFunctionWithExceptionHandling([](void*) { Raise<IllegalCastException>(); }, nullptr);
+      CallFunctionWithExceptionHandling([](void*) { Raise<IllegalCastException>(); }, nullptr);
   ASSERT_NE(raised, nullptr);
-  EXPECT_TRUE(raised->IsA(IllegalCastException::__Lookup()));
-  EXPECT_EQ(_CallFunctionWithExceptionHandling([](void*) {}, nullptr), nullptr);
+  EXPECT_TRUE(raised->IsA(IllegalCastException::Lookup()));
+  EXPECT_EQ(CallFunctionWithExceptionHandling([](void*) {}, nullptr), nullptr);
 }
 
 TEST_F(ProcessTest, StartUpServices) {
   Calls().clear();
   const ClassInitializer table[] = {
-      [] { Calls().push_back(Window::__Lookup().Name()); },
+      [] { Calls().push_back(Window::Lookup().Name()); },
       [] { Calls().push_back("second"); },
   };
   RuntimePerformInitializers(table);
   EXPECT_EQ(Calls(), (std::vector<std::string>{"Window", "second"}));
 
-  ApplicationClass::_SetSupportsHiDPI(true);
+  ApplicationClass::SetSupportsHiDPI(true);
   EXPECT_TRUE(ApplicationClass::SupportsHiDPI());
   RecordFrameworkVersion(2016.02);
   EXPECT_EQ(FrameworkVersion(), 2016.02);
 
   Ref<Application> application =
-      RuntimeCheckCast<Application>(RuntimeNewObject(Application::__Lookup()).get());
-  _RuntimeRegisterAppObject(application.get());
+      RuntimeCheckCast<Application>(RuntimeNewObject(Application::Lookup()).get());
+  RuntimeRegisterAppObject(application.get());
   EXPECT_EQ(RegisteredApplication(), application);
-  EXPECT_THROW(_RuntimeRegisterAppObject(nullptr), PendingException);
+  EXPECT_THROW(RuntimeRegisterAppObject(nullptr), PendingException);
 
   // The late start-up callback runs once, however often initialisation is asked for.
   Ref<Delegate> late = RuntimeCreateDelegate(
       &invokers::InvokeProcedure, +[] { Calls().push_back("late"); }, nullptr, "(  )", 0);
-  _RunFrameworkInitialization(EntryPointer(late));
-  _RunFrameworkInitialization(EntryPointer(late));
+  RunFrameworkInitialization(EntryPointer(late));
+  RunFrameworkInitialization(EntryPointer(late));
   EXPECT_EQ(Calls().back(), "late");
   EXPECT_EQ(std::ranges::count(Calls(), "late"), 1);
 
@@ -82,8 +82,8 @@ TEST_F(ProcessTest, StartUpServices) {
 
 TEST_F(ProcessTest, TheLoopReturnsAtOnceWhenQuitCameFirst) {
   // An unhandled exception during start-up ends the application before the loop runs.
-  _UnhandledException(nullptr);
-  _RuntimeRun();
+  UnhandledException(nullptr);
+  RuntimeRun();
   EXPECT_EQ(RuntimeExit(), 1);
 }
 

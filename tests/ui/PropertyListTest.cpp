@@ -20,7 +20,7 @@ std::string DecodeError(std::string_view list, const ClassRecord& record) {
   try {
     Decode(list, record);
   } catch (const PendingException& raised) {
-    EXPECT_TRUE(raised.Exception()->IsA(InvalidArgumentException::__Lookup()));
+    EXPECT_TRUE(raised.Exception()->IsA(InvalidArgumentException::Lookup()));
     return raised.Exception()->Message();
   }
   return "no exception";
@@ -35,7 +35,7 @@ TEST(PropertyListDecoding, StringValuesAreCountedInBytesAndKeepEveryByte) {
   std::string list = "HelpTag \0\0\0\0AutoDeactivate \x01"s;
   list += "Caption \x0C\0\0\0"s + "ランダム";
   list += "TextSize \0\0\x80\x41"s;
-  auto entries = Decode(list, BevelButton::__Lookup());
+  auto entries = Decode(list, BevelButton::Lookup());
   ASSERT_EQ(entries.size(), 4u);
   EXPECT_EQ(std::get<String>(entries[0].value), String());
   EXPECT_EQ(entries[1].property->name, "AutoDeactivate");
@@ -46,7 +46,7 @@ TEST(PropertyListDecoding, StringValuesAreCountedInBytesAndKeepEveryByte) {
 
   std::string rows = "a\rb\r";
   std::string combo = "InitialValue \x04\0\0\0"s + rows + "ListIndex \x01\0\0\0\0\0\0\0"s;
-  auto comboEntries = Decode(combo, ComboBox::__Lookup());
+  auto comboEntries = Decode(combo, ComboBox::Lookup());
   ASSERT_EQ(comboEntries.size(), 2u);
   EXPECT_EQ(std::get<String>(comboEntries[0].value).Bytes(), rows);
   EXPECT_EQ(std::get<std::int64_t>(comboEntries[1].value), 1);
@@ -55,7 +55,7 @@ TEST(PropertyListDecoding, StringValuesAreCountedInBytesAndKeepEveryByte) {
 TEST(PropertyListDecoding, FixedWidthValuesAreLittleEndian) {
   std::string list = "Index \0\0\0\x80\xFF\xFF\xFF\xFF"s + "HasMenu \0\0\0\0\0\0\0\0"s +
                      "Value \x01"s + "BackColor \xFF\xFF\xFF\0"s + "TextUnit \x02"s;
-  auto entries = Decode(list, BevelButton::__Lookup());
+  auto entries = Decode(list, BevelButton::Lookup());
   ASSERT_EQ(entries.size(), 5u);
   EXPECT_EQ(std::get<std::int64_t>(entries[0].value), -2147483648LL);
   // HasMenu reads like a flag but is an Integer of 8 bytes.
@@ -67,20 +67,20 @@ TEST(PropertyListDecoding, FixedWidthValuesAreLittleEndian) {
 
 TEST(PropertyListDecoding, NamesMatchWholeAndWithoutRegardToCase) {
   std::string window = "MenuBarVisible \x01"s + "Visible \0"s + "MacProcID \x07\0\0\0\0\0\0\0"s;
-  auto entries = Decode(window, Window::__Lookup());
+  auto entries = Decode(window, Window::Lookup());
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(entries[0].property->name, "MenuBarVisible");
   EXPECT_EQ(entries[1].property->name, "Visible");
   EXPECT_EQ(entries[2].property->name, "MacProcId");
-  EXPECT_EQ(entries[2].property->declaringClass, &Window::__Lookup());
+  EXPECT_EQ(entries[2].property->declaringClass, &Window::Lookup());
 
-  auto label = Decode("Multiline \x01"sv, Label::__Lookup());
+  auto label = Decode("Multiline \x01"sv, Label::Lookup());
   EXPECT_EQ(label[0].property->name, "MultiLine");
-  EXPECT_EQ(label[0].property->declaringClass, &Label::__Lookup());
+  EXPECT_EQ(label[0].property->declaringClass, &Label::Lookup());
 }
 
 TEST(PropertyListDecoding, BadListsRaiseNamingTheEntryAndItsOffset) {
-  const ClassRecord& combo = ComboBox::__Lookup();
+  const ClassRecord& combo = ComboBox::Lookup();
   std::string good = "Name \x01\0\0\0X"s;  // 10 bytes
   EXPECT_EQ(DecodeError(good + "Index \x01\x02\x03"s, combo),
             "property list entry 'Index' at byte offset 10: value runs past the end of the list "
@@ -95,14 +95,14 @@ TEST(PropertyListDecoding, BadListsRaiseNamingTheEntryAndItsOffset) {
   EXPECT_NE(DecodeError(good + "Enabled \x02"s, combo).find("neither 0 nor 1"), std::string::npos);
   EXPECT_NE(DecodeError(" \x01"sv, combo).find("empty property name"), std::string::npos);
   // Object properties have no list encoding.
-  EXPECT_NE(DecodeError("MenuBar \0\0\0\0\0\0\0\0"sv, Window::__Lookup()).find("cannot be set"),
+  EXPECT_NE(DecodeError("MenuBar \0\0\0\0\0\0\0\0"sv, Window::Lookup()).find("cannot be set"),
             std::string::npos);
 }
 
 TEST(PropertyListDecoding, NamesInMessagesAreEscapedAndShortened) {
   std::string name(100, 'x');
   name[0] = '\x01';
-  std::string message = DecodeError(name + " ", Label::__Lookup());
+  std::string message = DecodeError(name + " ", Label::Lookup());
   EXPECT_NE(message.find("'\\x01xxx"), std::string::npos);
   EXPECT_NE(message.find("...'"), std::string::npos);
   EXPECT_LT(message.size(), 150u);
@@ -111,10 +111,10 @@ TEST(PropertyListDecoding, NamesInMessagesAreEscapedAndShortened) {
 class SetPropertiesTest : public UiTest {};
 
 TEST_F(SetPropertiesTest, AppliesEveryEntryInOrderOrNothingAtAll) {
-  Ref<Label> label = RuntimeCheckCast<Label>(RuntimeNewObject(Label::__Lookup()).get());
+  Ref<Label> label = RuntimeCheckCast<Label>(RuntimeNewObject(Label::Lookup()).get());
   ListWriter writer;
   writer.Str("Text", "first").Str("Text", "second").Int("Left", 5).Bool("Selectable", true);
-  _SetProperties(label.get(), writer.Done());
+  SetProperties(label.get(), writer.Done());
   EXPECT_EQ(label->Text(), String("second"));
   EXPECT_EQ(label->Left(), 5);
   const PropertyEntry* selectable = label->Class().FindProperty("selectable");
@@ -125,10 +125,10 @@ TEST_F(SetPropertiesTest, AppliesEveryEntryInOrderOrNothingAtAll) {
   broken.Str("Text", "third").Int("Left", 9);
   std::string bytes = broken.Bytes();
   bytes.pop_back();
-  EXPECT_THROW(_SetProperties(label.get(), String(bytes)), PendingException);
+  EXPECT_THROW(SetProperties(label.get(), String(bytes)), PendingException);
   EXPECT_EQ(label->Text(), String("second"));
   EXPECT_EQ(label->Left(), 5);
-  EXPECT_THROW(_SetProperties(nullptr, writer.Done()), PendingException);
+  EXPECT_THROW(SetProperties(nullptr, writer.Done()), PendingException);
 }
 
 // The 78 names that the window's and the controls' lists use, by type.
@@ -186,9 +186,8 @@ const std::map<std::string, std::string> kListNames = [] {
 
 TEST(FrameworkClassRecords, DeclareTheListPropertiesWithTheirTypes) {
   std::map<std::string, std::string> declared;
-  for (const ClassRecord* record :
-       {&Window::__Lookup(), &ComboBox::__Lookup(), &TextField::__Lookup(), &Label::__Lookup(),
-        &BevelButton::__Lookup()}) {
+  for (const ClassRecord* record : {&Window::Lookup(), &ComboBox::Lookup(), &TextField::Lookup(),
+                                    &Label::Lookup(), &BevelButton::Lookup()}) {
     for (const PropertyEntry& property : record->Properties()) {
       if (property.type == ValueType::Object) continue;
       auto [at, added] = declared.emplace(property.name, property.typeCode);
@@ -200,14 +199,14 @@ TEST(FrameworkClassRecords, DeclareTheListPropertiesWithTheirTypes) {
 }
 
 TEST(FrameworkClassRecords, ClassChainsAndEventNumbers) {
-  EXPECT_TRUE(ComboBox::__Lookup().IsSubclassOf(PopupMenu::__Lookup()));
-  EXPECT_TRUE(TextField::__Lookup().IsSubclassOf(TextEdit::__Lookup()));
-  EXPECT_TRUE(BevelButton::__Lookup().IsSubclassOf(RectControl::__Lookup()));
-  EXPECT_TRUE(QuitMenuItem::__Lookup().IsSubclassOf(MenuItem::__Lookup()));
-  EXPECT_EQ(Window::__Lookup().FindProperty("Visible")->declaringClass, &Window::__Lookup());
-  EXPECT_EQ(Label::__Lookup().FindProperty("Visible")->declaringClass, &RectControl::__Lookup());
-  EXPECT_EQ(Label::__Lookup().FindProperty("Text")->declaringClass, &Label::__Lookup());
-  EXPECT_EQ(TextField::__Lookup().FindProperty("Text")->declaringClass, &TextEdit::__Lookup());
+  EXPECT_TRUE(ComboBox::Lookup().IsSubclassOf(PopupMenu::Lookup()));
+  EXPECT_TRUE(TextField::Lookup().IsSubclassOf(TextEdit::Lookup()));
+  EXPECT_TRUE(BevelButton::Lookup().IsSubclassOf(RectControl::Lookup()));
+  EXPECT_TRUE(QuitMenuItem::Lookup().IsSubclassOf(MenuItem::Lookup()));
+  EXPECT_EQ(Window::Lookup().FindProperty("Visible")->declaringClass, &Window::Lookup());
+  EXPECT_EQ(Label::Lookup().FindProperty("Visible")->declaringClass, &RectControl::Lookup());
+  EXPECT_EQ(Label::Lookup().FindProperty("Text")->declaringClass, &Label::Lookup());
+  EXPECT_EQ(TextField::Lookup().FindProperty("Text")->declaringClass, &TextEdit::Lookup());
 
   struct Expected {
     const ClassRecord* record;
@@ -216,16 +215,16 @@ TEST(FrameworkClassRecords, ClassChainsAndEventNumbers) {
     const ClassRecord* declaredBy;
   };
   for (const Expected& e :
-       {Expected{&ComboBox::__Lookup(), "Open", 2, &Control::__Lookup()},
-        Expected{&ComboBox::__Lookup(), "Change", 15, &PopupMenu::__Lookup()},
-        Expected{&TextField::__Lookup(), "Open", 2, &Control::__Lookup()},
-        Expected{&BevelButton::__Lookup(), "Action", 17, &BevelButton::__Lookup()}}) {
+       {Expected{&ComboBox::Lookup(), "Open", 2, &Control::Lookup()},
+        Expected{&ComboBox::Lookup(), "Change", 15, &PopupMenu::Lookup()},
+        Expected{&TextField::Lookup(), "Open", 2, &Control::Lookup()},
+        Expected{&BevelButton::Lookup(), "Action", 17, &BevelButton::Lookup()}}) {
     const EventDeclaration* event = e.record->FindEvent(e.number);
     ASSERT_NE(event, nullptr) << e.name;
     EXPECT_EQ(event->name, e.name);
     EXPECT_EQ(event->declaringClass, e.declaredBy);
   }
-  EXPECT_EQ(Label::__Lookup().FindEvent("Change"), nullptr);
+  EXPECT_EQ(Label::Lookup().FindEvent("Change"), nullptr);
 }
 
 TEST(FrameworkClassRecords, VirtualSlotsInOrder) {
@@ -233,12 +232,12 @@ TEST(FrameworkClassRecords, VirtualSlotsInOrder) {
     return std::vector<std::string>(record.Slots().begin(), record.Slots().end());
   };
   EXPECT_EQ(
-      slotNames(Application::__Lookup()),
+      slotNames(Application::Lookup()),
       (std::vector<std::string>{"AddTrayItem", "DoEvents", "NewDocument", "OpenDocument",
                                 "RemoveTrayItem", "SleepCurrentThread", "YieldToNextThread",
                                 "_AddMenuHandler", "_AddPollableObject", "_DependencyList",
                                 "_DoSingleEvent", "_RemovePollableObject", "_x_SetVersionData"}));
-  std::vector<std::string> window = slotNames(Window::__Lookup());
+  std::vector<std::string> window = slotNames(Window::Lookup());
   ASSERT_EQ(window.size(), 36u);
   EXPECT_EQ(window.front(), "AcceptFileDrop");
   EXPECT_EQ(window[7], "Constructor");
@@ -246,30 +245,30 @@ TEST(FrameworkClassRecords, VirtualSlotsInOrder) {
   EXPECT_EQ(window[14], "Invalidate");
   EXPECT_EQ(window.back(), "__New");
 
-  std::vector<std::string> bar = slotNames(MenuBar::__Lookup());
+  std::vector<std::string> bar = slotNames(MenuBar::Lookup());
   ASSERT_EQ(bar.size(), 26u);
   EXPECT_EQ(bar[4], "Constructor");
   EXPECT_EQ(bar[19], "_DependencyList");
   EXPECT_EQ(bar[25], "_InstallClone");
-  EXPECT_EQ(MenuBar::__Lookup().FindMethod("_InstallClone")->declaringClass, &MenuBar::__Lookup());
-  EXPECT_EQ(MenuBar::__Lookup().FindMethod("Append")->declaringClass, &MenuItem::__Lookup());
-  EXPECT_TRUE(Window::__Lookup().FindMethod("_AddControl")->IsHidden());
-  EXPECT_FALSE(Window::__Lookup().FindMethod("Close")->IsHidden());
+  EXPECT_EQ(MenuBar::Lookup().FindMethod("_InstallClone")->declaringClass, &MenuBar::Lookup());
+  EXPECT_EQ(MenuBar::Lookup().FindMethod("Append")->declaringClass, &MenuItem::Lookup());
+  EXPECT_TRUE(Window::Lookup().FindMethod("_AddControl")->IsHidden());
+  EXPECT_FALSE(Window::Lookup().FindMethod("Close")->IsHidden());
 }
 
 TEST(FrameworkClassRecords, OperationsWithoutBehaviourRaiseWhenCalled) {
-  const MethodEntry* maximize = Window::__Lookup().FindMethod("Maximize");
+  const MethodEntry* maximize = Window::Lookup().FindMethod("Maximize");
   ASSERT_NE(maximize, nullptr);
   const auto& unsupported = std::any_cast<const UnsupportedOperation&>(maximize->method);
   try {
     unsupported();
     FAIL();
   } catch (const PendingException& raised) {
-    EXPECT_TRUE(raised.Exception()->IsA(UnsupportedOperationException::__Lookup()));
+    EXPECT_TRUE(raised.Exception()->IsA(UnsupportedOperationException::Lookup()));
     EXPECT_NE(raised.Exception()->Message().find("Window.Maximize"), std::string::npos);
   }
   // Abstract classes cannot be instantiated.
-  EXPECT_THROW(RuntimeNewObject(RectControl::__Lookup()), PendingException);
+  EXPECT_THROW(RuntimeNewObject(RectControl::Lookup()), PendingException);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ class ShowingTest : public UiTest {
  protected:
   template <class C>
   Ref<C> Control(const char* name) const {
-    return RuntimeCheckCast<C>(window_->_ControlByName(name).get());
+    return RuntimeCheckCast<C>(window_->ControlByName(name).get());
   }
   Ref<TestWindow> window_;
 };
@@ -32,7 +32,7 @@ TEST_F(ShowingTest, AListThatFailsPartOfTheWayShowsWhatItSetBeforeTheFailure) {
                        .Str("InitialValue", "x\ry\rz")
                        .Int("ListIndex", 7)
                        .Done();
-  EXPECT_THROW(_SetProperties(list.get(), failing), PendingException);
+  EXPECT_THROW(SetProperties(list.get(), failing), PendingException);
   auto* widget = qobject_cast<QComboBox*>(WidgetOf(*list));
   EXPECT_EQ(widget->x(), 5);
   EXPECT_EQ(widget->font().pointSizeF(), 20.0);
@@ -51,7 +51,7 @@ void MakeControls(TestWindow& w) {
                             .Single("TextSize", 14.0F)
                             .Done());
   w.Add<BevelButton>("Button", ListWriter().Str("Caption", "ランダム").Done());
-  _SetProperties(&w, ListWriter().Bool("HasBackColor", true).Colour("BackColor", 0xFF2E62).Done());
+  SetProperties(&w, ListWriter().Bool("HasBackColor", true).Colour("BackColor", 0xFF2E62).Done());
   w.Add<ComboBox>("List", ListWriter()
                               .Str("InitialValue", "a\rb")
                               .Int("ListIndex", 1)
@@ -68,8 +68,8 @@ TEST_F(ShowingTest, ControlsMadeWithTheWindowShowWhatControlsMadeLaterShow) {
   MakeControls(*later);
   for (const char* name : {"Label", "Button", "List", "Field"}) {
     SCOPED_TRACE(name);
-    QWidget* built = WidgetOf(*RuntimeCheckCast<RectControl>(window_->_ControlByName(name).get()));
-    QWidget* made = WidgetOf(*RuntimeCheckCast<RectControl>(later->_ControlByName(name).get()));
+    QWidget* built = WidgetOf(*RuntimeCheckCast<RectControl>(window_->ControlByName(name).get()));
+    QWidget* made = WidgetOf(*RuntimeCheckCast<RectControl>(later->ControlByName(name).get()));
     EXPECT_EQ(built->geometry(), made->geometry());
     EXPECT_EQ(built->font(), made->font());
     EXPECT_EQ(built->focusPolicy(), made->focusPolicy());
@@ -80,11 +80,11 @@ TEST_F(ShowingTest, ControlsMadeWithTheWindowShowWhatControlsMadeLaterShow) {
     }
   }
   auto* list = qobject_cast<QComboBox*>(
-      WidgetOf(*RuntimeCheckCast<ComboBox>(window_->_ControlByName("List").get())));
+      WidgetOf(*RuntimeCheckCast<ComboBox>(window_->ControlByName("List").get())));
   EXPECT_EQ(list->count(), 2);
   EXPECT_EQ(list->currentText(), QStringLiteral("b"));
   auto* field = qobject_cast<QPlainTextEdit*>(
-      WidgetOf(*RuntimeCheckCast<TextField>(window_->_ControlByName("Field").get())));
+      WidgetOf(*RuntimeCheckCast<TextField>(window_->ControlByName("Field").get())));
   EXPECT_EQ(field->toPlainText(), QStringLiteral("x\ny"));
   EXPECT_TRUE(field->isReadOnly());
 }
@@ -98,7 +98,7 @@ TEST_F(ShowingTest, AFocusKindThatAListSetsCountsForTheTabOrderThatItSets) {
   window_ = OpenTestWindow();
   Ref<BevelButton> button = Control<BevelButton>("Button");
   EXPECT_EQ(WidgetOf(*button)->focusPolicy(), Qt::NoFocus);
-  _SetProperties(button.get(), ListWriter().Bool("AcceptFocus", true).Int("TabIndex", 1).Done());
+  SetProperties(button.get(), ListWriter().Bool("AcceptFocus", true).Int("TabIndex", 1).Done());
 
   QMainWindow* main = MainWindowOf(*window_);
   main->activateWindow();
@@ -112,7 +112,7 @@ TEST_F(ShowingTest, AFocusKindThatAListSetsCountsForTheTabOrderThatItSets) {
 
 TEST_F(ShowingTest, TheWindowKeepsTheUsersSizeUntilAListSetsASize) {
   TestWindow::NextScript().layout = [](TestWindow& w) {
-    _SetProperties(&w, ListWriter().Int("Width", 600).Int("Height", 400).Done());
+    SetProperties(&w, ListWriter().Int("Width", 600).Int("Height", 400).Done());
   };
   window_ = OpenTestWindow();
   QWidget* content = MainWindowOf(*window_)->centralWidget();
@@ -120,10 +120,10 @@ TEST_F(ShowingTest, TheWindowKeepsTheUsersSizeUntilAListSetsASize) {
   MainWindowOf(*window_)->resize(800, 500);  // as the user would
   ASSERT_TRUE(WaitFor([&] { return content->size() == QSize(800, 500); }));
 
-  _SetProperties(window_.get(), ListWriter().Str("Title", "t").Int("Width", 600).Done());
+  SetProperties(window_.get(), ListWriter().Str("Title", "t").Int("Width", 600).Done());
   EXPECT_EQ(content->size(), QSize(800, 500));
   // Set to another width and back within one list, the size is the program's again.
-  _SetProperties(window_.get(), ListWriter().Int("Width", 700).Int("Width", 600).Done());
+  SetProperties(window_.get(), ListWriter().Int("Width", 700).Int("Width", 600).Done());
   EXPECT_TRUE(WaitFor([&] { return content->size() == QSize(600, 400); }));
 }
 

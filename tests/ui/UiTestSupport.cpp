@@ -50,10 +50,10 @@ TestWindow::Script& TestWindow::NextScript() {
   return script;
 }
 
-const ClassRecord& TestWindow::__Lookup() {
+const ClassRecord& TestWindow::Lookup() {
   static ClassRecordSlot slot;
   return slot.Get([] {
-    auto record = RuntimeNewClass(&Window::__Lookup(), "TestWindow.TestWindow");
+    auto record = RuntimeNewClass(&Window::Lookup(), "TestWindow.TestWindow");
     record->SetFactory([](const ClassRecord& r) -> Ref<Object> {
       auto window = MakeObject<TestWindow>(r);
       window->script = NextScript();
@@ -99,7 +99,7 @@ bool TestWindow::OnMenu() {
 
 Ref<TestWindow> OpenTestWindow() {
   Ref<TestWindow> window =
-      RuntimeCheckCast<TestWindow>(RuntimeNewObject(TestWindow::__Lookup()).get());
+      RuntimeCheckCast<TestWindow>(RuntimeNewObject(TestWindow::Lookup()).get());
   window->Constructor();
   return window;
 }
@@ -111,7 +111,7 @@ void UiTest::SetUp() {
   SetUnhandledExceptionPresenter([this](const RuntimeException& exception) {
     presented_.push_back(exception.Class().Name());
   });
-  _InitPluginEntrypoints();
+  InitPluginEntrypoints();
   liveAtStart_ = Object::LiveCount();
 }
 

@@ -48,7 +48,7 @@ class ListWriter {
 // handlers log what they receive.
 class TestWindow : public Window {
  public:
-  static const ClassRecord& __Lookup();
+  static const ClassRecord& Lookup();
   explicit TestWindow(const ClassRecord& record) : Window(record) {}
 
   // What the next constructed TestWindow does in its build events.
@@ -91,11 +91,11 @@ class UiTest : public ::testing::Test {
 
 template <class C>
 Ref<C> TestWindow::Add(const char* name, const String& list) {
-  Ref<Object> created = __New(C::__Lookup());
+  Ref<Object> created = NewControl(C::Lookup());
   Ref<C> control = RuntimeCheckCast<C>(created.get());
   control->Constructor();
-  _AddControl(name, control.get());
-  if (!list.IsEmpty()) _SetProperties(control.get(), list);
+  AddControl(name, control.get());
+  if (!list.IsEmpty()) SetProperties(control.get(), list);
   Ref<TestWindow> self(this);
   auto attach = [&](std::int32_t event, EventStub stub, std::any method, DelegateInvoker invoker) {
     RuntimeAddEventHandler(control.get(), event, stub,

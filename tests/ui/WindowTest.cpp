@@ -23,8 +23,8 @@ TEST_F(WindowTest, ConstructionRaisesTheBuildEventsThenOpensControlsInCreationOr
   std::vector<bool> shownDuringOpen;
   Ref<Window> foundDuringLayout;
   TestWindow::NextScript().layout = [&](TestWindow& w) {
-    foundDuringLayout = _GetImplicitWindow("TestWindow.TestWindow");
-    _SetProperties(&w, WindowList());
+    foundDuringLayout = GetImplicitWindow("TestWindow.TestWindow");
+    SetProperties(&w, WindowList());
   };
   TestWindow::NextScript().createControls = [](TestWindow& w) {
     w.Add<ComboBox>("List");
@@ -44,14 +44,14 @@ TEST_F(WindowTest, ConstructionRaisesTheBuildEventsThenOpensControlsInCreationOr
   EXPECT_EQ(shownDuringOpen, std::vector<bool>(4, false));
   EXPECT_TRUE(MainWindowOf(*window)->isVisible());
   EXPECT_EQ(foundDuringLayout, nullptr);
-  EXPECT_EQ(_GetImplicitWindow("TestWindow.TestWindow"), window);
-  EXPECT_EQ(_GetImplicitWindow("Window1.Window1"), nullptr);
-  EXPECT_EQ(window->_ControlByName("Field")->Class().Name(), "TextField");
-  EXPECT_EQ(window->_ControlByName("Nothing"), nullptr);
+  EXPECT_EQ(GetImplicitWindow("TestWindow.TestWindow"), window);
+  EXPECT_EQ(GetImplicitWindow("Window1.Window1"), nullptr);
+  EXPECT_EQ(window->ControlByName("Field")->Class().Name(), "TextField");
+  EXPECT_EQ(window->ControlByName("Nothing"), nullptr);
 }
 
 TEST_F(WindowTest, PropertyListSetsTitleSizeLimitsButtonsAndBackground) {
-  TestWindow::NextScript().layout = [](TestWindow& w) { _SetProperties(&w, WindowList()); };
+  TestWindow::NextScript().layout = [](TestWindow& w) { SetProperties(&w, WindowList()); };
   TestWindow::NextScript().createControls = [](TestWindow& w) {
     w.Add<Label>("Caption", ListWriter()
                                 .Int("Left", 33)
@@ -61,13 +61,13 @@ TEST_F(WindowTest, PropertyListSetsTitleSizeLimitsButtonsAndBackground) {
                                 .Str("Text", "今日の動詞")
                                 .Done());
   };
-  Ref<MenuBar> bar = RuntimeCheckCast<MenuBar>(RuntimeNewObject(MenuBar::__Lookup()).get());
-  Ref<MenuItem> menu = RuntimeCheckCast<MenuItem>(RuntimeNewObject(MenuItem::__Lookup()).get());
+  Ref<MenuBar> bar = RuntimeCheckCast<MenuBar>(RuntimeNewObject(MenuBar::Lookup()).get());
+  Ref<MenuItem> menu = RuntimeCheckCast<MenuItem>(RuntimeNewObject(MenuItem::Lookup()).get());
   menu->Text_Set(0, "File");
   bar->Append(menu.get());
   TestWindow::NextScript().layout = [&](TestWindow& w) {
     w.MenuBar_Set(0, bar);
-    _SetProperties(&w, WindowList());
+    SetProperties(&w, WindowList());
   };
   Ref<TestWindow> window = OpenTestWindow();
   QMainWindow* main = MainWindowOf(*window);
@@ -82,7 +82,7 @@ TEST_F(WindowTest, PropertyListSetsTitleSizeLimitsButtonsAndBackground) {
   EXPECT_FALSE(main->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
   EXPECT_TRUE(content->autoFillBackground());
   EXPECT_EQ(content->palette().color(QPalette::Window), QColor(0xFF, 0x2E, 0x62));
-  QWidget* label = WidgetOf(*RuntimeCheckCast<Label>(window->_ControlByName("Caption").get()));
+  QWidget* label = WidgetOf(*RuntimeCheckCast<Label>(window->ControlByName("Caption").get()));
   EXPECT_EQ(label->geometry(), QRect(33, 31, 111, 23));
   EXPECT_EQ(label->parentWidget(), content);
 }
@@ -90,12 +90,11 @@ TEST_F(WindowTest, PropertyListSetsTitleSizeLimitsButtonsAndBackground) {
 TEST_F(WindowTest, ClosingReleasesEverythingAndTheLastWindowQuits) {
   {
     TestWindow::NextScript().layout = [](TestWindow& w) {
-      Ref<MenuBar> bar = RuntimeCheckCast<MenuBar>(RuntimeNewObject(MenuBar::__Lookup()).get());
+      Ref<MenuBar> bar = RuntimeCheckCast<MenuBar>(RuntimeNewObject(MenuBar::Lookup()).get());
       w.MenuBar_Set(0, bar);
-      w._AddMenuHandler("Anything",
-                        EntryPointer(RuntimeCreateDelegate(&invokers::IM_InvokeBoolean<TestWindow>,
-                                                           &TestWindow::OnMenu, Ref<Object>(&w),
-                                                           "(  ) as Boolean", 0)));
+      w.AddMenuHandler("Anything", EntryPointer(RuntimeCreateDelegate(
+                                       &invokers::IM_InvokeBoolean<TestWindow>, &TestWindow::OnMenu,
+                                       Ref<Object>(&w), "(  ) as Boolean", 0)));
     };
     TestWindow::NextScript().createControls = [](TestWindow& w) {
       w.Add<ComboBox>("List", ListWriter().Str("InitialValue", "a\rb").Done());
@@ -115,7 +114,7 @@ TEST_F(WindowTest, ClosingReleasesEverythingAndTheLastWindowQuits) {
     EXPECT_FALSE(second->IsOpen());
     EXPECT_TRUE(OpenWindows().empty());
     EXPECT_TRUE(QuitRequested());
-    EXPECT_THROW(second->__New(Label::__Lookup()), PendingException);
+    EXPECT_THROW(second->NewControl(Label::Lookup()), PendingException);
   }
   EXPECT_EQ(Object::LiveCount(), liveAtStart_);
 }
@@ -152,13 +151,13 @@ TEST_F(WindowTest, AnOpenHandlerExceptionGoesToTheUnhandledExceptionHandler) {
 TEST_F(WindowTest, ControlsMustBelongToTheWindowAndHaveUniqueNames) {
   Ref<TestWindow> window = OpenTestWindow();
   Ref<TestWindow> other = OpenTestWindow();
-  Ref<Object> label = window->__New(Label::__Lookup());
-  EXPECT_THROW(other->_AddControl("L", label.get()), PendingException);
-  window->_AddControl("L", label.get());
-  Ref<Object> again = window->__New(Label::__Lookup());
-  EXPECT_THROW(window->_AddControl("L", again.get()), PendingException);
-  EXPECT_THROW(window->__New(Window::__Lookup()), PendingException);
-  EXPECT_THROW(window->_AddControl("X", nullptr), PendingException);
+  Ref<Object> label = window->NewControl(Label::Lookup());
+  EXPECT_THROW(other->AddControl("L", label.get()), PendingException);
+  window->AddControl("L", label.get());
+  Ref<Object> again = window->NewControl(Label::Lookup());
+  EXPECT_THROW(window->AddControl("L", again.get()), PendingException);
+  EXPECT_THROW(window->NewControl(Window::Lookup()), PendingException);
+  EXPECT_THROW(window->AddControl("X", nullptr), PendingException);
 }
 
 // Four controls that take focus, made in another order than their TabIndex, and a label that
@@ -173,7 +172,7 @@ TEST_F(WindowTest, TabIndexOrdersKeyboardFocus) {
   };
   Ref<TestWindow> window = OpenTestWindow();
   auto widget = [&](const char* name) {
-    return WidgetOf(*RuntimeCheckCast<RectControl>(window->_ControlByName(name).get()));
+    return WidgetOf(*RuntimeCheckCast<RectControl>(window->ControlByName(name).get()));
   };
   EXPECT_EQ(widget("Label")->focusPolicy(), Qt::NoFocus);
   QMainWindow* main = MainWindowOf(*window);
