@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "framework/runtime/ClassRecord.h"
 #include "framework/ui/Application.h"
 
@@ -8,8 +10,9 @@ namespace app {
 // The application object: an Application that handles none of its events itself.
 class App : public framework::Application {
  public:
-  static void ctblinit();
-  static const framework::ClassRecord& Lookup();
+  static std::unique_ptr<framework::ClassRecord> BuildClassRecord();
+  static void ctblinit() { framework::ClassRecordOf<App>(); }
+  static const framework::ClassRecord& Lookup() { return framework::ClassRecordOf<App>(); }
 
   explicit App(const framework::ClassRecord& record);
 

@@ -3,8 +3,9 @@
 #include <optional>
 #include <span>
 
+#include "framework/runtime/CallGuard.h"
 #include "framework/runtime/Exceptions.h"
-#include "framework/runtime/StackCheck.h"
+#include "framework/ui/ClassBuilding.h"
 
 namespace app {
 
@@ -43,28 +44,6 @@ constexpr Entry kEditMenu[] = {
     {"EditSelectAll", false, "EditMenu", "すべてを選択", "Cmd+A"},
 };
 
-constexpr std::uint32_t kMethodFlags = 1;
-
-std::unique_ptr<ClassRecord> BuildRecord() {
-  RuntimeStackCheck();
-  const ClassRecord& superclass = framework::MenuBar::Lookup();
-  auto record = framework::RuntimeNewClass(&superclass, std::string(MenuBar1::kClassName));
-  record->SetFactory(
-      [](const ClassRecord& r) -> Ref<Object> { return framework::MakeObject<MenuBar1>(r); });
-  framework::RuntimeNewVtable(*record, {"Untitled0", "Untitled1"});
-  const struct {
-    std::string_view name;
-    void (MenuBar1::*method)();
-  } ownMethods[] = {{"Untitled0", &MenuBar1::Untitled0},
-                    {"Untitled1", &MenuBar1::Untitled1},
-                    {"Constructor", &MenuBar1::Constructor}};
-  for (const auto& own : ownMethods) {
-    auto& entry = record->AddMethod(std::string(own.name), kMethodFlags, "%%", own.method);
-    framework::RuntimeAllocateAttributeTable(entry);
-  }
-  return record;
-}
-
 // Creates one entry, sets its properties in order, and appends it to the bar or to its menu.
 void BuildEntry(MenuBar1& bar, const Entry& entry) {
   const ClassRecord& itemClass =
@@ -87,11 +66,6 @@ void BuildEntry(MenuBar1& bar, const Entry& entry) {
   menu->Append(item.get());
 }
 
-framework::ClassRecordSlot& RecordSlot() {
-  static framework::ClassRecordSlot slot;
-  return slot;
-}
-
 // MenuBar1._implicitInstance: nil until first use, then the shared bar for the life of the
 // process.
 Ref<MenuBar1>& SharedInstance() {
@@ -101,15 +75,17 @@ Ref<MenuBar1>& SharedInstance() {
 
 }  // namespace
 
+std::unique_ptr<ClassRecord> MenuBar1::BuildClassRecord() {
+  RuntimeStackCheck();
+  auto record =
+      framework::NewClassRecord<MenuBar1>(&framework::MenuBar::Lookup(), std::string(kClassName));
+  framework::AddSlots(*record, {{"Untitled0", "%%", &MenuBar1::Untitled0},
+                                {"Untitled1", "%%", &MenuBar1::Untitled1}});
+  framework::OverrideSlots(*record, {{"Constructor", "%%", &MenuBar1::Constructor}});
+  return record;
+}
+
 MenuBar1::MenuBar1(const ClassRecord& record) : framework::MenuBar(record) {}
-
-void MenuBar1::ctblinit() {
-  RecordSlot().Get(&BuildRecord);
-}
-
-const ClassRecord& MenuBar1::Lookup() {
-  return RecordSlot().Get(&BuildRecord);
-}
 
 void MenuBar1::ImplicitInstanceInit() {}
 
@@ -125,21 +101,18 @@ Ref<MenuBar1> MenuBar1::ImplicitInstance() {
 }
 
 void MenuBar1::Constructor() {
-  Ref<MenuBar1> self(this);
-  RuntimeStackCheck();
+  framework::CallGuard guard{this};
   Untitled0();
   Untitled1();
 }
 
 void MenuBar1::Untitled0() {
-  Ref<MenuBar1> self(this);
-  RuntimeStackCheck();
+  framework::CallGuard guard{this};
   for (const Entry& entry : kFileMenu) BuildEntry(*this, entry);
 }
 
 void MenuBar1::Untitled1() {
-  Ref<MenuBar1> self(this);
-  RuntimeStackCheck();
+  framework::CallGuard guard{this};
   for (const Entry& entry : kEditMenu) BuildEntry(*this, entry);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/Ref.h"
 #include "framework/ui/MenuItem.h"
@@ -12,8 +14,9 @@ class MenuBar1 : public framework::MenuBar {
  public:
   static constexpr std::string_view kClassName = "MenuBar1.MenuBar1";
 
-  static void ctblinit();
-  static const framework::ClassRecord& Lookup();
+  static std::unique_ptr<framework::ClassRecord> BuildClassRecord();
+  static void ctblinit() { framework::ClassRecordOf<MenuBar1>(); }
+  static const framework::ClassRecord& Lookup() { return framework::ClassRecordOf<MenuBar1>(); }
   static void ImplicitInstanceInit();
   // MenuBar1.MenuBar1: the shared instance, created on the first call and kept for the life of
   // the process. A bar whose construction failed is not kept; the next call builds anew.

@@ -4,9 +4,10 @@
 #include <utility>
 
 #include "conjugation_table/Words.h"
+#include "framework/runtime/CallGuard.h"
 #include "framework/runtime/Delegate.h"
 #include "framework/runtime/Exceptions.h"
-#include "framework/runtime/StackCheck.h"
+#include "framework/ui/ClassBuilding.h"
 
 namespace app {
 
@@ -17,68 +18,8 @@ using framework::Variant;
 
 namespace {
 
-constexpr std::uint32_t kMethodFlags = 1;
-constexpr std::uint32_t kHiddenMethodFlags = 129;
-constexpr std::uint32_t kPropertyFlags = 5;
-
-struct OwnMethod {
-  std::string_view name;
-  std::string_view signature;
-  std::any method;
-};
-
-// The window's own virtual operations in slot order, with their member signatures.
-const std::vector<OwnMethod>& OwnMethods() {
-  static const std::vector<OwnMethod> methods = {
-      {"Layout", "%%", &Window1::Layout},
-      {"CreateControls", "%%", &Window1::CreateControls},
-      {"_CreateControls0", "%%", &Window1::CreateControls0},
-      {"ComboBox1", "%o<ComboBox>%", &Window1::ComboBox1},
-      {"TextField1", "%o<TextField>%", &Window1::TextField1},
-      {"StaticText1", "%o<Label>%", &Window1::StaticText1},
-      {"ComboBox2", "%o<ComboBox>%", &Window1::ComboBox2},
-      {"BevelButton1", "%o<BevelButton>%", &Window1::BevelButton1},
-      {"BevelButton2", "%o<BevelButton>%", &Window1::BevelButton2},
-      {"StaticText2", "%o<Label>%", &Window1::StaticText2},
-      {"StaticText3", "%o<Label>%", &Window1::StaticText3},
-      {"ComboBox3", "%o<ComboBox>%", &Window1::ComboBox3},
-      {"StaticText4", "%o<Label>%", &Window1::StaticText4},
-      {"ComboBox1_Change", "%%o<ComboBox>", &Window1::ComboBox1_Change},
-      {"ComboBox1_Open", "%%o<ComboBox>", &Window1::ComboBox1_Open},
-      {"TextField1_Open", "%%o<TextField>", &Window1::TextField1_Open},
-      {"ComboBox2_Change", "%%o<ComboBox>", &Window1::ComboBox2_Change},
-      {"ComboBox2_Open", "%%o<ComboBox>", &Window1::ComboBox2_Open},
-      {"BevelButton1_Action", "%%o<BevelButton>", &Window1::BevelButton1_Action},
-      {"BevelButton2_Action", "%%o<BevelButton>", &Window1::BevelButton2_Action},
-      {"ComboBox3_Change", "%%o<ComboBox>", &Window1::ComboBox3_Change},
-      {"ComboBox3_Open", "%%o<ComboBox>", &Window1::ComboBox3_Open},
-      {"EditMenu", "%o<MenuItem>%", &Window1::EditMenu},
-      {"EditSelectAll", "%o<MenuItem>%", &Window1::EditSelectAll},
-      {"UntitledMenu0", "%o<MenuItem>%", &Window1::UntitledMenu0},
-      {"EditClear", "%o<MenuItem>%", &Window1::EditClear},
-      {"EditPaste", "%o<MenuItem>%", &Window1::EditPaste},
-      {"EditCopy", "%o<MenuItem>%", &Window1::EditCopy},
-      {"EditCut", "%o<MenuItem>%", &Window1::EditCut},
-      {"UntitledMenu1", "%o<MenuItem>%", &Window1::UntitledMenu1},
-      {"EditUndo", "%o<MenuItem>%", &Window1::EditUndo},
-      {"FileMenu", "%o<MenuItem>%", &Window1::FileMenu},
-      {"FileQuit", "%o<QuitMenuItem>%", &Window1::FileQuit},
-      {"AddMenuHandlers", "%%o<Window>", &Window1::AddMenuHandlers},
-      {"_Untitled_Action", "%b%", &Window1::Untitled_Action},
-  };
-  return methods;
-}
-
 Window1& Self(Object& object) {
-  return dynamic_cast<Window1&>(object);
-}
-
-framework::PropertyAccessors IntegerAccessors(std::int64_t Window1::*field) {
-  auto get = [field](Object& o) -> Variant { return Self(o).*field; };
-  auto set = [field](Object& o, const Variant& v) {
-    Self(o).*field = framework::ValueAs<std::int64_t>(v, "Integer");
-  };
-  return {get, set, get, set};
+  return framework::Downcast<Window1>(object);
 }
 
 // The array that a value holds for Words: a three-dimensional String array, or nil where
@@ -106,67 +47,69 @@ void EventThunk(Object& self, Object*) {
 }
 
 void AddMenuHandlersThunk(Object& self, Object* argument) {
-  Self(self).AddMenuHandlers(dynamic_cast<framework::Window*>(argument));
-}
-
-void AddOwnMethods(ClassRecord& record) {
-  for (const OwnMethod& own : OwnMethods()) {
-    const bool hidden = own.name == "_CreateControls0";
-    auto& entry =
-        record.AddMethod(std::string(own.name), hidden ? kHiddenMethodFlags : kMethodFlags,
-                         std::string(own.signature), own.method);
-    framework::RuntimeAllocateAttributeTable(
-        entry, hidden ? std::vector<framework::Attribute>{{"Hidden", ""}}
-                      : std::vector<framework::Attribute>{});
-  }
-}
-
-void AddProperties(ClassRecord& record) {
-  using framework::ValueType;
-  record.AddProperty("Lang", kPropertyFlags, "i8", ValueType::Integer,
-                     IntegerAccessors(&Window1::Lang));
-  record.AddProperty("Locate", kPropertyFlags, "i8", ValueType::Integer,
-                     IntegerAccessors(&Window1::Locate));
-  record.AddProperty("Words", kPropertyFlags, "A3s", ValueType::Object, WordsAccessors());
-  record.AddProperty("Verb", kPropertyFlags, "i8", ValueType::Integer,
-                     IntegerAccessors(&Window1::Verb));
-  record.AddProperty("Katsuyo", kPropertyFlags, "i8", ValueType::Integer,
-                     IntegerAccessors(&Window1::Katsuyo));
-}
-
-std::unique_ptr<ClassRecord> BuildRecord() {
-  RuntimeStackCheck();
-  auto record =
-      framework::RuntimeNewClass(&framework::Window::Lookup(), std::string(Window1::kClassName));
-  record->SetFactory(
-      [](const ClassRecord& r) -> Ref<Object> { return framework::MakeObject<Window1>(r); });
-  record->SetInitializer(&Window1::InitProperties);
-  record->SetFinalizer(&Window1::ExitProperties);
-  for (const OwnMethod& own : OwnMethods()) record->AppendSlots({own.name});
-  AddOwnMethods(*record);
-  record->ImplementEvent("Layout", &EventThunk<&Window1::Layout>);
-  record->ImplementEvent("CreateControls", &EventThunk<&Window1::CreateControls>);
-  record->ImplementEvent("AddMenuHandlers", &AddMenuHandlersThunk);
-  AddProperties(*record);
-  return record;
-}
-
-framework::ClassRecordSlot& RecordSlot() {
-  static framework::ClassRecordSlot slot;
-  return slot;
+  Self(self).AddMenuHandlers(framework::RuntimeCheckCast<framework::Window>(argument).get());
 }
 
 }  // namespace
 
+std::unique_ptr<ClassRecord> Window1::BuildClassRecord() {
+  RuntimeStackCheck();
+  auto record = framework::NewClassRecord<Window1>(&framework::Window::Lookup(),
+                                                   std::string(Window1::kClassName));
+  record->SetInitializer(&Window1::InitProperties);
+  record->SetFinalizer(&Window1::ExitProperties);
+  // The window's own virtual operations in slot order; only CreateControls0 is hidden.
+  framework::AddSlots(*record,
+                      {{"Layout", "%%", &Window1::Layout},
+                       {"CreateControls", "%%", &Window1::CreateControls},
+                       {"_CreateControls0", "%%", &Window1::CreateControls0, true},
+                       {"ComboBox1", "%o<ComboBox>%", &Window1::ComboBox1},
+                       {"TextField1", "%o<TextField>%", &Window1::TextField1},
+                       {"StaticText1", "%o<Label>%", &Window1::StaticText1},
+                       {"ComboBox2", "%o<ComboBox>%", &Window1::ComboBox2},
+                       {"BevelButton1", "%o<BevelButton>%", &Window1::BevelButton1},
+                       {"BevelButton2", "%o<BevelButton>%", &Window1::BevelButton2},
+                       {"StaticText2", "%o<Label>%", &Window1::StaticText2},
+                       {"StaticText3", "%o<Label>%", &Window1::StaticText3},
+                       {"ComboBox3", "%o<ComboBox>%", &Window1::ComboBox3},
+                       {"StaticText4", "%o<Label>%", &Window1::StaticText4},
+                       {"ComboBox1_Change", "%%o<ComboBox>", &Window1::ComboBox1_Change},
+                       {"ComboBox1_Open", "%%o<ComboBox>", &Window1::ComboBox1_Open},
+                       {"TextField1_Open", "%%o<TextField>", &Window1::TextField1_Open},
+                       {"ComboBox2_Change", "%%o<ComboBox>", &Window1::ComboBox2_Change},
+                       {"ComboBox2_Open", "%%o<ComboBox>", &Window1::ComboBox2_Open},
+                       {"BevelButton1_Action", "%%o<BevelButton>", &Window1::BevelButton1_Action},
+                       {"BevelButton2_Action", "%%o<BevelButton>", &Window1::BevelButton2_Action},
+                       {"ComboBox3_Change", "%%o<ComboBox>", &Window1::ComboBox3_Change},
+                       {"ComboBox3_Open", "%%o<ComboBox>", &Window1::ComboBox3_Open},
+                       {"EditMenu", "%o<MenuItem>%", &Window1::EditMenu},
+                       {"EditSelectAll", "%o<MenuItem>%", &Window1::EditSelectAll},
+                       {"UntitledMenu0", "%o<MenuItem>%", &Window1::UntitledMenu0},
+                       {"EditClear", "%o<MenuItem>%", &Window1::EditClear},
+                       {"EditPaste", "%o<MenuItem>%", &Window1::EditPaste},
+                       {"EditCopy", "%o<MenuItem>%", &Window1::EditCopy},
+                       {"EditCut", "%o<MenuItem>%", &Window1::EditCut},
+                       {"UntitledMenu1", "%o<MenuItem>%", &Window1::UntitledMenu1},
+                       {"EditUndo", "%o<MenuItem>%", &Window1::EditUndo},
+                       {"FileMenu", "%o<MenuItem>%", &Window1::FileMenu},
+                       {"FileQuit", "%o<QuitMenuItem>%", &Window1::FileQuit},
+                       {"AddMenuHandlers", "%%o<Window>", &Window1::AddMenuHandlers},
+                       {"_Untitled_Action", "%b%", &Window1::Untitled_Action, false}});
+  record->ImplementEvent("Layout", &EventThunk<&Window1::Layout>);
+  record->ImplementEvent("CreateControls", &EventThunk<&Window1::CreateControls>);
+  record->ImplementEvent("AddMenuHandlers", &AddMenuHandlersThunk);
+  framework::BindProperties<Window1>(*record)
+      .Add("Lang", &Window1::Lang)
+      .Add("Locate", &Window1::Locate);
+  record->AddProperty("Words", framework::kPropertyFlags, "A3s", framework::ValueType::Object,
+                      WordsAccessors());
+  framework::BindProperties<Window1>(*record)
+      .Add("Verb", &Window1::Verb)
+      .Add("Katsuyo", &Window1::Katsuyo);
+  return record;
+}
+
 Window1::Window1(const ClassRecord& record) : framework::Window(record) {}
-
-void Window1::ctblinit() {
-  RecordSlot().Get(&BuildRecord);
-}
-
-const ClassRecord& Window1::Lookup() {
-  return RecordSlot().Get(&BuildRecord);
-}
 
 Ref<Window1> Window1::ImplicitInstance() {
   RuntimeStackCheck();
@@ -182,15 +125,12 @@ Ref<Window1> Window1::ImplicitInstance() {
 }
 
 void Window1::CreateControls() {
-  Ref<Window1> self(this);
-  RuntimeStackCheck();
+  framework::CallGuard guard{this};
   CreateControls0();
 }
 
 void Window1::AddMenuHandlers(framework::Window* w) {
-  Ref<Window1> self(this);
-  Ref<framework::Window> held(w);
-  RuntimeStackCheck();
+  framework::CallGuard guard{this, w};
   Ref<Window1> window = framework::RuntimeCheckCast<Window1>(w);
   Ref<framework::Delegate> handler = framework::RuntimeCreateDelegate(
       &framework::invokers::IM_InvokeBoolean<Window1>, &Window1::Untitled_Action,
@@ -199,8 +139,7 @@ void Window1::AddMenuHandlers(framework::Window* w) {
 }
 
 bool Window1::Untitled_Action() {
-  Ref<Window1> self(this);
-  RuntimeStackCheck();
+  framework::CallGuard guard{this};
   return true;
 }
 

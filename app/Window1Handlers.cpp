@@ -2,9 +2,9 @@
 // field fills the table when it opens, and the hidden random buttons draw an index.
 #include "app/Window1.h"
 #include "conjugation_table/Words.h"
+#include "framework/runtime/CallGuard.h"
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/Rnd.h"
-#include "framework/runtime/StackCheck.h"
 
 namespace app {
 
@@ -30,9 +30,7 @@ void EndingExceptionsSilently(Body&& body) {
 }  // namespace
 
 void Window1::ShowSelectedRow(ComboBox* sender, std::int64_t Window1::*index) {
-  Ref<Window1> self(this);
-  Ref<ComboBox> held(sender);
-  framework::RuntimeStackCheck();
+  framework::CallGuard guard{this, sender};
   if (!sender) RaiseNilObjectException();
   this->*index = sender->ListIndex_Get();
   Ref<TextField> field = TextField1();
@@ -70,9 +68,7 @@ void Window1::ComboBox3_Open(ComboBox* sender) {
 void Window1::TextField1_Open(TextField* sender) {
   // Nothing is reported on failure: the table keeps what was stored before it.
   EndingExceptionsSilently([&] {
-    Ref<Window1> self(this);
-    Ref<TextField> held(sender);
-    framework::RuntimeStackCheck();
+    framework::CallGuard guard{this, sender};
     if (!sender) RaiseNilObjectException();
     if (!Words) RaiseNilObjectException();
     // The first display comes before any store: on a fresh table it shows the empty string.
@@ -83,9 +79,7 @@ void Window1::TextField1_Open(TextField* sender) {
 }
 
 void Window1::DrawRandomIndex(BevelButton* sender, double factor, std::int64_t Window1::*property) {
-  Ref<Window1> self(this);
-  Ref<BevelButton> held(sender);
-  framework::RuntimeStackCheck();
+  framework::CallGuard guard{this, sender};
   const double x = framework::Rnd();
   this->*property = static_cast<std::int64_t>(x * factor);
 }

@@ -6,9 +6,9 @@
 #include "app/MenuBar1.h"
 #include "app/Window1.h"
 #include "app/WindowDesign.h"
+#include "framework/runtime/CallGuard.h"
 #include "framework/runtime/Delegate.h"
 #include "framework/runtime/Exceptions.h"
-#include "framework/runtime/StackCheck.h"
 #include "framework/ui/Events.h"
 #include "framework/ui/PropertyList.h"
 
@@ -65,15 +65,13 @@ const std::vector<Wiring>& Wirings() {
 }  // namespace
 
 void Window1::Layout() {
-  Ref<Window1> self(this);
-  framework::RuntimeStackCheck();
+  framework::CallGuard guard{this};
   MenuBar_Set(0, MenuBar1::ImplicitInstance());
   framework::SetProperties(this, WindowPropertyList());
 }
 
 void Window1::CreateControls0() {
-  Ref<Window1> self(this);
-  framework::RuntimeStackCheck();
+  framework::CallGuard guard{this};
   // The look-ups, casts and delegates of the handlers are held until every control stands.
   std::vector<Ref<Object>> held;
   const auto designs = ControlDesigns();
@@ -104,8 +102,7 @@ void Window1::CreateControls0() {
 
 template <class Control>
 Ref<Control> Window1::ControlNamed(std::string_view name) {
-  Ref<Window1> self(this);
-  framework::RuntimeStackCheck();
+  framework::CallGuard guard{this};
   return framework::RuntimeCheckCast<Control>(ControlByName(name).get());
 }
 

@@ -1,14 +1,13 @@
 // The main window's menu-item accessors: each finds one item of the window's menu bar by name.
 #include "app/Window1.h"
+#include "framework/runtime/CallGuard.h"
 #include "framework/runtime/Exceptions.h"
-#include "framework/runtime/StackCheck.h"
 
 namespace app {
 
 template <class Item>
 Ref<Item> Window1::MenuItemNamed(std::string_view name) {
-  Ref<Window1> self(this);
-  framework::RuntimeStackCheck();
+  framework::CallGuard guard{this};
   Ref<framework::MenuBar> bar = MenuBar_Get(0);
   if (!bar) framework::RaiseNilObjectException();
   Ref<MenuItem> item = bar->LookupItem(name);

@@ -7,13 +7,10 @@
 
 namespace framework {
 
-const ClassRecord& Array::Lookup() {
-  static ClassRecordSlot slot;
-  return slot.Get([] {
-    auto record = RuntimeNewClass(nullptr, "Array");
-    RuntimeNewVtable(*record, {"Ubound", "Redim", "Append", "Insert", "Remove", "Pop"});
-    return record;
-  });
+std::unique_ptr<ClassRecord> Array::BuildClassRecord() {
+  auto record = RuntimeNewClass(nullptr, "Array");
+  RuntimeNewVtable(*record, {"Ubound", "Redim", "Append", "Insert", "Remove", "Pop"});
+  return record;
 }
 
 Array::Array(const ClassRecord& record, std::int32_t elementType,

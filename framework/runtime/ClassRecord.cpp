@@ -11,11 +11,17 @@ namespace framework {
 
 namespace {
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) noexcept {
-  return std::ranges::equal(a, b, [](char x, char y) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return lower(x) == lower(y);
-  });
+char Lowercase(char c) noexcept {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Orders names as their lowercase spellings do.
+int CompareIgnoringCase(std::string_view a, std::string_view b) noexcept {
+  const std::size_t common = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    if (Lowercase(a[i]) != Lowercase(b[i])) return Lowercase(a[i]) < Lowercase(b[i]) ? -1 : 1;
+  }
+  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 }  // namespace
@@ -49,11 +55,19 @@ const MethodEntry* ClassRecord::FindMethod(std::string_view name) const noexcept
   return found == methods_.rend() ? nullptr : &*found;
 }
 
+std::vector<std::uint32_t>::const_iterator ClassRecord::FirstPropertyNotBefore(
+    std::string_view name) const noexcept {
+  return std::lower_bound(propertiesByName_.begin(), propertiesByName_.end(), name,
+                          [this](std::uint32_t index, std::string_view wanted) {
+                            return CompareIgnoringCase(properties_[index].name, wanted) < 0;
+                          });
+}
+
 const PropertyEntry* ClassRecord::FindProperty(std::string_view name) const noexcept {
-  auto found = std::find_if(properties_.rbegin(), properties_.rend(), [&](const PropertyEntry& p) {
-    return EqualsIgnoringCase(p.name, name);
-  });
-  return found == properties_.rend() ? nullptr : &*found;
+  auto found = FirstPropertyNotBefore(name);
+  if (found == propertiesByName_.end() || CompareIgnoringCase(properties_[*found].name, name) != 0)
+    return nullptr;
+  return &properties_[*found];
 }
 
 const EventDeclaration* ClassRecord::FindEvent(std::string_view name) const noexcept {
@@ -103,6 +117,9 @@ void ClassRecord::ImplementEvent(std::string event, EventImplementationFunction 
 
 PropertyEntry& ClassRecord::AddProperty(std::string name, std::uint32_t flags, std::string typeCode,
                                         ValueType type, PropertyAccessors accessors) {
+  // A later declaration of a name comes before the earlier ones in the index.
+  propertiesByName_.insert(FirstPropertyNotBefore(name),
+                           static_cast<std::uint32_t>(properties_.size()));
   return properties_.emplace_back(PropertyEntry{
       std::move(name), flags, std::move(typeCode), type, std::move(accessors), {}, this});
 }
@@ -117,6 +134,7 @@ std::unique_ptr<ClassRecord> RuntimeNewClass(const ClassRecord* superclass, std:
     record->methods_ = superclass->methods_;
     record->events_ = superclass->events_;
     record->properties_ = superclass->properties_;
+    record->propertiesByName_ = superclass->propertiesByName_;
   }
   return record;
 }

@@ -17,6 +17,11 @@ namespace framework {
 
 class ClassRecord;
 
+// The flags words of the entries the framework's classes and the program's declare.
+inline constexpr std::uint32_t kMethodFlags = 1;
+inline constexpr std::uint32_t kHiddenMethodFlags = 129;  // with the attribute "Hidden"
+inline constexpr std::uint32_t kPropertyFlags = 5;
+
 // One attribute of a member, as reflection shows it ("Hidden" = "" marks a hidden member).
 struct Attribute {
   std::string name;
@@ -122,6 +127,8 @@ class ClassRecord {
  private:
   friend std::unique_ptr<ClassRecord> RuntimeNewClass(const ClassRecord*, std::string);
   ClassRecord() = default;
+  std::vector<std::uint32_t>::const_iterator FirstPropertyNotBefore(
+      std::string_view name) const noexcept;
 
   std::string name_;
   const ClassRecord* superclass_ = nullptr;
@@ -133,6 +140,9 @@ class ClassRecord {
   std::vector<EventDeclaration> events_;
   std::vector<EventImplementation> eventImplementations_;
   std::vector<PropertyEntry> properties_;
+  // The properties' positions, sorted by name without regard to letter case (the nearest
+  // declaration of a name first).
+  std::vector<std::uint32_t> propertiesByName_;
 };
 
 // A new class record whose tables start as copies of the superclass's (nil for a root class).
@@ -175,5 +185,12 @@ class ClassRecordSlot {
  private:
   std::unique_ptr<ClassRecord> record_;
 };
+
+// The record of class T, which T::BuildClassRecord builds on first use; published once.
+template <class T>
+const ClassRecord& ClassRecordOf() {
+  static ClassRecordSlot slot;
+  return slot.Get(&T::BuildClassRecord);
+}
 
 }  // namespace framework

@@ -4,13 +4,10 @@
 
 namespace framework {
 
-const ClassRecord& Delegate::Lookup() {
-  static ClassRecordSlot slot;
-  return slot.Get([] {
-    auto record = RuntimeNewClass(nullptr, "Delegate");
-    RuntimeNewVtable(*record, {"Invoke"});
-    return record;
-  });
+std::unique_ptr<ClassRecord> Delegate::BuildClassRecord() {
+  auto record = RuntimeNewClass(nullptr, "Delegate");
+  RuntimeNewVtable(*record, {"Invoke"});
+  return record;
 }
 
 Delegate::Delegate(const ClassRecord& record, DelegateInvoker invoker, std::any method,

@@ -23,7 +23,8 @@ using DelegateInvoker = std::any (*)(const Delegate& delegate, std::span<std::an
 // A callable bound to an optional target object.
 class Delegate final : public Object {
  public:
-  static const ClassRecord& Lookup();
+  static std::unique_ptr<ClassRecord> BuildClassRecord();
+  static const ClassRecord& Lookup() { return ClassRecordOf<Delegate>(); }
   Delegate(const ClassRecord& record, DelegateInvoker invoker, std::any method, Ref<Object> target,
            std::string signature, std::int32_t flags);
 

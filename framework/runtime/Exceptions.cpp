@@ -2,45 +2,14 @@
 
 namespace framework {
 
-namespace {
-
-template <class E>
-std::unique_ptr<ClassRecord> BuildExceptionRecord(const ClassRecord* superclass, std::string name) {
-  auto record = RuntimeNewClass(superclass, std::move(name));
-  record->SetFactory([](const ClassRecord& r) -> Ref<Object> { return MakeObject<E>(r); });
-  RuntimeNewVtable(*record, {});
-  return record;
-}
-
-}  // namespace
-
 RuntimeException::RuntimeException(const ClassRecord& record, std::string message)
     : Object(record), message_(std::move(message)) {}
 
-const ClassRecord& RuntimeException::Lookup() {
-  static ClassRecordSlot slot;
-  return slot.Get([] {
-    auto record = BuildExceptionRecord<RuntimeException>(nullptr, "RuntimeException");
-    RuntimeNewVtable(*record, {"Message", "ErrorNumber", "Stack"});
-    return record;
-  });
+std::unique_ptr<ClassRecord> RuntimeException::BuildClassRecord() {
+  auto record = NewExceptionRecord<RuntimeException>(nullptr, "RuntimeException");
+  RuntimeNewVtable(*record, {"Message", "ErrorNumber", "Stack"});
+  return record;
 }
-
-#define DEFINE_EXCEPTION_LOOKUP(Name)                                                   \
-  const ClassRecord& Name::Lookup() {                                                   \
-    static ClassRecordSlot slot;                                                        \
-    return slot.Get(                                                                    \
-        [] { return BuildExceptionRecord<Name>(&RuntimeException::Lookup(), #Name); }); \
-  }
-
-DEFINE_EXCEPTION_LOOKUP(NilObjectException)
-DEFINE_EXCEPTION_LOOKUP(OutOfBoundsException)
-DEFINE_EXCEPTION_LOOKUP(IllegalCastException)
-DEFINE_EXCEPTION_LOOKUP(StackOverflowException)
-DEFINE_EXCEPTION_LOOKUP(UnsupportedOperationException)
-DEFINE_EXCEPTION_LOOKUP(InvalidArgumentException)
-
-#undef DEFINE_EXCEPTION_LOOKUP
 
 PendingException::PendingException(Ref<RuntimeException> raised)
     : exception_(std::move(raised)),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <exception>
+#include <memory>
 #include <string>
 
 #include "framework/runtime/ClassRecord.h"
@@ -13,7 +14,8 @@ namespace framework {
 // a PendingException; catching that is "taking the pending exception".
 class RuntimeException : public Object {
  public:
-  static const ClassRecord& Lookup();
+  static std::unique_ptr<ClassRecord> BuildClassRecord();
+  static const ClassRecord& Lookup() { return ClassRecordOf<RuntimeException>(); }
   explicit RuntimeException(const ClassRecord& record, std::string message = {});
 
   const std::string& Message() const noexcept { return message_; }
@@ -23,11 +25,22 @@ class RuntimeException : public Object {
   std::string message_;
 };
 
-#define FRAMEWORK_EXCEPTION_CLASS(Name)       \
-  class Name : public RuntimeException {      \
-   public:                                    \
-    static const ClassRecord& Lookup();       \
-    using RuntimeException::RuntimeException; \
+// The record of an exception class E: a class without operations of its own.
+template <class E>
+std::unique_ptr<ClassRecord> NewExceptionRecord(const ClassRecord* superclass, std::string name) {
+  auto record = RuntimeNewClass(superclass, std::move(name));
+  record->SetFactory([](const ClassRecord& r) -> Ref<Object> { return MakeObject<E>(r); });
+  return record;
+}
+
+#define FRAMEWORK_EXCEPTION_CLASS(Name)                                    \
+  class Name : public RuntimeException {                                   \
+   public:                                                                 \
+    static std::unique_ptr<ClassRecord> BuildClassRecord() {               \
+      return NewExceptionRecord<Name>(&RuntimeException::Lookup(), #Name); \
+    }                                                                      \
+    static const ClassRecord& Lookup() { return ClassRecordOf<Name>(); }   \
+    using RuntimeException::RuntimeException;                              \
   };
 
 FRAMEWORK_EXCEPTION_CLASS(NilObjectException)

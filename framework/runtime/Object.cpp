@@ -1,5 +1,6 @@
 #include "framework/runtime/Object.h"
 
+#include "framework/runtime/Assert.h"
 #include "framework/runtime/ClassRecord.h"
 
 namespace framework {
@@ -26,6 +27,7 @@ bool Object::IsA(const ClassRecord& record) const noexcept {
 }
 
 void Object::Unlock() noexcept {
+  FRAMEWORK_ASSERT(references_ > 0);
   if (--references_ > 0) return;
   // The finalisers run from the object's own class up to the root. A finaliser sees the object
   // still whole; it cannot resurrect it.

@@ -6,7 +6,6 @@
 namespace framework {
 
 class ClassRecord;
-class PropertyHolder;  // the user-interface layer's store of design-time properties
 
 // Base of every framework object: an intrusive reference count and the object's class record.
 // Objects are made by MakeObject or RuntimeNewObject and held through Ref; the last release runs
@@ -22,9 +21,6 @@ class Object {
   std::int64_t ReferenceCount() const noexcept { return references_; }
   const ClassRecord& Class() const noexcept { return *class_; }
   bool IsA(const ClassRecord& record) const noexcept;
-  // The object's store of design-time properties, for a class that keeps one (windows and
-  // controls do); nil otherwise.
-  virtual PropertyHolder* StoredPropertyHolder() noexcept { return nullptr; }
 
   // Number of framework objects alive in the process; tests compare it before and after.
   static std::int64_t LiveCount() noexcept;

@@ -60,6 +60,16 @@ class Ref {
   T* object_ = nullptr;
 };
 
+// What a Ref refers to: Target is T for Ref<T>, and void for any other type.
+template <class T>
+struct RefTraits {
+  using Target = void;
+};
+template <class T>
+struct RefTraits<Ref<T>> {
+  using Target = T;
+};
+
 // Creates an object of class T with one reference, owned by the result.
 template <class T, class... Args>
 Ref<T> MakeObject(Args&&... args) {

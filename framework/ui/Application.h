@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/Object.h"
 #include "framework/runtime/Ref.h"
@@ -12,7 +14,8 @@ class MenuBar;
 // for the life of the process.
 class Application : public Object {
  public:
-  static const ClassRecord& Lookup();
+  static std::unique_ptr<ClassRecord> BuildClassRecord();
+  static const ClassRecord& Lookup() { return ClassRecordOf<Application>(); }
   explicit Application(const ClassRecord& record);
   ~Application() override;
 

@@ -20,7 +20,9 @@ class UiBackend {
  public:
   virtual ~UiBackend() = default;
 
-  virtual std::unique_ptr<WindowView> CreateWindowView(Window& window) = 0;
+  // A window's rendering, made with its title-bar buttons.
+  virtual std::unique_ptr<WindowView> CreateWindowView(Window& window,
+                                                       const WindowButtons& buttons) = 0;
   virtual std::unique_ptr<ListView> CreateListView(PopupMenu& list, WindowView& parent,
                                                    bool editable) = 0;
   virtual std::unique_ptr<TextView> CreateTextView(TextEdit& text, WindowView& parent) = 0;

@@ -4,44 +4,47 @@
 #include "framework/ui/Backend.h"
 #include "framework/ui/ClassBuilding.h"
 #include "framework/ui/Process.h"
-#include "framework/ui/PropertyTable.h"
 #include "framework/ui/View.h"
 
 namespace framework {
 
-namespace {
-Ref<Object> MakeBevelButton(const ClassRecord& record) {
-  if (!PluginControlsAvailable()) {
-    Raise<UnsupportedOperationException>(
-        "BevelButton comes from the control plug-in; _InitPluginEntrypoints has not run");
-  }
-  return MakeObject<BevelButton>(record);
-}
-}  // namespace
-
-const ClassRecord& BevelButton::Lookup() {
-  static ClassRecordSlot slot;
-  return slot.Get([] {
-    auto record = RuntimeNewClass(&RectControl::Lookup(), "BevelButton");
-    record->SetFactory(&MakeBevelButton);
-    AddSlots(*record, {{"AddRow", "%%s"}, {"DeleteAllRows", "%%"}, {"List", "%s%i8"}});
-    DeclareEvents(*record, {"MouseDown", "MouseUp", "Action"});
-    using B = BevelButton;
-    const PropertyBinding bindings[] = {
-        Bind<B>(
-            "Caption", [](B& c) -> Variant { return c.Caption(); },
-            [](B& c, const Variant& v) { c.SetCaption(ValueAs<String>(v, "Caption")); }),
-    };
-    DeclareProperties(*record, "BevelButton", bindings);
-    return record;
+std::unique_ptr<ClassRecord> BevelButton::BuildClassRecord() {
+  auto record = RuntimeNewClass(&RectControl::Lookup(), "BevelButton");
+  record->SetFactory([](const ClassRecord& r) -> Ref<Object> {
+    if (!PluginControlsAvailable()) {
+      Raise<UnsupportedOperationException>(
+          "BevelButton comes from the control plug-in; InitPluginEntrypoints has not run");
+    }
+    return MakeObject<BevelButton>(r);
   });
+  AddSlots(*record, {{"AddRow", "%%s"}, {"DeleteAllRows", "%%"}, {"List", "%s%i8"}});
+  DeclareEvents(*record, {"MouseDown", "MouseUp", "Action"});
+  using B = BevelButton;
+  BindProperties<B>(*record)
+      .Add("Caption", &B::Caption, &B::SetCaption)
+      .Add("CaptionAlign", &B::captionAlign_)
+      .Add("CaptionPlacement", &B::captionPlacement_)
+      .Add("CaptionDelta", &B::captionDelta_)
+      .Add("IconAlign", &B::iconAlign_)
+      .Add("IconDX", &B::iconDX_)
+      .Add("IconDY", &B::iconDY_)
+      .Add("Bevel", &B::bevel_)
+      .Add("HasMenu", &B::hasMenu_)
+      .Add("HasBackColor", &B::hasBackColor_, &B::ShowButton)
+      .Add("BackColor", &B::backColor_, &B::ShowButton)
+      .Add("TextColor", &B::textColor_, &B::ShowButton)
+      .Add("Value", &B::value_)
+      .Add("MenuValue", &B::menuValue_)
+      .Add("ButtonType", &B::buttonType_)
+      .Add("AcceptFocus", &B::acceptFocus_, &B::ShowFocusKind);
+  return record;
 }
 
 BevelButton::BevelButton(const ClassRecord& record) : RectControl(record) {}
 
 void BevelButton::SetCaption(const String& caption) {
   caption_ = caption;
-  Show(kOwnParts);
+  ShowButton();
 }
 
 void BevelButton::Push() {
@@ -53,29 +56,19 @@ void BevelButton::UserPressed() {
   CallWithExceptionHandling([&] { Push(); });
 }
 
-void BevelButton::StoredPropertyChanged(std::string_view name) {
-  RectControl::StoredPropertyChanged(name);
-  static constexpr std::string_view kShown[] = {"HasBackColor", "BackColor", "TextColor"};
-  for (std::string_view shown : kShown) {
-    if (name == shown) Show(kOwnParts);
-  }
-  if (name == "AcceptFocus") RectControl::StoredPropertyChanged("TabStop");
-}
-
 std::unique_ptr<ControlView> BevelButton::CreateView(UiBackend& backend, WindowView& parent) {
   return backend.CreateButtonView(*this, parent);
 }
 
-void BevelButton::ShowOwnParts(Parts) {
-  auto* view = ViewAs<ButtonView>();
-  const PropertyStore& stored = StoredProperties();
-  view->SetCaption(caption_);
-  view->SetColors(stored.Get<Color>("TextColor"), stored.Get<bool>("HasBackColor"),
-                  stored.Get<Color>("BackColor"));
+void BevelButton::DrawOwnParts() {
+  ShowButton();
 }
 
-bool BevelButton::TakesFocus() const {
-  return StoredProperties().Get<bool>("AcceptFocus");
+void BevelButton::ShowButton() {
+  auto* view = ViewAs<ButtonView>();
+  if (!view) return;
+  view->SetCaption(caption_);
+  view->SetColors(textColor_, hasBackColor_, backColor_);
 }
 
 }  // namespace framework

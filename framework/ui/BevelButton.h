@@ -8,7 +8,8 @@ namespace framework {
 // InitPluginEntrypoints: creating one before raises UnsupportedOperationException.
 class BevelButton : public RectControl {
  public:
-  static const ClassRecord& Lookup();
+  static std::unique_ptr<ClassRecord> BuildClassRecord();
+  static const ClassRecord& Lookup() { return ClassRecordOf<BevelButton>(); }
   explicit BevelButton(const ClassRecord& record);
 
   const String& Caption() const noexcept { return caption_; }
@@ -18,16 +19,32 @@ class BevelButton : public RectControl {
   void Push();
   // Called by the view when the user pressed the button.
   void UserPressed();
-  void StoredPropertyChanged(std::string_view name) override;
 
  protected:
   std::unique_ptr<ControlView> CreateView(UiBackend& backend, WindowView& parent) override;
-  // A button's own parts are shown together.
-  void ShowOwnParts(Parts parts) override;
-  bool TakesFocus() const override;
+  void DrawOwnParts() override;
+  bool TakesFocus() const override { return acceptFocus_; }
 
  private:
+  // A button's own parts are shown together.
+  void ShowButton();
+
   String caption_;
+  std::int64_t captionAlign_ = 0;
+  std::int64_t captionPlacement_ = 0;
+  std::int64_t captionDelta_ = 0;
+  std::int64_t iconAlign_ = 0;
+  std::int64_t iconDX_ = 0;
+  std::int64_t iconDY_ = 0;
+  std::int64_t bevel_ = 0;
+  std::int64_t hasMenu_ = 0;
+  bool hasBackColor_ = false;
+  Color backColor_;
+  Color textColor_;
+  bool value_ = false;
+  std::int64_t menuValue_ = 0;
+  std::int64_t buttonType_ = 0;
+  bool acceptFocus_ = false;
 };
 
 }  // namespace framework

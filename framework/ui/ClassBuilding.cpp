@@ -2,26 +2,20 @@
 
 #include <cstdint>
 
-#include "framework/runtime/Exceptions.h"
-
 namespace framework {
 
 namespace {
 
-constexpr std::uint32_t kMethodFlags = 1;
-constexpr std::uint32_t kHiddenMethodFlags = 129;
-
 void AddMethodEntry(ClassRecord& record, const SlotSpec& slot) {
-  bool hidden = slot.name.starts_with('_');
   std::any method = slot.method;
   if (!method.has_value()) {
     method = UnsupportedOperation{record.Name() + "." + std::string(slot.name)};
   }
   MethodEntry& entry =
-      record.AddMethod(std::string(slot.name), hidden ? kHiddenMethodFlags : kMethodFlags,
+      record.AddMethod(std::string(slot.name), slot.hidden ? kHiddenMethodFlags : kMethodFlags,
                        std::string(slot.signature), std::move(method));
   RuntimeAllocateAttributeTable(
-      entry, hidden ? std::vector<Attribute>{{"Hidden", ""}} : std::vector<Attribute>{});
+      entry, slot.hidden ? std::vector<Attribute>{{"Hidden", ""}} : std::vector<Attribute>{});
 }
 
 }  // namespace
@@ -50,6 +44,26 @@ void OverrideSlots(ClassRecord& record, std::initializer_list<SlotSpec> slots) {
 void DeclareEvents(ClassRecord& record, std::initializer_list<std::string_view> names) {
   auto number = static_cast<std::int32_t>(record.Events().size());
   for (std::string_view name : names) record.DeclareEvent(std::string(name), ++number);
+}
+
+std::string TypeCodeOf(ValueType type, const ClassRecord* objectClass) {
+  switch (type) {
+    case ValueType::Integer:
+      return "i8";
+    case ValueType::Boolean:
+      return "b";
+    case ValueType::String:
+      return "s";
+    case ValueType::Single:
+      return "f4";
+    case ValueType::Color:
+      return "c";
+    case ValueType::FontUnits:
+      return "u1";
+    case ValueType::Object:
+      return "o<" + (objectClass ? objectClass->Name() : std::string("Object")) + ">";
+  }
+  return {};
 }
 
 }  // namespace framework

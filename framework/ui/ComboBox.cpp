@@ -6,7 +6,6 @@
 #include "framework/runtime/FaultInjection.h"
 #include "framework/ui/Backend.h"
 #include "framework/ui/ClassBuilding.h"
-#include "framework/ui/PropertyTable.h"
 #include "framework/ui/View.h"
 
 namespace framework {
@@ -37,30 +36,19 @@ void CheckRow(std::int64_t row, std::int64_t count, bool allowNone) {
 
 // --- PopupMenu -------------------------------------------------------------------------------
 
-const ClassRecord& PopupMenu::Lookup() {
-  static ClassRecordSlot slot;
-  return slot.Get([] {
-    auto record = RuntimeNewClass(&RectControl::Lookup(), "PopupMenu");
-    record->SetFactory(&MakeInstance<PopupMenu>);
-    AddSlots(*record, {{"AddRow", "%%s"},
-                       {"AddRows", "%%A1s"},
-                       {"AddSeparator", "%%"},
-                       {"DeleteAllRows", "%%"},
-                       {"InsertRow", "%%i8s"},
-                       {"RemoveRow", "%%i8"}});
-    DeclareEvents(*record, {"Change", "GotFocus", "LostFocus", "MouseDown", "MouseUp"});
-    using P = PopupMenu;
-    const PropertyBinding bindings[] = {
-        Bind<P>(
-            "InitialValue", [](P& c) -> Variant { return c.InitialValue(); },
-            [](P& c, const Variant& v) { c.SetInitialValue(ValueAs<String>(v, "InitialValue")); }),
-        Bind<P>(
-            "ListIndex", [](P& c) -> Variant { return c.ListIndex_Get(); },
-            [](P& c, const Variant& v) { c.ListIndex_Set(ValueAs<std::int64_t>(v, "ListIndex")); }),
-    };
-    DeclareProperties(*record, "PopupMenu", bindings);
-    return record;
-  });
+std::unique_ptr<ClassRecord> PopupMenu::BuildClassRecord() {
+  auto record = NewClassRecord<PopupMenu>(&RectControl::Lookup(), "PopupMenu");
+  AddSlots(*record, {{"AddRow", "%%s"},
+                     {"AddRows", "%%A1s"},
+                     {"AddSeparator", "%%"},
+                     {"DeleteAllRows", "%%"},
+                     {"InsertRow", "%%i8s"},
+                     {"RemoveRow", "%%i8"}});
+  DeclareEvents(*record, {"Change", "GotFocus", "LostFocus", "MouseDown", "MouseUp"});
+  BindProperties<PopupMenu>(*record)
+      .Add("InitialValue", &PopupMenu::InitialValue, &PopupMenu::SetInitialValue)
+      .Add("ListIndex", &PopupMenu::ListIndex_Get, &PopupMenu::ListIndex_Set);
+  return record;
 }
 
 PopupMenu::PopupMenu(const ClassRecord& record) : RectControl(record) {}
@@ -74,7 +62,7 @@ void PopupMenu::ListIndex_Set(std::int64_t row) {
   CheckRow(row, ListCount(), true);
   listIndex_ = row;
   text_ = row >= 0 ? rows_[static_cast<std::size_t>(row)] : String();
-  Show(kSelection);
+  if (auto* view = ViewAs<ListView>()) view->SetSelection(listIndex_, text_);
 }
 
 std::int64_t PopupMenu::ListCount() const noexcept {
@@ -91,7 +79,10 @@ void PopupMenu::SetInitialValue(const String& rows) {
   rows_ = SplitRows(rows.Bytes());
   listIndex_ = -1;
   text_ = String();
-  Show(kOwnParts);
+  if (auto* view = ViewAs<ListView>()) {
+    view->SetRows(rows_);
+    view->SetSelection(listIndex_, text_);
+  }
 }
 
 std::int64_t PopupMenu::RowOfText(const String& text, std::int64_t preferred) const noexcept {
@@ -122,37 +113,31 @@ std::unique_ptr<ControlView> PopupMenu::CreateView(UiBackend& backend, WindowVie
   return backend.CreateListView(*this, parent, Editable());
 }
 
-void PopupMenu::ShowOwnParts(Parts parts) {
+void PopupMenu::DrawOwnParts() {
   auto* view = ViewAs<ListView>();
-  if (parts & kRows) view->SetRows(rows_);
-  if (parts & kSelection) view->SetSelection(listIndex_, text_);
+  view->SetRows(rows_);
+  view->SetSelection(listIndex_, text_);
 }
 
 // --- ComboBox --------------------------------------------------------------------------------
 
-const ClassRecord& ComboBox::Lookup() {
-  static ClassRecordSlot slot;
-  return slot.Get([] {
-    auto record = RuntimeNewClass(&PopupMenu::Lookup(), "ComboBox");
-    record->SetFactory(&MakeInstance<ComboBox>);
-    AddSlots(*record, {{"SelectAll", "%%"}});
-    DeclareProperties(*record, "ComboBox");
-    return record;
-  });
+std::unique_ptr<ClassRecord> ComboBox::BuildClassRecord() {
+  auto record = NewClassRecord<ComboBox>(&PopupMenu::Lookup(), "ComboBox");
+  AddSlots(*record, {{"SelectAll", "%%"}});
+  BindProperties<ComboBox>(*record).Add("AutoComplete", &ComboBox::autoComplete_,
+                                        &ComboBox::ShowAutoComplete);
+  return record;
 }
 
 ComboBox::ComboBox(const ClassRecord& record) : PopupMenu(record) {}
 
-void ComboBox::StoredPropertyChanged(std::string_view name) {
-  PopupMenu::StoredPropertyChanged(name);
-  if (name == "AutoComplete") Show(kOwnParts);
+void ComboBox::DrawOwnParts() {
+  PopupMenu::DrawOwnParts();
+  ShowAutoComplete();
 }
 
-void ComboBox::ShowOwnParts(Parts parts) {
-  PopupMenu::ShowOwnParts(parts);
-  if (parts & kAutoComplete) {
-    ViewAs<ListView>()->SetAutoComplete(StoredProperties().Get<bool>("AutoComplete"));
-  }
+void ComboBox::ShowAutoComplete() {
+  if (auto* view = ViewAs<ListView>()) view->SetAutoComplete(autoComplete_);
 }
 
 }  // namespace framework

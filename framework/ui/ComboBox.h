@@ -11,7 +11,8 @@ namespace framework {
 // never while properties are being applied or ListIndex is set by the program.
 class PopupMenu : public RectControl {
  public:
-  static const ClassRecord& Lookup();
+  static std::unique_ptr<ClassRecord> BuildClassRecord();
+  static const ClassRecord& Lookup() { return ClassRecordOf<PopupMenu>(); }
   explicit PopupMenu(const ClassRecord& record);
 
   // PopupMenu.ListIndex.Get: the selected row, or -1 when no row is selected.
@@ -33,11 +34,8 @@ class PopupMenu : public RectControl {
   void UserChanged(std::int64_t shownRow, const String& text);
 
  protected:
-  static constexpr Parts kRows = kFirstOwnPart;
-  static constexpr Parts kSelection = kFirstOwnPart << 1;
-
   std::unique_ptr<ControlView> CreateView(UiBackend& backend, WindowView& parent) override;
-  void ShowOwnParts(Parts parts) override;
+  void DrawOwnParts() override;
   // Whether the user can type text of their own.
   virtual bool Editable() const noexcept { return false; }
   // The row whose text is `text`: `preferred` when that one matches, else the first match.
@@ -53,18 +51,20 @@ class PopupMenu : public RectControl {
 // gives ListIndex -1. Change is raised for a changed selection and for typed text.
 class ComboBox : public PopupMenu {
  public:
-  static const ClassRecord& Lookup();
+  static std::unique_ptr<ClassRecord> BuildClassRecord();
+  static const ClassRecord& Lookup() { return ClassRecordOf<ComboBox>(); }
   explicit ComboBox(const ClassRecord& record);
 
   // The text in the entry: the selected row's, or what the user typed.
   const String& Text() const noexcept { return text_; }
-  void StoredPropertyChanged(std::string_view name) override;
 
  protected:
-  static constexpr Parts kAutoComplete = kFirstOwnPart << 2;
-
   bool Editable() const noexcept override { return true; }
-  void ShowOwnParts(Parts parts) override;
+  void DrawOwnParts() override;
+
+ private:
+  void ShowAutoComplete();
+  bool autoComplete_ = false;
 };
 
 }  // namespace framework

@@ -8,7 +8,6 @@
 #include "framework/ui/Backend.h"
 #include "framework/ui/ClassBuilding.h"
 #include "framework/ui/Process.h"
-#include "framework/ui/PropertyTable.h"
 #include "framework/ui/View.h"
 #include "framework/ui/Window.h"
 
@@ -16,20 +15,14 @@ namespace framework {
 
 // --- Control ---------------------------------------------------------------------------------
 
-const ClassRecord& Control::Lookup() {
-  static ClassRecordSlot slot;
-  return slot.Get([] {
-    auto record = RuntimeNewClass(nullptr, "Control");
-    AddSlots(*record, {{"Close", "%%"}, {"Handle", "%i8%"}});
-    DeclareEvents(*record, {"Close", "Open"});
-    const PropertyBinding bindings[] = {
-        Bind<Control>(
-            "Name", [](Control& c) -> Variant { return c.Name(); },
-            [](Control& c, const Variant& v) { c.SetName(ValueAs<String>(v, "Name")); }),
-    };
-    DeclareProperties(*record, "Control", bindings);
-    return record;
-  });
+std::unique_ptr<ClassRecord> Control::BuildClassRecord() {
+  auto record = RuntimeNewClass(nullptr, "Control");
+  AddSlots(*record, {{"Close", "%%"}, {"Handle", "%i8%"}});
+  DeclareEvents(*record, {"Close", "Open"});
+  BindProperties<Control>(*record)
+      .Add("Name", &Control::Name, &Control::SetName)
+      .Add("Index", &Control::index_);
+  return record;
 }
 
 Control::Control(const ClassRecord& record) : Object(record) {}
@@ -83,87 +76,46 @@ void Control::LeaveWindow() noexcept {
 
 // --- RectControl -----------------------------------------------------------------------------
 
-namespace {
-
-void SetTextSize(RectControl& control, const Variant& value) {
-  float size = ValueAs<float>(value, "TextSize");
-  if (!std::isfinite(size) || size < 0.0F) {
-    Raise<InvalidArgumentException>("TextSize " + std::to_string(size) + " is no font size");
-  }
-  control.StoredProperties().Set("TextSize", size);
-  control.StoredPropertyChanged("TextSize");
-}
-
-bool IsFontProperty(std::string_view name) {
-  static constexpr std::string_view kFontProperties[] = {"TextFont", "TextSize", "TextUnit",
-                                                         "Bold",     "Italic",   "Underline"};
-  return std::ranges::find(kFontProperties, name) != std::end(kFontProperties);
-}
-
-bool IsSystemFontName(std::string_view family) {
-  return family.empty() || family == "System" || family == "system";
-}
-
-}  // namespace
-
-const ClassRecord& RectControl::Lookup() {
-  static ClassRecordSlot slot;
-  return slot.Get([] {
-    auto record = RuntimeNewClass(&Control::Lookup(), "RectControl");
-    AddSlots(*record, {{"Constructor", "%%", &RectControl::Constructor},
-                       {"DrawInto", "%%o<Graphics>i8i8"},
-                       {"Invalidate", "%%b"},
-                       {"Refresh", "%%b"},
-                       {"RefreshRect", "%%i8i8i8i8b"},
-                       {"SetFocus", "%%"}});
-    DeclareEvents(*record, {"ConstructContextualMenu", "ContextualMenuAction", "DragEnter",
-                            "DragExit", "DragOver", "DropObject", "KeyDown", "KeyUp", "MouseEnter",
-                            "MouseExit", "MouseMove", "MouseWheel"});
-    using R = RectControl;
-    const PropertyBinding bindings[] = {
-        Bind<R>(
-            "Left", [](R& c) -> Variant { return c.Left(); },
-            [](R& c, const Variant& v) {
-              c.SetBounds(ValueAs<std::int64_t>(v, "Left"), c.top_, c.width_, c.height_);
-            }),
-        Bind<R>(
-            "Top", [](R& c) -> Variant { return c.Top(); },
-            [](R& c, const Variant& v) {
-              c.SetBounds(c.left_, ValueAs<std::int64_t>(v, "Top"), c.width_, c.height_);
-            }),
-        Bind<R>(
-            "Width", [](R& c) -> Variant { return c.Width(); },
-            [](R& c, const Variant& v) {
-              c.SetBounds(c.left_, c.top_, ValueAs<std::int64_t>(v, "Width"), c.height_);
-            }),
-        Bind<R>(
-            "Height", [](R& c) -> Variant { return c.Height(); },
-            [](R& c, const Variant& v) {
-              c.SetBounds(c.left_, c.top_, c.width_, ValueAs<std::int64_t>(v, "Height"));
-            }),
-        Bind<R>(
-            "Visible", [](R& c) -> Variant { return c.Visible(); },
-            [](R& c, const Variant& v) { c.SetVisible(ValueAs<bool>(v, "Visible")); }),
-        Bind<R>(
-            "Enabled", [](R& c) -> Variant { return c.Enabled(); },
-            [](R& c, const Variant& v) { c.SetEnabled(ValueAs<bool>(v, "Enabled")); }),
-        Bind<R>(
-            "TabIndex", [](R& c) -> Variant { return c.TabIndex(); },
-            [](R& c, const Variant& v) { c.SetTabIndex(ValueAs<std::int64_t>(v, "TabIndex")); }),
-        Bind<R>(
-            "TabStop",
-            [](R& c) -> Variant { return c.StoredProperties().Get<bool>("TabStop", true); },
-            [](R& c, const Variant& v) {
-              c.StoredProperties().Set("TabStop", v);
-              c.StoredPropertyChanged("TabStop");
-            }),
-        Bind<R>(
-            "TextSize", [](R& c) -> Variant { return c.StoredProperties().Get<float>("TextSize"); },
-            &SetTextSize),
-    };
-    DeclareProperties(*record, "RectControl", bindings);
-    return record;
-  });
+std::unique_ptr<ClassRecord> RectControl::BuildClassRecord() {
+  auto record = RuntimeNewClass(&Control::Lookup(), "RectControl");
+  AddSlots(*record, {{"Constructor", "%%", &RectControl::Constructor},
+                     {"DrawInto", "%%o<Graphics>i8i8"},
+                     {"Invalidate", "%%b"},
+                     {"Refresh", "%%b"},
+                     {"RefreshRect", "%%i8i8i8i8b"},
+                     {"SetFocus", "%%"}});
+  DeclareEvents(*record, {"ConstructContextualMenu", "ContextualMenuAction", "DragEnter",
+                          "DragExit", "DragOver", "DropObject", "KeyDown", "KeyUp", "MouseEnter",
+                          "MouseExit", "MouseMove", "MouseWheel"});
+  using R = RectControl;
+  BindProperties<R>(*record)
+      .Add("Left", &R::left_, &R::ShowGeometry)
+      .Add("Top", &R::top_, &R::ShowGeometry)
+      .Add("Width", &R::width_, &R::ShowGeometry)
+      .Add("Height", &R::height_, &R::ShowGeometry)
+      .Add("LockLeft", &R::lockLeft_)
+      .Add("LockTop", &R::lockTop_)
+      .Add("LockRight", &R::lockRight_)
+      .Add("LockBottom", &R::lockBottom_)
+      .Add("TabPanelIndex", &R::tabPanelIndex_)
+      .Add("TabIndex", &R::TabIndex, &R::SetTabIndex)
+      .Add("TabStop", &R::tabStop_, &R::ShowFocusKind)
+      .Add("Enabled", &R::enabled_, &R::ShowEnabling)
+      .Add("Visible", &R::visible_, &R::ShowVisibility)
+      .Add("HelpTag", &R::helpTag_, &R::ShowHelpTag)
+      .Add("AutoDeactivate", &R::autoDeactivate_)
+      .Add("InitialParent", &R::initialParent_)
+      .Add("UseFocusRing", &R::useFocusRing_)
+      .Add("DataSource", &R::dataSource_)
+      .Add("DataField", &R::dataField_)
+      .Add("TextFont", &R::textFont_, &R::ShowFont)
+      .Add(
+          "TextSize", [](const R& c) { return c.textSize_; }, &R::SetTextSize)
+      .Add("TextUnit", &R::textUnit_, &R::ShowFont)
+      .Add("Bold", &R::bold_, &R::ShowFont)
+      .Add("Italic", &R::italic_, &R::ShowFont)
+      .Add("Underline", &R::underline_, &R::ShowFont);
+  return record;
 }
 
 RectControl::RectControl(const ClassRecord& record) : Control(record) {}
@@ -172,16 +124,29 @@ RectControl::~RectControl() = default;
 
 void RectControl::Constructor() {
   if (!window_) {
-    Raise<InvalidArgumentException>(Class().Name() + " is created through a window's __New");
+    Raise<InvalidArgumentException>(Class().Name() + " is created through a window's NewControl");
   }
-  if (view_) Raise<InvalidArgumentException>(Class().Name() + " is constructed already");
-  WindowView* parent = window_->View();
-  if (!parent) {
-    Raise<UnsupportedOperationException>("a control is constructed while its window is built");
+  if (constructed_) Raise<InvalidArgumentException>(Class().Name() + " is constructed already");
+  if (!window_->IsConstructed()) {
+    Raise<UnsupportedOperationException>(Class().Name() + " is constructed before its window");
   }
-  view_ = CreateView(RequireBackend("RectControl.Constructor"), *parent);
-  window_->HoldWhileBuilding(*this);
-  Show(kCommonParts | kOwnParts);
+  constructed_ = true;
+  if (WindowView* parent = window_->View()) {
+    Draw(RequireBackend("RectControl.Constructor"), *parent);
+    window_->ApplyTabOrder();
+  }
+}
+
+void RectControl::Draw(UiBackend& backend, WindowView& parent) {
+  FRAMEWORK_ASSERT(!view_);
+  view_ = CreateView(backend, parent);
+  view_->SetFont(Font());
+  DrawOwnParts();
+  view_->SetGeometry(ControlRect{left_, top_, width_, height_});
+  view_->SetHelpTag(helpTag_);
+  view_->SetFocusKind(FocusKindShown());
+  view_->SetEnabled(enabled_);
+  view_->SetVisible(visible_);
 }
 
 void RectControl::SetBounds(std::int64_t left, std::int64_t top, std::int64_t width,
@@ -190,17 +155,17 @@ void RectControl::SetBounds(std::int64_t left, std::int64_t top, std::int64_t wi
   top_ = top;
   width_ = width;
   height_ = height;
-  Show(kGeometry);
+  ShowGeometry();
 }
 
 void RectControl::SetVisible(bool visible) {
   visible_ = visible;
-  Show(kVisibility);
+  ShowVisibility();
 }
 
 void RectControl::SetEnabled(bool enabled) {
   enabled_ = enabled;
-  Show(kEnabling);
+  ShowEnabling();
 }
 
 void RectControl::SetTabIndex(std::int64_t tabIndex) {
@@ -208,15 +173,23 @@ void RectControl::SetTabIndex(std::int64_t tabIndex) {
   if (window_ && view_) window_->ApplyTabOrder();
 }
 
+void RectControl::SetTextSize(float points) {
+  if (!std::isfinite(points) || points < 0.0F) {
+    Raise<InvalidArgumentException>("TextSize " + std::to_string(points) + " is no font size");
+  }
+  textSize_ = points;
+  ShowFont();
+}
+
 FontSpec RectControl::Font() const {
-  const PropertyStore& stored = StoredProperties();
-  String family = stored.Get<String>("TextFont");
   FontSpec font;
-  if (!IsSystemFontName(family.Bytes())) font.family = std::string(family.Bytes());
-  font.pointSize = stored.Get<float>("TextSize");
-  font.bold = stored.Get<bool>("Bold");
-  font.italic = stored.Get<bool>("Italic");
-  font.underline = stored.Get<bool>("Underline");
+  // "System" (or no name) is the desktop's user-interface font.
+  std::string_view family = textFont_.Bytes();
+  if (!family.empty() && family != "System" && family != "system") font.family = family;
+  font.pointSize = textSize_;
+  font.bold = bold_;
+  font.italic = italic_;
+  font.underline = underline_;
   return font;
 }
 
@@ -224,51 +197,36 @@ bool RectControl::TakesFocus() const {
   return true;
 }
 
-void RectControl::StoredPropertyChanged(std::string_view name) {
-  if (IsFontProperty(name)) Show(kFont);
-  if (name == "HelpTag") Show(kHelpTag);
-  if (name == "TabStop") Show(kCommonParts);
+FocusKind RectControl::FocusKindShown() const {
+  if (!TakesFocus()) return FocusKind::None;
+  return tabStop_ ? FocusKind::Tab : FocusKind::Click;
 }
 
-void RectControl::HoldBackShowing() {
-  held_.Hold();
+void RectControl::ShowGeometry() {
+  if (view_) view_->SetGeometry(ControlRect{left_, top_, width_, height_});
 }
 
-void RectControl::ShowHeldBack() noexcept {
-  Parts parts = held_.Release();
-  if (parts && view_) ShowParts(parts);
+void RectControl::ShowVisibility() {
+  if (view_) view_->SetVisible(visible_);
 }
 
-void RectControl::ShowHeldBackNow() {
-  if (Parts parts = held_.Take(kCommonParts | kOwnParts); parts && view_) ShowParts(parts);
+void RectControl::ShowEnabling() {
+  if (view_) view_->SetEnabled(enabled_);
 }
 
-void RectControl::ShowHeldFocusNow() {
-  if (Parts parts = held_.Take(kFocus); parts && view_) ShowParts(parts);
+void RectControl::ShowFont() {
+  if (view_) view_->SetFont(Font());
 }
 
-void RectControl::Show(Parts parts) {
-  if (view_ && held_.ShowNow(parts)) ShowParts(parts);
+void RectControl::ShowHelpTag() {
+  if (view_) view_->SetHelpTag(helpTag_);
 }
 
-void RectControl::ShowParts(Parts parts) {
-  if (parts & kCommonParts) ShowCommonParts(parts);
-  if (parts & kOwnParts) ShowOwnParts(parts & kOwnParts);
-}
-
-void RectControl::ShowCommonParts(Parts parts) {
-  if (parts & kGeometry) view_->SetGeometry(ControlRect{left_, top_, width_, height_});
-  if (parts & kVisibility) view_->SetVisible(visible_);
-  if (parts & kEnabling) view_->SetEnabled(enabled_);
-  if (parts & kFont) view_->SetFont(Font());
-  if (parts & kHelpTag) view_->SetHelpTag(StoredProperties().Get<String>("HelpTag"));
-  if (parts & kFocus) {
-    FocusKind focus = FocusKind::None;
-    if (TakesFocus()) {
-      focus = StoredProperties().Get<bool>("TabStop", true) ? FocusKind::Tab : FocusKind::Click;
-    }
-    view_->SetFocusKind(focus);
-  }
+// The tab order passes over a control that takes no focus, so it follows the focus kind.
+void RectControl::ShowFocusKind() {
+  if (!view_) return;
+  view_->SetFocusKind(FocusKindShown());
+  if (window_) window_->ApplyTabOrder();
 }
 
 void RectControl::LeaveWindow() noexcept {

@@ -4,14 +4,14 @@
 #include <memory>
 #include <vector>
 
+#include "framework/runtime/Assert.h"
 #include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/Delegate.h"
 #include "framework/runtime/Object.h"
 #include "framework/runtime/Ref.h"
 #include "framework/runtime/String.h"
+#include "framework/runtime/Value.h"
 #include "framework/ui/Events.h"
-#include "framework/ui/HeldBackParts.h"
-#include "framework/ui/PropertyStore.h"
 
 namespace framework {
 
@@ -20,16 +20,17 @@ class ControlView;  // the toolkit's rendering
 class UiBackend;
 class WindowView;
 struct FontSpec;
+enum class FocusKind : std::uint8_t;
 
 // A control of a window. Controls raise numbered events to the handlers attached with
 // RuntimeAddEventHandler.
-class Control : public Object, public PropertyHolder {
+class Control : public Object {
  public:
-  static const ClassRecord& Lookup();
+  static std::unique_ptr<ClassRecord> BuildClassRecord();
+  static const ClassRecord& Lookup() { return ClassRecordOf<Control>(); }
   explicit Control(const ClassRecord& record);
   ~Control() override;
 
-  PropertyHolder* StoredPropertyHolder() noexcept override { return this; }
   const String& Name() const noexcept { return name_; }
   void SetName(const String& name) { name_ = name; }
   Window* OwnerWindow() const noexcept { return window_; }
@@ -53,6 +54,7 @@ class Control : public Object, public PropertyHolder {
 
  protected:
   String name_;
+  std::int64_t index_ = 0;
   Window* window_ = nullptr;  // the owning window, which holds the control while it is set
 
  private:
@@ -65,16 +67,22 @@ class Control : public Object, public PropertyHolder {
   std::vector<AttachedHandler> handlers_;
 };
 
-// A control with a rectangle: position, size, visibility, focus order, font.
+// A control with a rectangle: position, size, visibility, focus order, font. Its widget is drawn
+// whole from the model once, and from then on each change shows only what it changed.
 class RectControl : public Control {
  public:
-  static const ClassRecord& Lookup();
+  static std::unique_ptr<ClassRecord> BuildClassRecord();
+  static const ClassRecord& Lookup() { return ClassRecordOf<RectControl>(); }
   explicit RectControl(const ClassRecord& record);
   ~RectControl() override;
 
-  // RectControl.Constructor: creates the control's widget in its window's content area, showing
-  // every property set so far (when its window's build events are done, if it is made in them).
+  // RectControl.Constructor: a control made while its window is being built is drawn when the
+  // window's build events are done, with every property set by then; in a window that stands
+  // built it is drawn at once.
   virtual void Constructor();
+  bool IsConstructed() const noexcept { return constructed_; }
+  // Creates the control's widget in the window's rendering and draws it whole.
+  void Draw(UiBackend& backend, WindowView& parent);
 
   std::int64_t Left() const noexcept { return left_; }
   std::int64_t Top() const noexcept { return top_; }
@@ -88,61 +96,66 @@ class RectControl : public Control {
   void SetVisible(bool visible);
   void SetEnabled(bool enabled);
   void SetTabIndex(std::int64_t tabIndex);
+  void SetTextSize(float points);
 
   // The font that TextFont, TextSize, Bold, Italic and Underline describe.
   FontSpec Font() const;
 
   ControlView* View() const noexcept { return view_.get(); }
-  // The view as the class's kind of rendering (the type that CreateView made).
-  template <class V>
-  V* ViewAs() const noexcept {
-    return static_cast<V*>(view_.get());
-  }
   void LeaveWindow() noexcept override;
-  void StoredPropertyChanged(std::string_view name) override;
-  void HoldBackShowing() override;
-  void ShowHeldBack() noexcept override;
-  // Shows what is held back now, while the hold goes on: everything, before a change that
-  // other widgets' rendering reads; or the focus kind, which the tab order reads.
-  void ShowHeldBackNow();
-  void ShowHeldFocusNow();
 
  protected:
-  // Parts of the rendering. These are every control's; a class numbers its own parts from
-  // kFirstOwnPart up and shows them in ShowOwnParts.
-  using Parts = HeldBackParts::Parts;
-  static constexpr Parts kGeometry = 1U << 0;
-  static constexpr Parts kVisibility = 1U << 1;
-  static constexpr Parts kEnabling = 1U << 2;
-  static constexpr Parts kFont = 1U << 3;
-  static constexpr Parts kHelpTag = 1U << 4;
-  static constexpr Parts kFocus = 1U << 5;
-  static constexpr Parts kCommonParts = (1U << 6) - 1;
-  static constexpr Parts kFirstOwnPart = 1U << 8;
-  static constexpr Parts kOwnParts = ~((1U << 8) - 1);
-
-  // Shows the parts in the view: now, or when the property list being applied is done.
-  void Show(Parts parts);
   // Creates the class's rendering in the window's view.
   virtual std::unique_ptr<ControlView> CreateView(UiBackend& backend, WindowView& parent) = 0;
-  // Shows some of the class's own parts in the view, which exists; kOwnParts means all of them.
-  virtual void ShowOwnParts(Parts /*parts*/) {}
-  // Whether keyboard focus can reach the control (labels: no).
+  // Draws all of the class's own parts in the new view.
+  virtual void DrawOwnParts() {}
+  // Whether keyboard focus can reach the control (labels: no), and how.
   virtual bool TakesFocus() const;
+  FocusKind FocusKindShown() const;
+  // The view as the class's kind of rendering (the type that CreateView made); nil before the
+  // control is drawn.
+  template <class V>
+  V* ViewAs() const noexcept {
+    return view_ ? &Downcast<V>(*view_) : nullptr;
+  }
+
+  // Each shows one part of the rendering, once the control is drawn.
+  void ShowGeometry();
+  void ShowVisibility();
+  void ShowEnabling();
+  void ShowFont();
+  void ShowHelpTag();
+  void ShowFocusKind();
 
   std::int64_t left_ = 0;
   std::int64_t top_ = 0;
   std::int64_t width_ = 0;
   std::int64_t height_ = 0;
-  bool visible_ = true;
-  bool enabled_ = true;
+  bool lockLeft_ = false;
+  bool lockTop_ = false;
+  bool lockRight_ = false;
+  bool lockBottom_ = false;
+  std::int64_t tabPanelIndex_ = 0;
   std::int64_t tabIndex_ = 0;
+  bool tabStop_ = true;
+  bool enabled_ = true;
+  bool visible_ = true;
+  String helpTag_;
+  bool autoDeactivate_ = false;
+  String initialParent_;
+  bool useFocusRing_ = false;
+  String dataSource_;
+  String dataField_;
+  String textFont_;
+  float textSize_ = 0.0F;
+  FontUnits textUnit_;
+  bool bold_ = false;
+  bool italic_ = false;
+  bool underline_ = false;
 
  private:
-  void ShowParts(Parts parts);
-  void ShowCommonParts(Parts parts);
   std::unique_ptr<ControlView> view_;
-  HeldBackParts held_;
+  bool constructed_ = false;
 };
 
 }  // namespace framework

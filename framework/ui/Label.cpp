@@ -2,54 +2,45 @@
 
 #include "framework/ui/Backend.h"
 #include "framework/ui/ClassBuilding.h"
-#include "framework/ui/PropertyTable.h"
 #include "framework/ui/View.h"
 
 namespace framework {
 
-const ClassRecord& Label::Lookup() {
-  static ClassRecordSlot slot;
-  return slot.Get([] {
-    auto record = RuntimeNewClass(&RectControl::Lookup(), "Label");
-    record->SetFactory(&MakeInstance<Label>);
-    DeclareEvents(*record, {"MouseDown", "MouseUp"});
-    const PropertyBinding bindings[] = {
-        Bind<Label>(
-            "Text", [](Label& c) -> Variant { return c.Text(); },
-            [](Label& c, const Variant& v) { c.SetText(ValueAs<String>(v, "Text")); }),
-    };
-    DeclareProperties(*record, "Label", bindings);
-    return record;
-  });
+std::unique_ptr<ClassRecord> Label::BuildClassRecord() {
+  auto record = NewClassRecord<Label>(&RectControl::Lookup(), "Label");
+  DeclareEvents(*record, {"MouseDown", "MouseUp"});
+  BindProperties<Label>(*record)
+      .Add("Text", &Label::Text, &Label::SetText)
+      .Add("TextAlign", &Label::textAlign_, &Label::ShowLabel)
+      .Add("TextColor", &Label::textColor_, &Label::ShowLabel)
+      .Add("MultiLine", &Label::multiLine_, &Label::ShowLabel)
+      .Add("Selectable", &Label::selectable_, &Label::ShowLabel)
+      .Add("Transparent", &Label::transparent_);
+  return record;
 }
 
 Label::Label(const ClassRecord& record) : RectControl(record) {}
 
 void Label::SetText(const String& text) {
   text_ = text;
-  Show(kOwnParts);
-}
-
-void Label::StoredPropertyChanged(std::string_view name) {
-  RectControl::StoredPropertyChanged(name);
-  static constexpr std::string_view kShown[] = {"TextAlign", "TextColor", "MultiLine",
-                                                "Selectable"};
-  for (std::string_view shown : kShown) {
-    if (name == shown) Show(kOwnParts);
-  }
+  ShowLabel();
 }
 
 std::unique_ptr<ControlView> Label::CreateView(UiBackend& backend, WindowView& parent) {
   return backend.CreateLabelView(*this, parent);
 }
 
-void Label::ShowOwnParts(Parts) {
+void Label::DrawOwnParts() {
+  ShowLabel();
+}
+
+void Label::ShowLabel() {
   auto* view = ViewAs<LabelView>();
-  const PropertyStore& stored = StoredProperties();
-  view->SetText(text_, stored.Get<bool>("MultiLine"));
-  view->SetTextColor(stored.Get<Color>("TextColor"));
-  view->SetAlignment(stored.Get<std::int64_t>("TextAlign"));
-  view->SetSelectable(stored.Get<bool>("Selectable"));
+  if (!view) return;
+  view->SetText(text_, multiLine_);
+  view->SetTextColor(textColor_);
+  view->SetAlignment(textAlign_);
+  view->SetSelectable(selectable_);
 }
 
 }  // namespace framework

@@ -8,21 +8,28 @@ namespace framework {
 // of its own, so one that overlaps a neighbour hides nothing of it (Transparent is only held).
 class Label : public RectControl {
  public:
-  static const ClassRecord& Lookup();
+  static std::unique_ptr<ClassRecord> BuildClassRecord();
+  static const ClassRecord& Lookup() { return ClassRecordOf<Label>(); }
   explicit Label(const ClassRecord& record);
 
   const String& Text() const noexcept { return text_; }
   void SetText(const String& text);
-  void StoredPropertyChanged(std::string_view name) override;
 
  protected:
   std::unique_ptr<ControlView> CreateView(UiBackend& backend, WindowView& parent) override;
-  // A label's own parts are shown together.
-  void ShowOwnParts(Parts parts) override;
+  void DrawOwnParts() override;
   bool TakesFocus() const override { return false; }
 
  private:
+  // A label's own parts are shown together.
+  void ShowLabel();
+
   String text_;
+  std::int64_t textAlign_ = 0;
+  Color textColor_;
+  bool multiLine_ = false;
+  bool selectable_ = false;
+  bool transparent_ = false;
 };
 
 }  // namespace framework

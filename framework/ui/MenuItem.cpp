@@ -11,7 +11,6 @@
 #include "framework/ui/ClassBuilding.h"
 #include "framework/ui/EditCommand.h"
 #include "framework/ui/Process.h"
-#include "framework/ui/PropertyTable.h"
 #include "framework/ui/Window.h"
 
 namespace framework {
@@ -38,36 +37,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kModifier
     {"shift", "Shift"},
 }};
 constexpr std::array<std::string_view, 3> kModifierOrder{"Ctrl", "Alt", "Shift"};
-
-void AddMenuItemProperties(ClassRecord& record) {
-  using M = MenuItem;
-  const PropertyBinding bindings[] = {
-      Bind<M>(
-          "Name", [](M& m) -> Variant { return m.Name(); },
-          [](M& m, const Variant& v) { m.Name_Set(0, ValueAs<String>(v, "Name")); }),
-      Bind<M>(
-          "Text", [](M& m) -> Variant { return m.Text(); },
-          [](M& m, const Variant& v) { m.Text_Set(0, ValueAs<String>(v, "Text")); }),
-      Bind<M>(
-          "KeyboardShortcut", [](M& m) -> Variant { return m.KeyboardShortcut(); },
-          [](M& m, const Variant& v) {
-            m.KeyboardShortcut_Set(0, ValueAs<String>(v, "KeyboardShortcut"));
-          }),
-      Bind<M>(
-          "AutoEnable", [](M& m) -> Variant { return m.AutoEnable(); },
-          [](M& m, const Variant& v) { m.AutoEnable_Set(0, ValueAs<bool>(v, "AutoEnable")); }),
-      Bind<M>(
-          "Visible", [](M& m) -> Variant { return m.Visible(); },
-          [](M& m, const Variant& v) { m.Visible_Set(0, ValueAs<bool>(v, "Visible")); }),
-  };
-  for (const PropertyBinding& binding : bindings) {
-    ValueType type = binding.name == "AutoEnable" || binding.name == "Visible" ? ValueType::Boolean
-                                                                               : ValueType::String;
-    PropertyAccessors accessors{binding.get, binding.set, binding.get, binding.set};
-    record.AddProperty(std::string(binding.name), 5, std::string(PropertyTypeCode(type)), type,
-                       std::move(accessors));
-  }
-}
 
 }  // namespace
 
@@ -114,41 +83,45 @@ std::string PortableShortcutText(std::string_view shortcut) {
 
 // --- MenuItem --------------------------------------------------------------------------------
 
-const ClassRecord& MenuItem::Lookup() {
-  static ClassRecordSlot slot;
-  return slot.Get([] {
-    auto record = RuntimeNewClass(nullptr, "MenuItem");
-    record->SetFactory(&MakeInstance<MenuItem>);
-    AddSlots(*record, {{"Append", "%%o<MenuItem>", &MenuItem::Append},
-                       {"Child", "%o<MenuItem>%s", &MenuItem::Child},
-                       {"Clone", "%o<MenuItem>%"},
-                       {"Close", "%%"},
-                       {"Constructor", "%%", &MenuItem::Constructor},
-                       {"Constructor", "%%o<MenuItem>"},
-                       {"Constructor", "%%sv"},
-                       {"Count", "%i8%", &MenuItem::Count},
-                       {"Enable", "%%"},
-                       {"Handle", "%i8%i8"},
-                       {"Insert", "%%i8o<MenuItem>"},
-                       {"Item", "%o<MenuItem>%i8", &MenuItem::Item},
-                       {"MenuItem", "%%"},
-                       {"MenuItem", "%%sv"},
-                       {"PopUp", "%o<MenuItem>%"},
-                       {"PopUp", "%o<MenuItem>%i8i8"},
-                       {"Remove", "%%i8"},
-                       {"Remove", "%%o<MenuItem>"},
-                       {"Remove", "%%s"},
-                       {"_DependencyList", "%o<Object>%"},
-                       {"_DisableEntirely", "%%"},
-                       {"_Lookup", "%o<MenuItem>%s", &MenuItem::LookupItem},
-                       {"_Lookup", "%o<MenuItem>%si8"},
-                       {"_SelfEnable", "%%"},
-                       {"_Swap", "%%so<MenuItem>"},
-                       {"_InstallClone", "%%o<MenuItem>"}});
-    DeclareEvents(*record, {"Action", "EnableMenu"});
-    AddMenuItemProperties(*record);
-    return record;
-  });
+std::unique_ptr<ClassRecord> MenuItem::BuildClassRecord() {
+  auto record = NewClassRecord<MenuItem>(nullptr, "MenuItem");
+  AddSlots(*record, {{"Append", "%%o<MenuItem>", &MenuItem::Append},
+                     {"Child", "%o<MenuItem>%s", &MenuItem::Child},
+                     {"Clone", "%o<MenuItem>%"},
+                     {"Close", "%%"},
+                     {"Constructor", "%%", &MenuItem::Constructor},
+                     {"Constructor", "%%o<MenuItem>"},
+                     {"Constructor", "%%sv"},
+                     {"Count", "%i8%", &MenuItem::Count},
+                     {"Enable", "%%"},
+                     {"Handle", "%i8%i8"},
+                     {"Insert", "%%i8o<MenuItem>"},
+                     {"Item", "%o<MenuItem>%i8", &MenuItem::Item},
+                     {"MenuItem", "%%"},
+                     {"MenuItem", "%%sv"},
+                     {"PopUp", "%o<MenuItem>%"},
+                     {"PopUp", "%o<MenuItem>%i8i8"},
+                     {"Remove", "%%i8"},
+                     {"Remove", "%%o<MenuItem>"},
+                     {"Remove", "%%s"},
+                     {"_DependencyList", "%o<Object>%"},
+                     {"_DisableEntirely", "%%"},
+                     {"_Lookup", "%o<MenuItem>%s", &MenuItem::LookupItem},
+                     {"_Lookup", "%o<MenuItem>%si8"},
+                     {"_SelfEnable", "%%"},
+                     {"_Swap", "%%so<MenuItem>"},
+                     {"_InstallClone", "%%o<MenuItem>"}});
+  DeclareEvents(*record, {"Action", "EnableMenu"});
+  // The setters take the item's index argument, always 0, before the value.
+  using M = MenuItem;
+  BindProperties<M>(*record)
+      .Add("Name", &M::Name, [](M& m, const String& name) { m.Name_Set(0, name); })
+      .Add("Text", &M::Text, [](M& m, const String& text) { m.Text_Set(0, text); })
+      .Add("KeyboardShortcut", &M::KeyboardShortcut,
+           [](M& m, const String& shortcut) { m.KeyboardShortcut_Set(0, shortcut); })
+      .Add("AutoEnable", &M::AutoEnable, [](M& m, bool enabled) { m.AutoEnable_Set(0, enabled); })
+      .Add("Visible", &M::Visible, [](M& m, bool visible) { m.Visible_Set(0, visible); });
+  return record;
 }
 
 MenuItem::MenuItem(const ClassRecord& record) : Object(record) {}
@@ -268,26 +241,16 @@ void MenuItem::NotifyChanged() {
 
 // --- MenuBar, QuitMenuItem -------------------------------------------------------------------
 
-const ClassRecord& MenuBar::Lookup() {
-  static ClassRecordSlot slot;
-  return slot.Get([] {
-    auto record = RuntimeNewClass(&MenuItem::Lookup(), "MenuBar");
-    record->SetFactory(&MakeInstance<MenuBar>);
-    OverrideSlots(*record,
-                  {{"_DependencyList", "%o<Object>%"}, {"_InstallClone", "%%o<MenuItem>"}});
-    return record;
-  });
+std::unique_ptr<ClassRecord> MenuBar::BuildClassRecord() {
+  auto record = NewClassRecord<MenuBar>(&MenuItem::Lookup(), "MenuBar");
+  OverrideSlots(*record, {{"_DependencyList", "%o<Object>%"}, {"_InstallClone", "%%o<MenuItem>"}});
+  return record;
 }
 
 MenuBar::MenuBar(const ClassRecord& record) : MenuItem(record) {}
 
-const ClassRecord& QuitMenuItem::Lookup() {
-  static ClassRecordSlot slot;
-  return slot.Get([] {
-    auto record = RuntimeNewClass(&MenuItem::Lookup(), "QuitMenuItem");
-    record->SetFactory(&MakeInstance<QuitMenuItem>);
-    return record;
-  });
+std::unique_ptr<ClassRecord> QuitMenuItem::BuildClassRecord() {
+  return NewClassRecord<QuitMenuItem>(&MenuItem::Lookup(), "QuitMenuItem");
 }
 
 QuitMenuItem::QuitMenuItem(const ClassRecord& record) : MenuItem(record) {}

@@ -31,7 +31,8 @@ class MenuObserver {
 // on the focused text widget and enable themselves when AutoEnable is set.
 class MenuItem : public Object {
  public:
-  static const ClassRecord& Lookup();
+  static std::unique_ptr<ClassRecord> BuildClassRecord();
+  static const ClassRecord& Lookup() { return ClassRecordOf<MenuItem>(); }
   explicit MenuItem(const ClassRecord& record);
   ~MenuItem() override;
 
@@ -101,14 +102,16 @@ class MenuItem : public Object {
 // The top of a menu tree: its children are the menus.
 class MenuBar : public MenuItem {
  public:
-  static const ClassRecord& Lookup();
+  static std::unique_ptr<ClassRecord> BuildClassRecord();
+  static const ClassRecord& Lookup() { return ClassRecordOf<MenuBar>(); }
   explicit MenuBar(const ClassRecord& record);
 };
 
 // The item whose action ends the application.
 class QuitMenuItem : public MenuItem {
  public:
-  static const ClassRecord& Lookup();
+  static std::unique_ptr<ClassRecord> BuildClassRecord();
+  static const ClassRecord& Lookup() { return ClassRecordOf<QuitMenuItem>(); }
   explicit QuitMenuItem(const ClassRecord& record);
 
  protected:

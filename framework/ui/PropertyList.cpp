@@ -8,7 +8,6 @@
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/FaultInjection.h"
-#include "framework/ui/PropertyStore.h"
 
 namespace framework {
 
@@ -117,23 +116,6 @@ Variant ReadValue(ListReader& reader, const PropertyEntry& property) {
   reader.Fail("property of type " + property.typeCode + " cannot be set from a property list");
 }
 
-// Holds back the object's showing of changes while its list is applied; the final values are
-// shown when the list is done, also when a setter raised part of the way through.
-class ShowingHeldBack {
- public:
-  explicit ShowingHeldBack(Object& object) : holder_(object.StoredPropertyHolder()) {
-    if (holder_) holder_->HoldBackShowing();
-  }
-  ~ShowingHeldBack() {
-    if (holder_) holder_->ShowHeldBack();
-  }
-  ShowingHeldBack(const ShowingHeldBack&) = delete;
-  ShowingHeldBack& operator=(const ShowingHeldBack&) = delete;
-
- private:
-  PropertyHolder* holder_;
-};
-
 // The decoded entries of the list being applied. Lists are applied one after another, so one
 // buffer serves them all and keeps its capacity between them; a list applied while another one
 // is (from inside a setter) finds no spare buffer and makes its own.
@@ -182,7 +164,6 @@ void SetProperties(Object* object, const String& list) {
   DecodePropertyList(list.Bytes(), object->Class(), [&entries](PropertyListEntry&& entry) {
     entries.push_back(std::move(entry));
   });
-  ShowingHeldBack held(*object);
   for (const PropertyListEntry& entry : entries) {
     entry.property->accessors.set(*object, entry.value);
   }

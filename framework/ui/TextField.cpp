@@ -3,33 +3,31 @@
 #include "framework/runtime/FaultInjection.h"
 #include "framework/ui/Backend.h"
 #include "framework/ui/ClassBuilding.h"
-#include "framework/ui/PropertyTable.h"
 #include "framework/ui/View.h"
 
 namespace framework {
 
-const ClassRecord& TextEdit::Lookup() {
-  static ClassRecordSlot slot;
-  return slot.Get([] {
-    auto record = RuntimeNewClass(&RectControl::Lookup(), "TextEdit");
-    AddSlots(*record, {{"AppendText", "%%s"},
-                       {"CharPosAtXY", "%i8%i8i8"},
-                       {"Copy", "%%"},
-                       {"Paste", "%%"},
-                       {"SelectAll", "%%"}});
-    DeclareEvents(*record, {"GotFocus", "LostFocus", "SelChange", "TextChange"});
-    using T = TextEdit;
-    const PropertyBinding bindings[] = {
-        Bind<T>(
-            "Text", [](T& c) -> Variant { return c.Text(); },
-            [](T& c, const Variant& v) { c.Text_Set(ValueAs<String>(v, "Text")); }),
-        Bind<T>(
-            "ReadOnly", [](T& c) -> Variant { return c.ReadOnly(); },
-            [](T& c, const Variant& v) { c.SetReadOnly(ValueAs<bool>(v, "ReadOnly")); }),
-    };
-    DeclareProperties(*record, "TextEdit", bindings);
-    return record;
-  });
+std::unique_ptr<ClassRecord> TextEdit::BuildClassRecord() {
+  auto record = RuntimeNewClass(&RectControl::Lookup(), "TextEdit");
+  AddSlots(*record, {{"AppendText", "%%s"},
+                     {"CharPosAtXY", "%i8%i8i8"},
+                     {"Copy", "%%"},
+                     {"Paste", "%%"},
+                     {"SelectAll", "%%"}});
+  DeclareEvents(*record, {"GotFocus", "LostFocus", "SelChange", "TextChange"});
+  using T = TextEdit;
+  BindProperties<T>(*record)
+      .Add("Text", &T::Text, &T::Text_Set)
+      .Add("ReadOnly", &T::ReadOnly, &T::SetReadOnly)
+      .Add("Border", &T::border_, &T::ShowLook)
+      .Add("TextColor", &T::textColor_, &T::ShowLook)
+      .Add("BackColor", &T::backColor_, &T::ShowLook)
+      .Add("Format", &T::format_)
+      .Add("LimitText", &T::limitText_)
+      .Add("AcceptTabs", &T::acceptTabs_)
+      .Add("Alignment", &T::alignment_, &T::ShowLook)
+      .Add("AutomaticallyCheckSpelling", &T::automaticallyCheckSpelling_);
+  return record;
 }
 
 TextEdit::TextEdit(const ClassRecord& record) : RectControl(record) {}
@@ -37,52 +35,44 @@ TextEdit::TextEdit(const ClassRecord& record) : RectControl(record) {}
 void TextEdit::Text_Set(const String& text) {
   FaultInjection::Check(Operation::TextSet);
   text_ = text;
-  Show(kText);
+  if (auto* view = ViewAs<TextView>()) view->SetText(text_);
 }
 
 void TextEdit::SetReadOnly(bool readOnly) {
   readOnly_ = readOnly;
-  Show(kReadOnly);
+  if (auto* view = ViewAs<TextView>()) view->SetReadOnly(readOnly_);
 }
 
 void TextEdit::UserEditedText(const String& text) {
   text_ = text;
 }
 
-void TextEdit::StoredPropertyChanged(std::string_view name) {
-  RectControl::StoredPropertyChanged(name);
-  static constexpr std::string_view kShown[] = {"TextColor", "BackColor", "Border", "Alignment"};
-  for (std::string_view shown : kShown) {
-    if (name == shown) Show(kOwnParts);
-  }
-}
-
 std::unique_ptr<ControlView> TextEdit::CreateView(UiBackend& backend, WindowView& parent) {
   return backend.CreateTextView(*this, parent);
 }
 
-void TextEdit::ShowOwnParts(Parts parts) {
+void TextEdit::DrawOwnParts() {
+  ShowLook();
   auto* view = ViewAs<TextView>();
-  if (parts & kLook) {
-    const PropertyStore& stored = StoredProperties();
-    // Black text on white unless the properties say otherwise.
-    view->SetColors(stored.Get<Color>("TextColor"),
-                    stored.Get<Color>("BackColor", Color{0xFFFFFF}));
-    view->SetBorder(stored.Get<bool>("Border", true));
-    view->SetAlignment(stored.Get<std::int64_t>("Alignment"));
-  }
-  if (parts & kReadOnly) view->SetReadOnly(readOnly_);
-  if (parts & kText) view->SetText(text_);
+  view->SetReadOnly(readOnly_);
+  view->SetText(text_);
 }
 
-const ClassRecord& TextField::Lookup() {
-  static ClassRecordSlot slot;
-  return slot.Get([] {
-    auto record = RuntimeNewClass(&TextEdit::Lookup(), "TextField");
-    record->SetFactory(&MakeInstance<TextField>);
-    DeclareProperties(*record, "TextField");
-    return record;
-  });
+void TextEdit::ShowLook() {
+  auto* view = ViewAs<TextView>();
+  if (!view) return;
+  view->SetColors(textColor_, backColor_);
+  view->SetBorder(border_);
+  view->SetAlignment(alignment_);
+}
+
+std::unique_ptr<ClassRecord> TextField::BuildClassRecord() {
+  auto record = NewClassRecord<TextField>(&TextEdit::Lookup(), "TextField");
+  BindProperties<TextField>(*record)
+      .Add("Password", &TextField::password_)
+      .Add("CueText", &TextField::cueText_)
+      .Add("Mask", &TextField::mask_);
+  return record;
 }
 
 TextField::TextField(const ClassRecord& record) : TextEdit(record) {}

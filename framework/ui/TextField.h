@@ -7,7 +7,8 @@ namespace framework {
 // Editable text.
 class TextEdit : public RectControl {
  public:
-  static const ClassRecord& Lookup();
+  static std::unique_ptr<ClassRecord> BuildClassRecord();
+  static const ClassRecord& Lookup() { return ClassRecordOf<TextEdit>(); }
   explicit TextEdit(const ClassRecord& record);
 
   // TextField.Text.Set: the text reads back byte for byte; a CR shows as a line break.
@@ -18,25 +19,38 @@ class TextEdit : public RectControl {
 
   // Called by the view when the user edited the text (line breaks as CR).
   void UserEditedText(const String& text);
-  void StoredPropertyChanged(std::string_view name) override;
 
  protected:
-  static constexpr Parts kLook = kFirstOwnPart;  // colours, border and alignment
-  static constexpr Parts kReadOnly = kFirstOwnPart << 1;
-  static constexpr Parts kText = kFirstOwnPart << 2;
-
   std::unique_ptr<ControlView> CreateView(UiBackend& backend, WindowView& parent) override;
-  void ShowOwnParts(Parts parts) override;
+  void DrawOwnParts() override;
+
+ private:
+  // Colours, border and alignment.
+  void ShowLook();
 
   String text_;
   bool readOnly_ = false;
+  bool border_ = true;
+  Color textColor_;              // black
+  Color backColor_{0x00FFFFFF};  // white
+  String format_;
+  std::int64_t limitText_ = 0;
+  bool acceptTabs_ = false;
+  std::int64_t alignment_ = 0;
+  bool automaticallyCheckSpelling_ = false;
 };
 
 // A text field; with ReadOnly it shows text that the user can select and copy but not change.
 class TextField : public TextEdit {
  public:
-  static const ClassRecord& Lookup();
+  static std::unique_ptr<ClassRecord> BuildClassRecord();
+  static const ClassRecord& Lookup() { return ClassRecordOf<TextField>(); }
   explicit TextField(const ClassRecord& record);
+
+ private:
+  bool password_ = false;
+  String cueText_;
+  String mask_;
 };
 
 }  // namespace framework

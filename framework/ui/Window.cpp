@@ -11,7 +11,6 @@
 #include "framework/ui/Events.h"
 #include "framework/ui/MenuItem.h"
 #include "framework/ui/Process.h"
-#include "framework/ui/PropertyTable.h"
 #include "framework/ui/View.h"
 
 namespace framework {
@@ -63,85 +62,71 @@ void AddWindowSlots(ClassRecord& record) {
                     {"__New", "%o<Object>%p", &Window::NewControl}});
 }
 
-void AddWindowProperties(ClassRecord& record) {
-  using W = Window;
-  const PropertyBinding bindings[] = {
-      Bind<W>(
-          "Width", [](W& w) -> Variant { return w.Width(); },
-          [](W& w, const Variant& v) {
-            w.SetContentSize(ValueAs<std::int64_t>(v, "Width"), w.Height());
-          }),
-      Bind<W>(
-          "Height", [](W& w) -> Variant { return w.Height(); },
-          [](W& w, const Variant& v) {
-            w.SetContentSize(w.Width(), ValueAs<std::int64_t>(v, "Height"));
-          }),
-      Bind<W>(
-          "Title", [](W& w) -> Variant { return w.Title(); },
-          [](W& w, const Variant& v) { w.SetTitle(ValueAs<String>(v, "Title")); }),
-      Bind<W>(
-          "Visible", [](W& w) -> Variant { return w.Visible(); },
-          [](W& w, const Variant& v) { w.SetVisible(ValueAs<bool>(v, "Visible")); }),
-      Bind<W>(
-          "BackColor", [](W& w) -> Variant { return w.BackColor(); },
-          [](W& w, const Variant& v) { w.SetBackColor(ValueAs<Color>(v, "BackColor")); }),
-  };
-  DeclareProperties(record, "Window", bindings);
-  PropertyAccessors menuBar;
-  menuBar.get = [](Object& o) -> Variant {
-    return Ref<Object>(dynamic_cast<Window&>(o).MenuBar_Get(0));
-  };
-  menuBar.set = [](Object& o, const Variant& v) {
-    Ref<Object> object = ValueAs<Ref<Object>>(v, "MenuBar");
-    dynamic_cast<Window&>(o).MenuBar_Set(0, RuntimeCheckCast<MenuBar>(object.get()));
-  };
-  menuBar.introspectionGet = menuBar.get;
-  menuBar.introspectionSet = menuBar.set;
-  record.AddProperty("MenuBar", 5, "o<MenuBar>", ValueType::Object, std::move(menuBar));
-}
-
 }  // namespace
 
-const ClassRecord& Window::Lookup() {
-  static ClassRecordSlot slot;
-  return slot.Get([] {
-    auto record = RuntimeNewClass(nullptr, "Window");
-    record->SetFactory(&MakeInstance<Window>);
-    AddWindowSlots(*record);
-    DeclareEvents(*record, {"Activate",
-                            "CancelClose",
-                            "Close",
-                            "ConstructContextualMenu",
-                            "ContextualMenuAction",
-                            "Deactivate",
-                            "DragEnter",
-                            "DragExit",
-                            "DragOver",
-                            "DropObject",
-                            "EnableMenuItems",
-                            "KeyDown",
-                            "KeyUp",
-                            "Maximize",
-                            "Minimize",
-                            "MouseDown",
-                            "MouseDrag",
-                            "MouseEnter",
-                            "MouseExit",
-                            "MouseMove",
-                            "MouseUp",
-                            "MouseWheel",
-                            "Moved",
-                            "Open",
-                            "Paint",
-                            "Resized",
-                            "Resizing",
-                            "Restore",
-                            "Layout",
-                            "CreateControls",
-                            "AddMenuHandlers"});
-    AddWindowProperties(*record);
-    return record;
-  });
+std::unique_ptr<ClassRecord> Window::BuildClassRecord() {
+  auto record = NewClassRecord<Window>(nullptr, "Window");
+  AddWindowSlots(*record);
+  DeclareEvents(*record, {"Activate",
+                          "CancelClose",
+                          "Close",
+                          "ConstructContextualMenu",
+                          "ContextualMenuAction",
+                          "Deactivate",
+                          "DragEnter",
+                          "DragExit",
+                          "DragOver",
+                          "DropObject",
+                          "EnableMenuItems",
+                          "KeyDown",
+                          "KeyUp",
+                          "Maximize",
+                          "Minimize",
+                          "MouseDown",
+                          "MouseDrag",
+                          "MouseEnter",
+                          "MouseExit",
+                          "MouseMove",
+                          "MouseUp",
+                          "MouseWheel",
+                          "Moved",
+                          "Open",
+                          "Paint",
+                          "Resized",
+                          "Resizing",
+                          "Restore",
+                          "Layout",
+                          "CreateControls",
+                          "AddMenuHandlers"});
+  using W = Window;
+  BindProperties<W>(*record)
+      .Add("Width", &W::Width, [](W& w, std::int64_t width) { w.SetContentSize(width, w.height_); })
+      .Add("Height", &W::Height,
+           [](W& w, std::int64_t height) { w.SetContentSize(w.width_, height); })
+      .Add("MinWidth", &W::minWidth_, &W::ShowSize)
+      .Add("MinHeight", &W::minHeight_, &W::ShowSize)
+      .Add("MaxWidth", &W::maxWidth_, &W::ShowSize)
+      .Add("MaxHeight", &W::maxHeight_, &W::ShowSize)
+      .Add("Frame", &W::frame_)
+      .Add("Title", &W::Title, &W::SetTitle)
+      .Add("CloseButton", &W::closeButton_, &W::ShowButtons)
+      .Add("Resizeable", &W::resizeable_, &W::ShowSize)
+      .Add("MaximizeButton", &W::maximizeButton_, &W::ShowButtons)
+      .Add("MinimizeButton", &W::minimizeButton_, &W::ShowButtons)
+      .Add("FullScreenButton", &W::fullScreenButton_)
+      .Add("Composite", &W::composite_)
+      .Add("MacProcId", &W::macProcId_)
+      .Add("Placement", &W::placement_)
+      .Add("Visible", &W::Visible, &W::SetVisible)
+      .Add("LiveResize", &W::liveResize_)
+      .Add("FullScreen", &W::fullScreen_)
+      .Add("MenuBarVisible", &W::menuBarVisible_, &W::ShowMenuBarVisible)
+      .Add("HasBackColor", &W::hasBackColor_, &W::ShowBackColor)
+      .Add("BackColor", &W::backColor_, &W::ShowBackColor)
+      .Add(
+          "MenuBar", [](const W& w) { return w.MenuBar_Get(0); },
+          [](W& w, Ref<MenuBar> bar) { w.MenuBar_Set(0, std::move(bar)); });
+  return record;
 }
 
 Window::Window(const ClassRecord& record) : Object(record) {}
@@ -153,13 +138,12 @@ Window::~Window() {
 void Window::Constructor() {
   if (constructed_) Raise<InvalidArgumentException>(Class().Name() + " is constructed already");
   CheckNotClosed("Window.Constructor");
+  UiBackend& backend = RequireBackend("Window.Constructor");
   Ref<Window> self(this);
-  view_ = RequireBackend("Window.Constructor").CreateWindowView(*this);
   constructed_ = true;
-  ShowProperties();
-  view_->SetMenuBar(menuBar_.get());
   try {
     RaiseBuildEvents();
+    if (!closed_) Draw(backend);
   } catch (...) {
     ReleaseContents();
     throw;
@@ -167,44 +151,14 @@ void Window::Constructor() {
   if (closed_) return;  // a build event closed the window
   open_ = true;
   OpenWindowList().push_back(self);
-  ApplyTabOrder();
   bool opened = DeliverOpenEvents();
   if (opened && visible_ && view_) view_->Show();
 }
 
-// The controls made in the build events hold back showing while the events run, so that each
-// part of a control's rendering is shown once, with the values that its constructor and its
-// property list gave it. What other widgets read is shown before they read it: focus kinds
-// before the tab order is set, and everything before the window's frame changes (a control
-// takes colours from the content area).
-class Window::ControlsHeldBack {
- public:
-  explicit ControlsHeldBack(Window& window) : window_(window) {
-    window_.heldControls_ = &controls_;
-  }
-  ~ControlsHeldBack() {
-    window_.heldControls_ = nullptr;
-    for (const Ref<RectControl>& control : controls_) control->ShowHeldBack();
-  }
-  ControlsHeldBack(const ControlsHeldBack&) = delete;
-  ControlsHeldBack& operator=(const ControlsHeldBack&) = delete;
-
- private:
-  Window& window_;
-  std::vector<Ref<RectControl>> controls_;
-};
-
 void Window::RaiseBuildEvents() {
-  ControlsHeldBack held(*this);
   RaiseBuildEvent("Layout", nullptr);
   RaiseBuildEvent("CreateControls", nullptr);
   RaiseBuildEvent("AddMenuHandlers", this);
-}
-
-void Window::HoldWhileBuilding(RectControl& control) {
-  if (!heldControls_) return;
-  control.HoldBackShowing();
-  heldControls_->emplace_back(&control);
 }
 
 void Window::RaiseBuildEvent(std::string_view event, Object* argument) {
@@ -212,6 +166,22 @@ void Window::RaiseBuildEvent(std::string_view event, Object* argument) {
   if (EventImplementationFunction implementation = Class().FindEventImplementation(event)) {
     implementation(*this, argument);
   }
+}
+
+// The window and every control that the build events made, each drawn whole, once, with what
+// the build events set; the frame first, since the controls take their colours from it.
+void Window::Draw(UiBackend& backend) {
+  view_ = backend.CreateWindowView(*this,
+                                   WindowButtons{closeButton_, minimizeButton_, maximizeButton_});
+  view_->SetTitle(title_);
+  ShowBackColor();
+  view_->SetMenuBar(menuBar_.get());
+  ShowMenuBarVisible();
+  ShowSize();
+  for (const OwnedControl& owned : controls_) {
+    if (owned.rect && owned.rect->IsConstructed()) owned.rect->Draw(backend, *view_);
+  }
+  ApplyTabOrder();
 }
 
 // Each registered control's Open, in creation order. An exception from an Open handler goes to
@@ -231,11 +201,10 @@ Ref<Object> Window::NewControl(const ClassRecord& controlClass) {
     Raise<InvalidArgumentException>(controlClass.Name() + " is no control class");
   }
   Ref<Object> object = RuntimeNewObject(controlClass);
-  auto* control = dynamic_cast<Control*>(object.get());
-  if (!control) RaiseIllegalCast(*object, Control::Lookup());
-  control->JoinWindow(*this);
+  auto& control = Downcast<Control>(*object);
+  control.JoinWindow(*this);
   controls_.push_back(
-      OwnedControl{Ref<Control>(control), String(), false, dynamic_cast<RectControl*>(control)});
+      OwnedControl{Ref<Control>(&control), String(), false, dynamic_cast<RectControl*>(&control)});
   return object;
 }
 
@@ -243,9 +212,9 @@ void Window::AddControl(const String& name, Object* control) {
   FaultInjection::Check(Operation::AddControl);
   CheckNotClosed("Window._AddControl");
   if (!control) RaiseNilObjectException();
-  auto* typed = dynamic_cast<Control*>(control);
-  if (!typed) RaiseIllegalCast(*control, Control::Lookup());
-  if (typed->OwnerWindow() && typed->OwnerWindow() != this) {
+  if (!control->IsA(Control::Lookup())) RaiseIllegalCast(*control, Control::Lookup());
+  auto& typed = Downcast<Control>(*control);
+  if (typed.OwnerWindow() && typed.OwnerWindow() != this) {
     Raise<InvalidArgumentException>("control " + std::string(name.Bytes()) +
                                     " belongs to another window");
   }
@@ -254,17 +223,17 @@ void Window::AddControl(const String& name, Object* control) {
                                     " already");
   }
   auto owned = std::ranges::find_if(
-      controls_, [typed](const OwnedControl& entry) { return entry.control.get() == typed; });
+      controls_, [&typed](const OwnedControl& entry) { return entry.control.get() == &typed; });
   if (owned == controls_.end()) {
-    typed->JoinWindow(*this);
-    owned = controls_.insert(controls_.end(), OwnedControl{Ref<Control>(typed), String(), false,
-                                                           dynamic_cast<RectControl*>(typed)});
+    typed.JoinWindow(*this);
+    owned = controls_.insert(controls_.end(), OwnedControl{Ref<Control>(&typed), String(), false,
+                                                           dynamic_cast<RectControl*>(&typed)});
   } else if (owned->registered) {
     Raise<InvalidArgumentException>("the control is registered already");
   }
   owned->name = name;
   owned->registered = true;
-  typed->SetName(name);
+  typed.SetName(name);
 }
 
 Ref<Control> Window::ControlByName(const String& name) const {
@@ -353,31 +322,22 @@ void Window::CheckNotClosed(const char* operation) const {
   if (closed_) Raise<UnsupportedOperationException>(std::string(operation) + " on a closed window");
 }
 
-// The view keeps a size that the user gave the window until the program sets a new one, so a
-// new size is shown at once, with the frame as it stands, even while the frame is held back.
+// The view keeps a size that the user gave the window until the program sets a new one.
 void Window::SetContentSize(std::int64_t width, std::int64_t height) {
-  const bool resized = width != width_ || height != height_;
+  if (width == width_ && height == height_) return;
   width_ = width;
   height_ = height;
-  if (resized && view_) {
-    ShowFrame();
-  } else {
-    ShowProperties();
-  }
+  ShowSize();
 }
 
 void Window::SetTitle(const String& title) {
   title_ = title;
-  ShowProperties();
+  if (view_) view_->SetTitle(title_);
 }
 
 void Window::SetVisible(bool visible) {
   visible_ = visible;
   if (!open_ || !view_) return;  // a window being built shows at the end of its construction
-  if (held_.ShowNow(kShown)) ShowVisibility();
-}
-
-void Window::ShowVisibility() {
   if (visible_) {
     view_->Show();
   } else {
@@ -385,47 +345,22 @@ void Window::ShowVisibility() {
   }
 }
 
-void Window::SetBackColor(Color color) {
-  backColor_ = color;
-  ShowProperties();
-}
-
-void Window::StoredPropertyChanged(std::string_view) {
-  ShowProperties();
-}
-
-void Window::HoldBackShowing() {
-  held_.Hold();
-}
-
-// The frame first: a window that a list shows appears with its final title, size and colour.
-void Window::ShowHeldBack() noexcept {
-  HeldBackParts::Parts parts = held_.Release();
+void Window::ShowSize() {
   if (!view_) return;
-  if (parts & kFrame) ShowFrame();
-  if ((parts & kShown) && open_) ShowVisibility();
-}
-
-void Window::ShowProperties() {
-  if (view_ && held_.ShowNow(kFrame)) ShowFrame();
-}
-
-void Window::ShowFrame() {
-  if (heldControls_) {
-    for (const Ref<RectControl>& control : *heldControls_) control->ShowHeldBackNow();
-  }
-  const PropertyStore& stored = StoredProperties();
-  view_->SetTitle(title_);
-  SizeLimits limits{stored.Get<std::int64_t>("MinWidth"), stored.Get<std::int64_t>("MinHeight"),
-                    stored.Get<std::int64_t>("MaxWidth", 32000),
-                    stored.Get<std::int64_t>("MaxHeight", 32000)};
-  view_->SetSizeLimits(limits, stored.Get<bool>("Resizeable", true));
+  view_->SetSizeLimits(SizeLimits{minWidth_, minHeight_, maxWidth_, maxHeight_}, resizeable_);
   view_->SetContentSize(width_, height_);
-  view_->SetButtons(WindowButtons{stored.Get<bool>("CloseButton", true),
-                                  stored.Get<bool>("MinimizeButton", true),
-                                  stored.Get<bool>("MaximizeButton", true)});
-  view_->SetBackColor(stored.Get<bool>("HasBackColor"), backColor_);
-  view_->SetMenuBarVisible(stored.Get<bool>("MenuBarVisible", true));
+}
+
+void Window::ShowButtons() {
+  if (view_) view_->SetButtons(WindowButtons{closeButton_, minimizeButton_, maximizeButton_});
+}
+
+void Window::ShowBackColor() {
+  if (view_) view_->SetBackColor(hasBackColor_, backColor_);
+}
+
+void Window::ShowMenuBarVisible() {
+  if (view_) view_->SetMenuBarVisible(menuBarVisible_);
 }
 
 void Window::ApplyTabOrder() {
@@ -435,8 +370,6 @@ void Window::ApplyTabOrder() {
   for (const OwnedControl& owned : controls_) {
     if (owned.registered && owned.rect && owned.rect->View()) controls.push_back(owned.rect);
   }
-  // The tab order passes over widgets that take no focus.
-  for (RectControl* control : controls) control->ShowHeldFocusNow();
   std::ranges::stable_sort(controls, {}, &RectControl::TabIndex);
   std::vector<ControlView*> order;
   order.reserve(controls.size());

@@ -12,31 +12,32 @@
 #include "framework/runtime/Ref.h"
 #include "framework/runtime/String.h"
 #include "framework/runtime/Value.h"
-#include "framework/ui/HeldBackParts.h"
-#include "framework/ui/PropertyStore.h"
 
 namespace framework {
 
 class Control;
 class RectControl;
 class MenuBar;
+class UiBackend;
 class WindowView;  // the toolkit's rendering; only the framework's sources know it
 
 // A top-level window. A program subclasses it, implements the events Layout, CreateControls and
 // AddMenuHandlers in its class record, and creates its controls from CreateControls.
-class Window : public Object, public PropertyHolder {
+class Window : public Object {
  public:
-  static const ClassRecord& Lookup();
+  static std::unique_ptr<ClassRecord> BuildClassRecord();
+  static const ClassRecord& Lookup() { return ClassRecordOf<Window>(); }
   explicit Window(const ClassRecord& record);
   ~Window() override;
 
   // Window.Constructor: builds the window. Raises Layout, CreateControls and AddMenuHandlers
-  // (AddMenuHandlers with the window itself as its argument), then each control's Open event in
-  // creation order, then shows the window when it is Visible. The framework holds the window
-  // from then on, until it closes. An exception from Layout, CreateControls or AddMenuHandlers
-  // passes on to the caller, and the half-built window lets go of everything it holds.
+  // (AddMenuHandlers with the window itself as its argument); then draws the window and its
+  // controls whole, from what the build events made of them; then raises each control's Open
+  // event in creation order, then shows the window when it is Visible. The framework holds the
+  // window from then on, until it closes. An exception from Layout, CreateControls or
+  // AddMenuHandlers passes on to the caller, and the half-built window lets go of everything.
   virtual void Constructor();
-  PropertyHolder* StoredPropertyHolder() noexcept override { return this; }
+  bool IsConstructed() const noexcept { return constructed_; }
 
   // Creates an unconstructed control of the given class, belonging to this window.
   Ref<Object> NewControl(const ClassRecord& controlClass);
@@ -67,7 +68,6 @@ class Window : public Object, public PropertyHolder {
   void SetContentSize(std::int64_t width, std::int64_t height);
   void SetTitle(const String& title);
   void SetVisible(bool visible);
-  void SetBackColor(Color color);
 
   // For tests and the framework: the registered controls in creation order, and the names
   // that have menu handlers.
@@ -77,16 +77,12 @@ class Window : public Object, public PropertyHolder {
   // False.
   bool HandleMenuAction(std::string_view itemName);
 
+  // The rendering, from the end of the build events on.
   WindowView* View() const noexcept { return view_.get(); }
-  // A control made while the build events run holds back showing until they are done.
-  void HoldWhileBuilding(RectControl& control);
   // Keyboard focus visits the controls in TabIndex order.
   void ApplyTabOrder();
   // Called by the view when the user closed the window.
   void UserClosed();
-  void StoredPropertyChanged(std::string_view name) override;
-  void HoldBackShowing() override;
-  void ShowHeldBack() noexcept override;
 
  private:
   struct OwnedControl {
@@ -100,24 +96,40 @@ class Window : public Object, public PropertyHolder {
     EntryPoint handler;
   };
 
-  class ControlsHeldBack;
   void RaiseBuildEvents();
   void RaiseBuildEvent(std::string_view event, Object* argument);
+  void Draw(UiBackend& backend);
   bool DeliverOpenEvents();
-  // The view's parts: everything the properties describe, and whether the window is shown.
-  static constexpr HeldBackParts::Parts kFrame = 1U << 0;
-  static constexpr HeldBackParts::Parts kShown = 1U << 1;
-  void ShowProperties();
-  void ShowFrame();
-  void ShowVisibility();
   void ReleaseContents() noexcept;
   void CheckNotClosed(const char* operation) const;
+  // Each shows one part of the rendering, once the window is drawn.
+  void ShowSize();
+  void ShowButtons();
+  void ShowBackColor();
+  void ShowMenuBarVisible();
 
   std::unique_ptr<WindowView> view_;
   std::int64_t width_ = 0;
   std::int64_t height_ = 0;
+  std::int64_t minWidth_ = 0;
+  std::int64_t minHeight_ = 0;
+  std::int64_t maxWidth_ = 32000;
+  std::int64_t maxHeight_ = 32000;
+  std::int64_t frame_ = 0;
   String title_;
+  bool closeButton_ = true;
+  bool resizeable_ = true;
+  bool maximizeButton_ = true;
+  bool minimizeButton_ = true;
+  bool fullScreenButton_ = false;
+  bool composite_ = false;
+  std::int64_t macProcId_ = 0;
+  std::int64_t placement_ = 0;
   bool visible_ = true;
+  bool liveResize_ = false;
+  bool fullScreen_ = false;
+  bool menuBarVisible_ = true;
+  bool hasBackColor_ = false;
   Color backColor_;
   bool constructed_ = false;
   bool open_ = false;
@@ -125,8 +137,6 @@ class Window : public Object, public PropertyHolder {
   std::vector<OwnedControl> controls_;
   std::vector<MenuHandler> menuHandlers_;
   Ref<MenuBar> menuBar_;
-  HeldBackParts held_;
-  std::vector<Ref<RectControl>>* heldControls_ = nullptr;  // while the build events run
 };
 
 // The open window of the given class name as a new reference, or nil.

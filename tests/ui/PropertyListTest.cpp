@@ -4,7 +4,6 @@
 
 #include "framework/ui/Application.h"
 #include "framework/ui/ClassBuilding.h"
-#include "framework/ui/PropertyTable.h"
 #include "tests/ui/UiTestSupport.h"
 
 namespace uitest {

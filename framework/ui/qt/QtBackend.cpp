@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QMessageBox>
 
+#include "framework/runtime/Assert.h"
 #include "framework/runtime/Exceptions.h"
 #include "framework/ui/Process.h"
 #include "framework/ui/Window.h"
@@ -15,12 +16,13 @@ namespace framework {
 
 namespace {
 QWidget& ContentOf(WindowView& parent) {
-  return static_cast<QtWindowView&>(parent).Content();
+  return Downcast<QtWindowView>(parent).Content();
 }
 }  // namespace
 
-std::unique_ptr<WindowView> QtBackend::CreateWindowView(Window& window) {
-  return std::make_unique<QtWindowView>(window);
+std::unique_ptr<WindowView> QtBackend::CreateWindowView(Window& window,
+                                                        const WindowButtons& buttons) {
+  return std::make_unique<QtWindowView>(window, buttons);
 }
 
 std::unique_ptr<ListView> QtBackend::CreateListView(PopupMenu& list, WindowView& parent,
@@ -61,10 +63,8 @@ void QtBackend::PresentUnhandledException(const RuntimeException& exception) {
 
 bool QtBackend::PerformEditCommand(EditCommand command, const Window* context) {
   QWidget* focus = QApplication::focusWidget();
-  if (context) {
-    if (auto* view = static_cast<QtWindowView*>(context->View())) {
-      focus = view->MainWindow().focusWidget();
-    }
+  if (context && context->View()) {
+    focus = Downcast<QtWindowView>(*context->View()).MainWindow().focusWidget();
   }
   return framework::PerformEditCommand(command, focus);
 }

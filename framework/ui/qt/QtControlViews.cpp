@@ -200,10 +200,14 @@ void QtButtonView::SetCaption(const String& caption) {
   widget_->setText(ToQString(caption));
 }
 
+// Only the button's own colours are set, so that it goes on taking the others from the window.
 void QtButtonView::SetColors(Color text, bool hasBackColor, Color back) {
-  QPalette palette = widget_->parentWidget() ? widget_->parentWidget()->palette() : QPalette();
+  QPalette palette = widget_->palette();
   palette.setColor(QPalette::ButtonText, ToQColor(text));
-  if (hasBackColor) palette.setColor(QPalette::Button, ToQColor(back));
+  const QWidget* parent = widget_->parentWidget();
+  palette.setColor(QPalette::Button, hasBackColor ? ToQColor(back)
+                                     : parent     ? parent->palette().color(QPalette::Button)
+                                                  : QPalette().color(QPalette::Button));
   widget_->setPalette(palette);
 }
 

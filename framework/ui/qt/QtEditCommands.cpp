@@ -4,79 +4,81 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <variant>
 
 namespace framework {
 
 namespace {
 
-struct EditTarget {
-  QLineEdit* line = nullptr;
-  QPlainTextEdit* plain = nullptr;
-
-  bool Exists() const { return line || plain; }
-  bool ReadOnly() const { return line ? line->isReadOnly() : plain->isReadOnly(); }
-  // As the editor itself reports it (what its own context menu goes by).
-  bool HasSelection() const {
-    return line ? line->hasSelectedText() : plain->textCursor().hasSelection();
-  }
-};
+// The focused text widget: a line edit (a combo box's entry included) or a plain-text editor;
+// the two have the same editing operations but no common interface. Nil when there is none.
+using EditTarget = std::variant<QLineEdit*, QPlainTextEdit*>;
 
 EditTarget TargetOf(QWidget* focus) {
   // Focus may sit on a combo box, on its entry, or on an editor's viewport.
   for (QWidget* widget = focus; widget; widget = widget->parentWidget()) {
-    if (auto* combo = qobject_cast<QComboBox*>(widget)) return {combo->lineEdit(), nullptr};
-    if (auto* line = qobject_cast<QLineEdit*>(widget)) return {line, nullptr};
-    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) return {nullptr, plain};
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) return combo->lineEdit();
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) return line;
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) return plain;
     if (widget->isWindow()) break;
   }
   return {};
 }
 
-void PerformOnLine(EditCommand command, QLineEdit& line) {
-  switch (command) {
-    case EditCommand::Undo:
-      line.undo();
-      break;
-    case EditCommand::Cut:
-      line.cut();
-      break;
-    case EditCommand::Copy:
-      line.copy();
-      break;
-    case EditCommand::Paste:
-      line.paste();
-      break;
-    case EditCommand::Clear:
-      if (line.hasSelectedText()) line.del();
-      break;
-    case EditCommand::SelectAll:
-      line.selectAll();
-      break;
-  }
+// As the editor itself reports it (what its own context menu goes by).
+bool HasSelection(const QLineEdit& line) {
+  return line.hasSelectedText();
+}
+bool HasSelection(const QPlainTextEdit& plain) {
+  return plain.textCursor().hasSelection();
 }
 
-void PerformOnPlain(EditCommand command, QPlainTextEdit& plain) {
+void DeleteSelection(QLineEdit& line) {
+  if (line.hasSelectedText()) line.del();
+}
+void DeleteSelection(QPlainTextEdit& plain) {
+  QTextCursor cursor = plain.textCursor();
+  cursor.removeSelectedText();
+  plain.setTextCursor(cursor);
+}
+
+template <class Editor>
+bool Available(EditCommand command, const Editor& editor) {
+  switch (command) {
+    case EditCommand::Copy:
+      return HasSelection(editor);
+    case EditCommand::Cut:
+      return !editor.isReadOnly() && HasSelection(editor);
+    case EditCommand::SelectAll:
+      return true;
+    case EditCommand::Undo:
+    case EditCommand::Paste:
+    case EditCommand::Clear:
+      return !editor.isReadOnly();
+  }
+  return false;
+}
+
+template <class Editor>
+void Perform(EditCommand command, Editor& editor) {
   switch (command) {
     case EditCommand::Undo:
-      plain.undo();
+      editor.undo();
       break;
     case EditCommand::Cut:
-      plain.cut();
+      editor.cut();
       break;
     case EditCommand::Copy:
-      plain.copy();
+      editor.copy();
       break;
     case EditCommand::Paste:
-      plain.paste();
+      editor.paste();
       break;
-    case EditCommand::Clear: {
-      QTextCursor cursor = plain.textCursor();
-      cursor.removeSelectedText();
-      plain.setTextCursor(cursor);
+    case EditCommand::Clear:
+      DeleteSelection(editor);
       break;
-    }
     case EditCommand::SelectAll:
-      plain.selectAll();
+      editor.selectAll();
       break;
   }
 }
@@ -84,43 +86,29 @@ void PerformOnPlain(EditCommand command, QPlainTextEdit& plain) {
 }  // namespace
 
 bool EditCommandAvailable(EditCommand command, QWidget* focus) {
-  EditTarget target = TargetOf(focus);
-  if (!target.Exists()) return false;
-  switch (command) {
-    case EditCommand::Copy:
-      return target.HasSelection();
-    case EditCommand::Cut:
-      return !target.ReadOnly() && target.HasSelection();
-    case EditCommand::SelectAll:
-      return true;
-    case EditCommand::Undo:
-    case EditCommand::Paste:
-    case EditCommand::Clear:
-      return !target.ReadOnly();
-  }
-  return false;
-}
-
-QMetaObject::Connection WatchSelection(QWidget* focus, QObject& receiver,
-                                       const std::function<void()>& changed) {
-  EditTarget target = TargetOf(focus);
-  if (target.line)
-    return QObject::connect(target.line, &QLineEdit::selectionChanged, &receiver, changed);
-  if (target.plain) {
-    return QObject::connect(target.plain, &QPlainTextEdit::selectionChanged, &receiver, changed);
-  }
-  return {};
+  return std::visit([command](auto* editor) { return editor && Available(command, *editor); },
+                    TargetOf(focus));
 }
 
 bool PerformEditCommand(EditCommand command, QWidget* focus) {
   if (!EditCommandAvailable(command, focus)) return false;
-  EditTarget target = TargetOf(focus);
-  if (target.line) {
-    PerformOnLine(command, *target.line);
-  } else {
-    PerformOnPlain(command, *target.plain);
-  }
+  std::visit(
+      [command](auto* editor) {
+        if (editor) Perform(command, *editor);
+      },
+      TargetOf(focus));
   return true;
+}
+
+QMetaObject::Connection WatchSelection(QWidget* focus, QObject& receiver,
+                                       const std::function<void()>& changed) {
+  return std::visit(
+      [&](auto* editor) -> QMetaObject::Connection {
+        if (!editor) return {};
+        using Editor = std::remove_pointer_t<decltype(editor)>;
+        return QObject::connect(editor, &Editor::selectionChanged, &receiver, changed);
+      },
+      TargetOf(focus));
 }
 
 }  // namespace framework

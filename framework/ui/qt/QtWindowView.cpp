@@ -14,8 +14,10 @@ void QtMainWindow::closeEvent(QCloseEvent* event) {
   if (std::function<void()> handler = closeHandler_) handler();
 }
 
-QtWindowView::QtWindowView(Window& model)
-    : model_(model), window_(new QtMainWindow()), content_(new QWidget(window_.get())) {
+QtWindowView::QtWindowView(Window& model, const WindowButtons& buttons)
+    : model_(model),
+      window_(new QtMainWindow(WindowFlags(buttons))),
+      content_(new QWidget(window_.get())) {
   window_->setCentralWidget(content_);
   window_->SetCloseHandler([this] { model_.UserClosed(); });
 }
@@ -61,12 +63,17 @@ void QtWindowView::ApplySize() {
   window_->resize(width, height + menuHeight);
 }
 
-void QtWindowView::SetButtons(const WindowButtons& buttons) {
+Qt::WindowFlags QtWindowView::WindowFlags(const WindowButtons& buttons) {
   Qt::WindowFlags flags =
       Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
   flags.setFlag(Qt::WindowCloseButtonHint, buttons.close);
   flags.setFlag(Qt::WindowMinimizeButtonHint, buttons.minimize);
   flags.setFlag(Qt::WindowMaximizeButtonHint, buttons.maximize);
+  return flags;
+}
+
+void QtWindowView::SetButtons(const WindowButtons& buttons) {
+  const Qt::WindowFlags flags = WindowFlags(buttons);
   if (window_->windowFlags() == flags) return;
   bool shown = window_->isVisible();
   window_->setWindowFlags(flags);  // hides a shown window

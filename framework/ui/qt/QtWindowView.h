@@ -16,6 +16,7 @@ class Window;
 // The top-level widget of a window: tells its view when the user closes it.
 class QtMainWindow final : public QMainWindow {
  public:
+  explicit QtMainWindow(Qt::WindowFlags flags) : QMainWindow(nullptr, flags) {}
   void SetCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
 
  protected:
@@ -29,7 +30,7 @@ class QtMainWindow final : public QMainWindow {
 // area, below the rendering of the window's menu bar. Width and Height are the content area's.
 class QtWindowView final : public WindowView {
  public:
-  explicit QtWindowView(Window& model);
+  QtWindowView(Window& model, const WindowButtons& buttons);
   ~QtWindowView() override;
   QtWindowView(const QtWindowView&) = delete;
   QtWindowView& operator=(const QtWindowView&) = delete;
@@ -50,6 +51,7 @@ class QtWindowView final : public WindowView {
   QtMenuRenderer* MenuRenderer() const noexcept { return renderer_.get(); }
 
  private:
+  static Qt::WindowFlags WindowFlags(const WindowButtons& buttons);
   void ApplySize();
 
   Window& model_;
