@@ -21,20 +21,32 @@ Array::Array(const ClassRecord& record, std::int32_t elementType,
   elements_.resize(count);
 }
 
+namespace {
+
+[[noreturn]] void RaiseDimensionMismatch(std::size_t dimensions, std::size_t indices) {
+  Raise<OutOfBoundsException>("array of " + std::to_string(dimensions) +
+                              " dimensions indexed with " + std::to_string(indices));
+}
+
+[[noreturn]] void RaiseOutside(std::int32_t index, std::size_t dimension, std::int32_t bound) {
+  Raise<OutOfBoundsException>("index " + std::to_string(index) + " of dimension " +
+                              std::to_string(dimension + 1) + " is outside 0.." +
+                              std::to_string(bound));
+}
+
+}  // namespace
+
 std::size_t Array::Offset(std::span<const std::int32_t> indices) const {
   if (indices.size() != upperBounds_.size()) {
-    Raise<OutOfBoundsException>("array of " + std::to_string(upperBounds_.size()) +
-                                " dimensions indexed with " + std::to_string(indices.size()));
+    RaiseDimensionMismatch(upperBounds_.size(), indices.size());
   }
   std::size_t offset = 0;
   for (std::size_t d = 0; d < indices.size(); ++d) {
-    if (indices[d] < 0 || indices[d] > upperBounds_[d]) {
-      Raise<OutOfBoundsException>("index " + std::to_string(indices[d]) + " of dimension " +
-                                  std::to_string(d + 1) + " is outside 0.." +
-                                  std::to_string(upperBounds_[d]));
-    }
-    offset = offset * (static_cast<std::size_t>(upperBounds_[d]) + 1) +
-             static_cast<std::size_t>(indices[d]);
+    // A negative index is a large unsigned one, so one comparison checks both ends.
+    const auto index = static_cast<std::uint32_t>(indices[d]);
+    const auto bound = static_cast<std::uint32_t>(upperBounds_[d]);
+    if (index > bound) RaiseOutside(indices[d], d, upperBounds_[d]);
+    offset = offset * (std::size_t{bound} + 1) + index;
   }
   return offset;
 }
@@ -43,7 +55,7 @@ const String& Array::Element(std::span<const std::int32_t> indices) const {
   return elements_[Offset(indices)];
 }
 
-void Array::SetElement(std::span<const std::int32_t> indices, String value) {
+void Array::SetElement(std::span<const std::int32_t> indices, String&& value) {
   elements_[Offset(indices)] = std::move(value);
 }
 

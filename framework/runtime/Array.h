@@ -28,7 +28,7 @@ class Array final : public Object {
   std::span<const std::int32_t> UpperBounds() const noexcept { return upperBounds_; }
 
   const String& Element(std::span<const std::int32_t> indices) const;
-  void SetElement(std::span<const std::int32_t> indices, String value);
+  void SetElement(std::span<const std::int32_t> indices, String&& value);
   void Clear() noexcept;
 
  private:

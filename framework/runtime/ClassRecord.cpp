@@ -15,15 +15,6 @@ char Lowercase(char c) noexcept {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Orders names as their lowercase spellings do.
-int CompareIgnoringCase(std::string_view a, std::string_view b) noexcept {
-  const std::size_t common = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < common; ++i) {
-    if (Lowercase(a[i]) != Lowercase(b[i])) return Lowercase(a[i]) < Lowercase(b[i]) ? -1 : 1;
-  }
-  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
 }  // namespace
 
 const Invoker* GenericInvoker(std::string_view signature) {
@@ -55,19 +46,24 @@ const MethodEntry* ClassRecord::FindMethod(std::string_view name) const noexcept
   return found == methods_.rend() ? nullptr : &*found;
 }
 
-std::vector<std::uint32_t>::const_iterator ClassRecord::FirstPropertyNotBefore(
-    std::string_view name) const noexcept {
-  return std::lower_bound(propertiesByName_.begin(), propertiesByName_.end(), name,
-                          [this](std::uint32_t index, std::string_view wanted) {
-                            return CompareIgnoringCase(properties_[index].name, wanted) < 0;
-                          });
+// The length and three letters tell a class's property names well enough apart; the equality
+// test settles the rest.
+std::size_t ClassRecord::CaseFolded::operator()(std::string_view name) const noexcept {
+  if (name.empty()) return 0;
+  auto letter = [&](std::size_t i) { return static_cast<std::size_t>(Lowercase(name[i])); };
+  return (name.size() << 24) ^ (letter(0) << 16) ^ (letter(name.size() / 2) << 8) ^
+         letter(name.size() - 1);
+}
+
+bool ClassRecord::CaseFolded::operator()(std::string_view a, std::string_view b) const noexcept {
+  if (a.size() != b.size()) return false;
+  return a == b ||  // most names are spelled as declared
+         std::ranges::equal(a, b, [](char x, char y) { return Lowercase(x) == Lowercase(y); });
 }
 
 const PropertyEntry* ClassRecord::FindProperty(std::string_view name) const noexcept {
-  auto found = FirstPropertyNotBefore(name);
-  if (found == propertiesByName_.end() || CompareIgnoringCase(properties_[*found].name, name) != 0)
-    return nullptr;
-  return &properties_[*found];
+  auto found = propertiesByName_.find(name);
+  return found == propertiesByName_.end() ? nullptr : &properties_[found->second];
 }
 
 const EventDeclaration* ClassRecord::FindEvent(std::string_view name) const noexcept {
@@ -117,9 +113,8 @@ void ClassRecord::ImplementEvent(std::string event, EventImplementationFunction 
 
 PropertyEntry& ClassRecord::AddProperty(std::string name, std::uint32_t flags, std::string typeCode,
                                         ValueType type, PropertyAccessors accessors) {
-  // A later declaration of a name comes before the earlier ones in the index.
-  propertiesByName_.insert(FirstPropertyNotBefore(name),
-                           static_cast<std::uint32_t>(properties_.size()));
+  // A later declaration of a name hides the earlier ones.
+  propertiesByName_.insert_or_assign(name, static_cast<std::uint32_t>(properties_.size()));
   return properties_.emplace_back(PropertyEntry{
       std::move(name), flags, std::move(typeCode), type, std::move(accessors), {}, this});
 }

@@ -8,8 +8,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
+#include "framework/runtime/Assert.h"
 #include "framework/runtime/Ref.h"
 #include "framework/runtime/Value.h"
 
@@ -127,8 +129,13 @@ class ClassRecord {
  private:
   friend std::unique_ptr<ClassRecord> RuntimeNewClass(const ClassRecord*, std::string);
   ClassRecord() = default;
-  std::vector<std::uint32_t>::const_iterator FirstPropertyNotBefore(
-      std::string_view name) const noexcept;
+
+  // Property names hashed and compared without regard to letter case.
+  struct CaseFolded {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const noexcept;
+    bool operator()(std::string_view a, std::string_view b) const noexcept;
+  };
 
   std::string name_;
   const ClassRecord* superclass_ = nullptr;
@@ -140,9 +147,8 @@ class ClassRecord {
   std::vector<EventDeclaration> events_;
   std::vector<EventImplementation> eventImplementations_;
   std::vector<PropertyEntry> properties_;
-  // The properties' positions, sorted by name without regard to letter case (the nearest
-  // declaration of a name first).
-  std::vector<std::uint32_t> propertiesByName_;
+  // The position of each property name's nearest declaration.
+  std::unordered_map<std::string, std::uint32_t, CaseFolded, CaseFolded> propertiesByName_;
 };
 
 // A new class record whose tables start as copies of the superclass's (nil for a root class).
@@ -169,9 +175,7 @@ template <class T>
 Ref<T> RuntimeCheckCast(Object* object) {
   Ref<Object> checked = RuntimeCheckCast(object, T::Lookup());
   if (!checked) return nullptr;
-  T* typed = dynamic_cast<T*>(checked.get());
-  if (!typed) RaiseIllegalCast(*checked, T::Lookup());
-  return Ref<T>(typed);
+  return Ref<T>(&Downcast<T>(*checked));
 }
 
 // Publishes a class record once: builds it on first use and keeps it for the life of the

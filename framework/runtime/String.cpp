@@ -38,10 +38,9 @@ String Chr(std::int64_t code) {
     Raise<OutOfBoundsException>("Chr: " + std::to_string(code) + " is no character code");
   }
   const auto c = static_cast<std::uint32_t>(code);
+  if (c < 0x80) return String(std::string(1, static_cast<char>(c)));
   std::string bytes;
-  if (c < 0x80) {
-    bytes.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
+  if (c < 0x800) {
     bytes.push_back(static_cast<char>(0xC0 | (c >> 6)));
     bytes.push_back(static_cast<char>(0x80 | (c & 0x3F)));
   } else if (c < 0x10000) {

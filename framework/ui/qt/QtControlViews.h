@@ -51,7 +51,7 @@ class QtTextView final : public QtControlView<TextView, QPlainTextEdit> {
  private:
   bool ShowsAsSet(const QString& shown) const;
   QString shown_;       // the text last set
-  bool edited_ = true;  // by the user since then, or never set
+  bool edited_ = false;  // by the user since the text was set (a new editor shows "" as set)
 };
 
 class QtLabelView final : public QtControlView<LabelView, QLabel> {
