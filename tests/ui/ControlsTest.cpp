@@ -17,7 +17,7 @@ class ControlsTest : public UiTest {
  protected:
   // A window with one control of class C made from `list`.
   template <class C>
-  Ref<C> OneControl(const String& list) {
+  Ref<C> OneControl(const std::string& list) {
     TestWindow::NextScript().createControls = [list](TestWindow& w) { w.Add<C>("Control", list); };
     window_ = OpenTestWindow();
     return RuntimeCheckCast<C>(window_->ControlByName("Control").get());
@@ -32,7 +32,7 @@ class ControlsTest : public UiTest {
   Ref<TestWindow> window_;
 };
 
-String ComboList(std::string_view rows) {
+std::string ComboList(std::string_view rows) {
   return ListWriter().Str("InitialValue", rows).Int("ListIndex", 0).Done();
 }
 

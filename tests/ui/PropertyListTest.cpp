@@ -125,7 +125,7 @@ TEST_F(SetPropertiesTest, AppliesEveryEntryInOrderOrNothingAtAll) {
   broken.Str("Text", "third").Int("Left", 9);
   std::string bytes = broken.Bytes();
   bytes.pop_back();
-  EXPECT_THROW(SetProperties(label.get(), String(bytes)), PendingException);
+  EXPECT_THROW(SetProperties(label.get(), bytes), PendingException);
   EXPECT_EQ(label->Text(), String("second"));
   EXPECT_EQ(label->Left(), 5);
   EXPECT_THROW(SetProperties(nullptr, writer.Done()), PendingException);

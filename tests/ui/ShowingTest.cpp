@@ -26,12 +26,12 @@ TEST_F(ShowingTest, AListThatFailsPartOfTheWayShowsWhatItSetBeforeTheFailure) {
   };
   window_ = OpenTestWindow();
   Ref<ComboBox> list = Control<ComboBox>("List");
-  String failing = ListWriter()
-                       .Int("Left", 5)
-                       .Single("TextSize", 20.0F)
-                       .Str("InitialValue", "x\ry\rz")
-                       .Int("ListIndex", 7)
-                       .Done();
+  std::string failing = ListWriter()
+                            .Int("Left", 5)
+                            .Single("TextSize", 20.0F)
+                            .Str("InitialValue", "x\ry\rz")
+                            .Int("ListIndex", 7)
+                            .Done();
   EXPECT_THROW(SetProperties(list.get(), failing), PendingException);
   auto* widget = qobject_cast<QComboBox*>(WidgetOf(*list));
   EXPECT_EQ(widget->x(), 5);

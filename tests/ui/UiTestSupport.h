@@ -35,7 +35,7 @@ class ListWriter {
   ListWriter& Str(std::string_view name, std::string_view value);
   ListWriter& Single(std::string_view name, float value);
   ListWriter& Colour(std::string_view name, std::uint32_t value);
-  String Done() const { return String(bytes_); }
+  std::string Done() const { return bytes_; }
   const std::string& Bytes() const { return bytes_; }
 
  private:
@@ -71,7 +71,7 @@ class TestWindow : public Window {
   // Creates, constructs and registers a control, applies its list and attaches Open (and
   // Change or Action for lists and buttons) to the logging handlers.
   template <class C>
-  Ref<C> Add(const char* name, const String& list = {});
+  Ref<C> Add(const char* name, std::string_view list = {});
 
   Script script;
 };
@@ -90,12 +90,12 @@ class UiTest : public ::testing::Test {
 };
 
 template <class C>
-Ref<C> TestWindow::Add(const char* name, const String& list) {
+Ref<C> TestWindow::Add(const char* name, std::string_view list) {
   Ref<Object> created = NewControl(C::Lookup());
   Ref<C> control = RuntimeCheckCast<C>(created.get());
   control->Constructor();
   AddControl(name, control.get());
-  if (!list.IsEmpty()) SetProperties(control.get(), list);
+  if (!list.empty()) SetProperties(control.get(), list);
   Ref<TestWindow> self(this);
   auto attach = [&](std::int32_t event, EventStub stub, std::any method, DelegateInvoker invoker) {
     RuntimeAddEventHandler(control.get(), event, stub,

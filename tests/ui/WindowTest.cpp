@@ -9,7 +9,7 @@ namespace {
 
 class WindowTest : public UiTest {};
 
-String WindowList() {
+std::string WindowList() {
   ListWriter list;
   list.Int("Width", 600).Int("Height", 400).Int("MinWidth", 64).Int("MinHeight", 64);
   list.Int("MaxWidth", 32000).Int("MaxHeight", 32000).Str("Title", "ヴェルボリカ");
