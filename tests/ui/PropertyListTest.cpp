@@ -136,23 +136,21 @@ class SetPropertiesTest : public UiTest {};
 
 TEST_F(SetPropertiesTest, AppliesEveryEntryInOrderOrNothingAtAll) {
   Ref<Label> label = RuntimeCheckCast<Label>(RuntimeNewObject(Label::Lookup()).get());
-  ListWriter writer;
-  writer.Str("Text", "first").Str("Text", "second").Int("Left", 5).Bool("Selectable", true);
-  SetProperties(label.get(), writer.Done());
+  const std::string list = EncodePropertyList({Text("Text", "first"), Text("Text", "second"),
+                                               Integer("Left", 5), Boolean("Selectable", true)});
+  SetProperties(label.get(), list);
   EXPECT_EQ(label->Text(), String("second"));
   EXPECT_EQ(label->Left(), 5);
   const PropertyEntry* selectable = label->Class().FindProperty("selectable");
   EXPECT_EQ(std::get<bool>(selectable->accessors.get(*label)), true);
 
   // A list that breaks in its last entry sets nothing.
-  ListWriter broken;
-  broken.Str("Text", "third").Int("Left", 9);
-  std::string bytes = broken.Bytes();
-  bytes.pop_back();
-  EXPECT_THROW(SetProperties(label.get(), bytes), PendingException);
+  std::string broken = EncodePropertyList({Text("Text", "third"), Integer("Left", 9)});
+  broken.pop_back();
+  EXPECT_THROW(SetProperties(label.get(), broken), PendingException);
   EXPECT_EQ(label->Text(), String("second"));
   EXPECT_EQ(label->Left(), 5);
-  EXPECT_THROW(SetProperties(nullptr, writer.Done()), PendingException);
+  EXPECT_THROW(SetProperties(nullptr, list), PendingException);
 }
 
 // The 78 names that the window's and the controls' lists use, by type.

@@ -19,6 +19,7 @@
 #include "framework/ui/MenuItem.h"
 #include "framework/ui/Process.h"
 #include "framework/ui/PropertyList.h"
+#include "framework/ui/PropertyListEncoder.h"
 #include "framework/ui/TextField.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/qt/QtAccess.h"
@@ -26,23 +27,6 @@
 namespace uitest {
 
 using namespace framework;
-
-// Writes property lists in the receiving side's format.
-class ListWriter {
- public:
-  ListWriter& Int(std::string_view name, std::int64_t value);
-  ListWriter& Bool(std::string_view name, bool value);
-  ListWriter& Str(std::string_view name, std::string_view value);
-  ListWriter& Single(std::string_view name, float value);
-  ListWriter& Colour(std::string_view name, std::uint32_t value);
-  std::string Done() const { return bytes_; }
-  const std::string& Bytes() const { return bytes_; }
-
- private:
-  void Name(std::string_view name);
-  void LittleEndian(std::uint64_t value, int width);
-  std::string bytes_;
-};
 
 // A window class of the tests' own: its build events run the hooks the test sets, and its
 // handlers log what they receive.
