@@ -125,21 +125,28 @@ framework::String BuildWindowList() {
 }
 
 constexpr ControlDesign kControls[] = {
-    {"ComboBox1", &framework::ComboBox::Lookup, &ComboBoxList, 170, 238, 352, 39, 0, kLanguageRows},
-    {"TextField1", &framework::TextField::Lookup, &TextFieldList, 20, 66, 550, 148, 2, ""},
-    {"StaticText1", &framework::Label::Lookup, &LabelList, 33, 31, 111, 23, 3, "今日の動詞"},
-    {"ComboBox2", &framework::ComboBox::Lookup, &ComboBoxList, 170, 274, 419, 52, 4, kVerbRows},
-    {"BevelButton1", &framework::BevelButton::Lookup, &BevelButtonList, 20, 226, 60, 22, 5,
+    {"ComboBox1", ControlKind::ComboBox, &ComboBoxList, 170, 238, 352, 39, 0, kLanguageRows},
+    {"TextField1", ControlKind::TextField, &TextFieldList, 20, 66, 550, 148, 2, ""},
+    {"StaticText1", ControlKind::Label, &LabelList, 33, 31, 111, 23, 3, "今日の動詞"},
+    {"ComboBox2", ControlKind::ComboBox, &ComboBoxList, 170, 274, 419, 52, 4, kVerbRows},
+    {"BevelButton1", ControlKind::BevelButton, &BevelButtonList, 20, 226, 60, 22, 5,
      kRandomCaption},
-    {"BevelButton2", &framework::BevelButton::Lookup, &BevelButtonList, 9, 292, 60, 22, 6,
-     kRandomCaption},
-    {"StaticText2", &framework::Label::Lookup, &LabelList, 92, 239, 81, 23, 7, "言語"},
-    {"StaticText3", &framework::Label::Lookup, &LabelList, 92, 290, 81, 23, 8, "動詞"},
-    {"ComboBox3", &framework::ComboBox::Lookup, &ComboBoxList, 170, 325, 352, 47, 9, kTenseRows},
-    {"StaticText4", &framework::Label::Lookup, &LabelList, 92, 329, 81, 23, 10, "時制・法"},
+    {"BevelButton2", ControlKind::BevelButton, &BevelButtonList, 9, 292, 60, 22, 6, kRandomCaption},
+    {"StaticText2", ControlKind::Label, &LabelList, 92, 239, 81, 23, 7, "言語"},
+    {"StaticText3", ControlKind::Label, &LabelList, 92, 290, 81, 23, 8, "動詞"},
+    {"ComboBox3", ControlKind::ComboBox, &ComboBoxList, 170, 325, 352, 47, 9, kTenseRows},
+    {"StaticText4", ControlKind::Label, &LabelList, 92, 329, 81, 23, 10, "時制・法"},
 };
 
 }  // namespace
+
+const framework::ClassRecord& ControlClass(ControlKind kind) {
+  // In the order of ControlKind.
+  constexpr const framework::ClassRecord& (*kLookups[])() = {
+      &framework::ComboBox::Lookup, &framework::TextField::Lookup, &framework::Label::Lookup,
+      &framework::BevelButton::Lookup};
+  return kLookups[static_cast<std::size_t>(kind)]();
+}
 
 std::span<const ControlDesign> ControlDesigns() noexcept {
   return kControls;

@@ -9,12 +9,18 @@
 
 namespace app {
 
+// The classes of the window's controls.
+enum class ControlKind : std::uint8_t { ComboBox, TextField, Label, BevelButton };
+
+// The framework class of a kind of control.
+const framework::ClassRecord& ControlClass(ControlKind kind);
+
 // One control of the main window as designed: its class, the property list that its class's
 // controls take, where it stands and what it shows. `content` is the rows of a list, the text of
 // a label or the caption of a button.
 struct ControlDesign {
   std::string_view name;
-  const framework::ClassRecord& (*controlClass)();
+  ControlKind kind;
   framework::String (*propertyList)(const ControlDesign&);
   std::int64_t left;
   std::int64_t top;

@@ -331,7 +331,7 @@ TEST(PropertyLists, EveryControlsListByValue) {
   ASSERT_EQ(designs.size(), Designed().size());
   for (std::size_t i = 0; i < designs.size(); ++i) {
     SCOPED_TRACE(Designed()[i].name);
-    ExpectEntries(app::ControlPropertyList(i), designs[i].controlClass(),
+    ExpectEntries(app::ControlPropertyList(i), app::ControlClass(designs[i].kind),
                   ExpectedEntries(Designed()[i]));
   }
 }
