@@ -68,7 +68,7 @@ void Window1::Layout() {
   Ref<Window1> self(this);
   framework::RuntimeStackCheck();
   MenuBar_Set(0, MenuBar1::ImplicitInstance());
-  framework::SetProperties(this, WindowPropertyList().Bytes());
+  framework::SetProperties(this, WindowPropertyList());
 }
 
 void Window1::CreateControls0() {
@@ -87,7 +87,7 @@ void Window1::CreateControls0() {
     }
     Ref<Object> control =
         framework::RuntimeCheckCast(ControlByName(design.name).get(), controlClass);
-    framework::SetProperties(control.get(), ControlPropertyList(i).Bytes());
+    framework::SetProperties(control.get(), ControlPropertyList(i));
     for (const Wiring& wiring : Wirings()) {
       if (wiring.control != design.name) continue;
       Ref<framework::Control> target = framework::RuntimeCheckCast<framework::Control>(

@@ -208,9 +208,9 @@ void BM_ApplyPropertyLists(benchmark::State& state) {
   Ref<app::Window1> window = app::Window1::ImplicitInstance();
   auto controls = window->Controls();
   for (auto _ : state) {
-    framework::SetProperties(window.get(), app::WindowPropertyList().Bytes());
+    framework::SetProperties(window.get(), app::WindowPropertyList());
     for (std::size_t i = 0; i < controls.size(); ++i) {
-      framework::SetProperties(controls[i].get(), app::ControlPropertyList(i).Bytes());
+      framework::SetProperties(controls[i].get(), app::ControlPropertyList(i));
     }
   }
   Close(window);

@@ -8,14 +8,12 @@
 #include <string_view>
 
 #include "app/WindowDesign.h"
-#include "framework/runtime/String.h"
 
 namespace {
 
-bool WriteList(const std::filesystem::path& file, const framework::String& list) {
+bool WriteList(const std::filesystem::path& file, std::string_view list) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  const std::string_view bytes = list.Bytes();
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.write(list.data(), static_cast<std::streamsize>(list.size()));
   return static_cast<bool>(out);
 }
 
@@ -31,8 +29,8 @@ int main(int argc, char** argv) {
   bool written = WriteList(directory / "Window1", app::WindowPropertyList());
   const auto designs = app::ControlDesigns();
   for (std::size_t i = 0; i < designs.size(); ++i) {
-    written = WriteList(directory / std::string(designs[i].name), app::ControlPropertyList(i)) &&
-              written;
+    written =
+        WriteList(directory / std::string(designs[i].name), app::ControlPropertyList(i)) && written;
   }
   return written ? 0 : 1;
 }
