@@ -90,22 +90,23 @@ TEST(PropertyListFormat, AListIsItsEntriesBackToBack) {
 }
 
 TEST(PropertyListDecoding, NamesMatchWholeAndWithoutRegardToCase) {
-  std::string window = "MenuBarVisible \x01"s + "Visible \0"s + "MacProcID \x07\0\0\0\0\0\0\0"s;
-  auto entries = Decode(window, Window::Lookup());
+  auto entries = Decode(EncodePropertyList({Boolean("MenuBarVisible", true),
+                                            Boolean("Visible", false), Integer("MacProcID", 7)}),
+                        Window::Lookup());
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(entries[0].property->name, "MenuBarVisible");
   EXPECT_EQ(entries[1].property->name, "Visible");
   EXPECT_EQ(entries[2].property->name, "MacProcId");
   EXPECT_EQ(entries[2].property->declaringClass, &Window::Lookup());
 
-  auto label = Decode("Multiline \x01"sv, Label::Lookup());
+  auto label = Decode(EncodePropertyList({Boolean("Multiline", true)}), Label::Lookup());
   EXPECT_EQ(label[0].property->name, "MultiLine");
   EXPECT_EQ(label[0].property->declaringClass, &Label::Lookup());
 }
 
 TEST(PropertyListDecoding, BadListsRaiseNamingTheEntryAndItsOffset) {
   const ClassRecord& combo = ComboBox::Lookup();
-  std::string good = "Name \x01\0\0\0X"s;  // 10 bytes
+  const std::string good = EncodePropertyList({Text("Name", "X")});  // 10 bytes
   EXPECT_EQ(DecodeError(good + "Index \x01\x02\x03"s, combo),
             "property list entry 'Index' at byte offset 10: value runs past the end of the list "
             "(needs 8 bytes, 3 left)");
