@@ -77,7 +77,7 @@ void Window1::CreateControls0() {
   const auto designs = ControlDesigns();
   for (std::size_t i = 0; i < designs.size(); ++i) {
     const ControlDesign& design = designs[i];
-    const ClassRecord& controlClass = design.controlClass();
+    const ClassRecord& controlClass = ControlClass(design.kind);
     {
       Ref<Object> created = NewControl(controlClass);
       framework::RuntimeCheckCast<framework::RectControl>(created.get())->Constructor();

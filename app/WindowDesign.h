@@ -5,17 +5,20 @@
 #include <string_view>
 
 #include "framework/runtime/ClassRecord.h"
-#include "framework/runtime/String.h"
 
 namespace app {
 
-// One control of the main window as designed: its class, the property list that its class's
-// controls take, where it stands and what it shows. `content` is the rows of a list, the text of
-// a label or the caption of a button.
+// The classes of the window's controls.
+enum class ControlKind : std::uint8_t { ComboBox, TextField, Label, BevelButton };
+
+// The framework class of a kind of control.
+const framework::ClassRecord& ControlClass(ControlKind kind);
+
+// One control of the main window as designed: its class, where it stands and what it shows.
+// `content` is the rows of a list, the text of a label or the caption of a button.
 struct ControlDesign {
   std::string_view name;
-  const framework::ClassRecord& (*controlClass)();
-  framework::String (*propertyList)(const ControlDesign&);
+  ControlKind kind;
   std::int64_t left;
   std::int64_t top;
   std::int64_t width;
@@ -27,8 +30,9 @@ struct ControlDesign {
 // The ten controls in creation order.
 std::span<const ControlDesign> ControlDesigns() noexcept;
 
-// The property lists, encoded once and kept for the life of the process.
-const framework::String& WindowPropertyList();
-const framework::String& ControlPropertyList(std::size_t controlIndex);
+// The property lists of the window and of each control (by creation order): constant bytes,
+// encoded when the program is built.
+std::string_view WindowPropertyList() noexcept;
+std::string_view ControlPropertyList(std::size_t controlIndex);
 
 }  // namespace app

@@ -11,9 +11,6 @@
 #include "app/WindowDesign.h"
 #include "conjugation_table/Words.h"
 #include "framework/runtime/Array.h"
-#include "framework/ui/ComboBox.h"
-#include "framework/ui/Label.h"
-#include "framework/ui/TextField.h"
 
 namespace bench {
 
@@ -100,11 +97,11 @@ void AddControls(QWidget& content, const QString& fieldText) {
   QWidget* previous = nullptr;
   for (const ControlDesign& design : app::ControlDesigns()) {
     QWidget* widget = nullptr;
-    if (design.controlClass == &framework::ComboBox::Lookup) {
+    if (design.kind == app::ControlKind::ComboBox) {
       widget = AddComboBox(content, design);
-    } else if (design.controlClass == &framework::TextField::Lookup) {
+    } else if (design.kind == app::ControlKind::TextField) {
       widget = AddTextField(content, fieldText);
-    } else if (design.controlClass == &framework::Label::Lookup) {
+    } else if (design.kind == app::ControlKind::Label) {
       widget = AddLabel(content, design);
     } else {
       widget = AddButton(content, design);

@@ -154,14 +154,14 @@ void DecodePropertyList(std::string_view list, const ClassRecord& record,
   }
 }
 
-void SetProperties(Object* object, const String& list) {
+void SetProperties(Object* object, std::string_view list) {
   FaultInjection::Check(Operation::SetProperties);
   if (!object) RaiseNilObjectException();
   Ref<Object> keep(object);
   // The whole list is decoded before anything is set, so a malformed list changes nothing.
   EntryBuffer buffer;
   std::vector<PropertyListEntry>& entries = buffer.Entries();
-  DecodePropertyList(list.Bytes(), object->Class(), [&entries](PropertyListEntry&& entry) {
+  DecodePropertyList(list, object->Class(), [&entries](PropertyListEntry&& entry) {
     entries.push_back(std::move(entry));
   });
   for (const PropertyListEntry& entry : entries) {

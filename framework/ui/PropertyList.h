@@ -6,7 +6,6 @@
 
 #include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/Object.h"
-#include "framework/runtime/String.h"
 #include "framework/runtime/Value.h"
 
 namespace framework {
@@ -29,6 +28,7 @@ void DecodePropertyList(std::string_view list, const ClassRecord& record,
                         const std::function<void(PropertyListEntry&&)>& visit);
 
 // Sets every property that the list names on `object`, in list order (the mass property setter).
-void SetProperties(Object* object, const String& list);
+// The list is read where it lies, not copied.
+void SetProperties(Object* object, std::string_view list);
 
 }  // namespace framework

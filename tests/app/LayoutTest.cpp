@@ -231,11 +231,11 @@ std::string EntryText(std::string_view list, const framework::PropertyListEntry&
 
 // Decodes the list with the receiving class, as the window applies it, and compares it entry by
 // entry with the expected "Name=value" texts.
-void ExpectEntries(const framework::String& list, const framework::ClassRecord& record,
+void ExpectEntries(std::string_view list, const framework::ClassRecord& record,
                    const std::vector<std::string>& expected) {
   std::vector<std::string> entries;
-  framework::DecodePropertyList(list.Bytes(), record, [&](framework::PropertyListEntry&& e) {
-    entries.push_back(EntryText(list.Bytes(), e));
+  framework::DecodePropertyList(list, record, [&](framework::PropertyListEntry&& e) {
+    entries.push_back(EntryText(list, e));
   });
   EXPECT_EQ(entries.size(), expected.size());
   for (std::size_t n = 0; n < std::min(entries.size(), expected.size()); ++n) {
@@ -331,25 +331,25 @@ TEST(PropertyLists, EveryControlsListByValue) {
   ASSERT_EQ(designs.size(), Designed().size());
   for (std::size_t i = 0; i < designs.size(); ++i) {
     SCOPED_TRACE(Designed()[i].name);
-    ExpectEntries(app::ControlPropertyList(i), designs[i].controlClass(),
+    ExpectEntries(app::ControlPropertyList(i), app::ControlClass(designs[i].kind),
                   ExpectedEntries(Designed()[i]));
   }
 }
 
 TEST(PropertyLists, EntriesAreEncodedByteForByte) {
   using namespace std::string_view_literals;
-  const std::string_view combo = app::ControlPropertyList(0).Bytes();
+  const std::string_view combo = app::ControlPropertyList(0);
   // "Name", blank, count 9, "ComboBox1"; then "Index", blank, -2147483648 as 64 bits.
   EXPECT_EQ(combo.substr(0, 18), "Name \x09\0\0\0ComboBox1"sv);
   EXPECT_EQ(combo.substr(18, 14), "Index \0\0\0\x80\xFF\xFF\xFF\xFF"sv);
-  const std::string_view button = app::ControlPropertyList(4).Bytes();
+  const std::string_view button = app::ControlPropertyList(4);
   EXPECT_NE(button.find("Caption \x0C\0\0\0ランダム"sv), std::string_view::npos);
   EXPECT_NE(button.find("HasMenu \0\0\0\0\0\0\0\0"sv), std::string_view::npos);
-  const std::string_view field = app::ControlPropertyList(1).Bytes();
+  const std::string_view field = app::ControlPropertyList(1);
   EXPECT_NE(field.find("BackColor \xFF\xFF\xFF\0"sv), std::string_view::npos);
   EXPECT_NE(field.find("TextSize \0\0\x80\x41"sv), std::string_view::npos);
   EXPECT_NE(field.find("HelpTag \0\0\0\0AutoDeactivate \x01"sv), std::string_view::npos);
-  const std::string_view windowList = app::WindowPropertyList().Bytes();
+  const std::string_view windowList = app::WindowPropertyList();
   EXPECT_NE(windowList.find("BackColor b.\xFF\0"sv), std::string_view::npos);
   EXPECT_NE(windowList.find("MacProcID \0\0\0\0\0\0\0\0"sv), std::string_view::npos);
 }

@@ -17,7 +17,7 @@ class ControlsTest : public UiTest {
  protected:
   // A window with one control of class C made from `list`.
   template <class C>
-  Ref<C> OneControl(const String& list) {
+  Ref<C> OneControl(const std::string& list) {
     TestWindow::NextScript().createControls = [list](TestWindow& w) { w.Add<C>("Control", list); };
     window_ = OpenTestWindow();
     return RuntimeCheckCast<C>(window_->ControlByName("Control").get());
@@ -32,8 +32,8 @@ class ControlsTest : public UiTest {
   Ref<TestWindow> window_;
 };
 
-String ComboList(std::string_view rows) {
-  return ListWriter().Str("InitialValue", rows).Int("ListIndex", 0).Done();
+std::string ComboList(std::string_view rows) {
+  return EncodePropertyList({Text("InitialValue", rows), Integer("ListIndex", 0)});
 }
 
 TEST_F(ControlsTest, ComboBoxRowsComeFromInitialValueWithoutAnEmptyLastRow) {
@@ -54,12 +54,9 @@ TEST_F(ControlsTest, ComboBoxRowsComeFromInitialValueWithoutAnEmptyLastRow) {
 
 TEST_F(ControlsTest, LongRowsShowWholeInTheDropDownAndFromTheirStartInTheEntry) {
   const std::string longRow = "８　ire(go-不規則動詞);イ(andare)；フ(aller)";
-  Ref<ComboBox> combo = OneControl<ComboBox>(ListWriter()
-                                                 .Int("Width", 120)
-                                                 .Int("Height", 30)
-                                                 .Str("InitialValue", "short\r" + longRow)
-                                                 .Int("ListIndex", 0)
-                                                 .Done());
+  Ref<ComboBox> combo = OneControl<ComboBox>(
+      EncodePropertyList({Integer("Width", 120), Integer("Height", 30),
+                          Text("InitialValue", "short\r" + longRow), Integer("ListIndex", 0)}));
   auto* widget = qobject_cast<QComboBox*>(WidgetOf(*combo));
   const QRect closed = widget->geometry();
 
@@ -113,12 +110,9 @@ TEST_F(ControlsTest, ChangeIsRaisedForUserChangesOnly) {
 }
 
 TEST_F(ControlsTest, TextFieldReadsBackEveryByteAndShowsCrAsALineBreak) {
-  Ref<TextField> field = OneControl<TextField>(ListWriter()
-                                                   .Bool("ReadOnly", true)
-                                                   .Colour("TextColor", 0x00000000)
-                                                   .Colour("BackColor", 0x00FFFFFF)
-                                                   .Str("Text", "")
-                                                   .Done());
+  Ref<TextField> field = OneControl<TextField>(
+      EncodePropertyList({Boolean("ReadOnly", true), ColorValue("TextColor", 0x00000000),
+                          ColorValue("BackColor", 0x00FFFFFF), Text("Text", "")}));
   auto* widget = qobject_cast<QPlainTextEdit*>(WidgetOf(*field));
   ASSERT_NE(widget, nullptr);
   std::string text = "sum, es, est\rsumus, estis, sunt";
@@ -136,28 +130,25 @@ TEST_F(ControlsTest, TextFieldReadsBackEveryByteAndShowsCrAsALineBreak) {
 }
 
 TEST_F(ControlsTest, FontsFollowTextFontAndTextSize) {
-  Ref<Label> label = OneControl<Label>(ListWriter()
-                                           .Str("Text", "言語")
-                                           .Str("TextFont", "System")
-                                           .Single("TextSize", 14.0F)
-                                           .Bool("Bold", true)
-                                           .Done());
+  Ref<Label> label =
+      OneControl<Label>(EncodePropertyList({Text("Text", "言語"), Text("TextFont", "System"),
+                                            Single("TextSize", 14.0F), Boolean("Bold", true)}));
   QWidget* widget = WidgetOf(*label);
   EXPECT_EQ(widget->font().pointSizeF(), 14.0);
   EXPECT_TRUE(widget->font().bold());
   EXPECT_EQ(qobject_cast<QLabel*>(widget)->text(), QString::fromUtf8("言語"));
   // Size 0 is the desktop font's default size.
-  SetProperties(label.get(), ListWriter().Single("TextSize", 0.0F).Done());
+  SetProperties(label.get(), EncodePropertyList({Single("TextSize", 0.0F)}));
   EXPECT_EQ(widget->font().pointSizeF(), QApplication::font().pointSizeF());
-  EXPECT_THROW(SetProperties(label.get(), ListWriter().Single("TextSize", -1.0F).Done()),
+  EXPECT_THROW(SetProperties(label.get(), EncodePropertyList({Single("TextSize", -1.0F)})),
                PendingException);
 }
 
 // Hidden or disabled, alone or both, a button raises no Action: neither when the framework
 // presses it nor when its widget is clicked.
 TEST_F(ControlsTest, BevelButtonRaisesActionOnlyWhileVisibleAndEnabled) {
-  Ref<BevelButton> button = OneControl<BevelButton>(
-      ListWriter().Int("Width", 60).Int("Height", 22).Str("Caption", "ランダム").Done());
+  Ref<BevelButton> button = OneControl<BevelButton>(EncodePropertyList(
+      {Integer("Width", 60), Integer("Height", 22), Text("Caption", "ランダム")}));
   auto* widget = qobject_cast<QPushButton*>(WidgetOf(*button));
   EXPECT_EQ(widget->text(), QString::fromUtf8("ランダム"));
   const struct {
@@ -167,7 +158,7 @@ TEST_F(ControlsTest, BevelButtonRaisesActionOnlyWhileVisibleAndEnabled) {
   for (const auto& [visible, enabled] : states) {
     SCOPED_TRACE(testing::Message() << "visible " << visible << ", enabled " << enabled);
     SetProperties(button.get(),
-                  ListWriter().Bool("Visible", visible).Bool("Enabled", enabled).Done());
+                  EncodePropertyList({Boolean("Visible", visible), Boolean("Enabled", enabled)}));
     EXPECT_EQ(widget->isHidden(), !visible);
     EXPECT_EQ(widget->isEnabled(), enabled);
     window_->log.clear();
@@ -181,7 +172,7 @@ TEST_F(ControlsTest, BevelButtonRaisesActionOnlyWhileVisibleAndEnabled) {
 // The user types into an editable field; each line break, whichever key made it, reads back as
 // one CR.
 TEST_F(ControlsTest, AnEditedFieldReadsBackACrForEachLineBreak) {
-  Ref<TextField> field = OneControl<TextField>(ListWriter().Bool("ReadOnly", false).Done());
+  Ref<TextField> field = OneControl<TextField>(EncodePropertyList({Boolean("ReadOnly", false)}));
   auto* widget = qobject_cast<QPlainTextEdit*>(WidgetOf(*field));
   ASSERT_NE(widget, nullptr);
   QTest::keyClicks(widget, "sum es");

@@ -61,10 +61,11 @@ class MenuTest : public UiTest {
     TestWindow::NextScript().layout = [bar](TestWindow& w) { w.MenuBar_Set(0, bar); };
     TestWindow::NextScript().createControls = [](TestWindow& w) {
       w.Add<TextField>("Field",
-                       ListWriter().Bool("ReadOnly", true).Str("Text", "amo\ramas").Done());
-      w.Add<ComboBox>("List",
-                      ListWriter().Str("InitialValue", "one\rtwo").Int("ListIndex", 0).Done());
-      w.Add<BevelButton>("Button", ListWriter().Bool("AcceptFocus", true).Int("Width", 60).Done());
+                       EncodePropertyList({Boolean("ReadOnly", true), Text("Text", "amo\ramas")}));
+      w.Add<ComboBox>(
+          "List", EncodePropertyList({Text("InitialValue", "one\rtwo"), Integer("ListIndex", 0)}));
+      w.Add<BevelButton>("Button",
+                         EncodePropertyList({Boolean("AcceptFocus", true), Integer("Width", 60)}));
     };
     return OpenTestWindow();
   }

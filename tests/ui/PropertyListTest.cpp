@@ -4,6 +4,7 @@
 
 #include "framework/ui/Application.h"
 #include "framework/ui/ClassBuilding.h"
+#include "framework/ui/PropertyListEncoder.h"
 #include "tests/ui/UiTestSupport.h"
 
 namespace uitest {
@@ -28,59 +29,83 @@ std::string DecodeError(std::string_view list, const ClassRecord& record) {
 using namespace std::string_literals;
 using namespace std::string_view_literals;
 
-TEST(PropertyListDecoding, StringValuesAreCountedInBytesAndKeepEveryByte) {
-  // An empty String is four zero bytes and the next name follows at once; a String may hold
-  // CRs and end with one; non-ASCII text counts bytes ("ランダム" is 12).
-  std::string list = "HelpTag \0\0\0\0AutoDeactivate \x01"s;
-  list += "Caption \x0C\0\0\0"s + "ランダム";
-  list += "TextSize \0\0\x80\x41"s;
-  auto entries = Decode(list, BevelButton::Lookup());
-  ASSERT_EQ(entries.size(), 4u);
-  EXPECT_EQ(std::get<String>(entries[0].value), String());
-  EXPECT_EQ(entries[1].property->name, "AutoDeactivate");
-  EXPECT_EQ(entries[1].offset, 12u);
-  EXPECT_TRUE(std::get<bool>(entries[1].value));
-  EXPECT_EQ(std::get<String>(entries[2].value), String("ランダム"));
-  EXPECT_EQ(std::get<float>(entries[3].value), 16.0F);
+// Every value type as the list holds it, decoded against BevelButton.
+struct FormatCase {
+  PropertySetting entry;
+  std::string_view bytes;
+};
+constexpr FormatCase kFormatCases[] = {
+    {Integer("Index", -2147483648LL), "Index \0\0\0\x80\xFF\xFF\xFF\xFF"sv},
+    {Integer("Left", 0x0807060504030201), "Left \x01\x02\x03\x04\x05\x06\x07\x08"sv},
+    {Integer("HasMenu", 0), "HasMenu \0\0\0\0\0\0\0\0"sv},  // reads like a flag, takes 8 bytes
+    {Boolean("Value", true), "Value \x01"sv},
+    {Boolean("Visible", false), "Visible \0"sv},
+    {Text("HelpTag", ""), "HelpTag \0\0\0\0"sv},
+    {Text("Caption", "ランダム"), "Caption \x0C\0\0\0ランダム"sv},  // counted in bytes
+    {Text("Caption", "a\rb\r"), "Caption \x04\0\0\0a\rb\r"sv},
+    {Single("TextSize", 16.0F), "TextSize \0\0\x80\x41"sv},
+    {Single("TextSize", -0.75F), "TextSize \0\0\x40\xBF"sv},
+    {ColorValue("BackColor", 0x00FF2E62), "BackColor b.\xFF\0"sv},
+    {Units("TextUnit", 2), "TextUnit \x02"sv},
+};
 
-  std::string rows = "a\rb\r";
-  std::string combo = "InitialValue \x04\0\0\0"s + rows + "ListIndex \x01\0\0\0\0\0\0\0"s;
-  auto comboEntries = Decode(combo, ComboBox::Lookup());
-  ASSERT_EQ(comboEntries.size(), 2u);
-  EXPECT_EQ(std::get<String>(comboEntries[0].value).Bytes(), rows);
-  EXPECT_EQ(std::get<std::int64_t>(comboEntries[1].value), 1);
+// The value as the decoder gives it: a String for text.
+Variant ValueOf(const PropertySetting& entry) {
+  return std::visit([](auto value) -> Variant { return value; }, entry.value);
 }
 
-TEST(PropertyListDecoding, FixedWidthValuesAreLittleEndian) {
-  std::string list = "Index \0\0\0\x80\xFF\xFF\xFF\xFF"s + "HasMenu \0\0\0\0\0\0\0\0"s +
-                     "Value \x01"s + "BackColor \xFF\xFF\xFF\0"s + "TextUnit \x02"s;
-  auto entries = Decode(list, BevelButton::Lookup());
-  ASSERT_EQ(entries.size(), 5u);
-  EXPECT_EQ(std::get<std::int64_t>(entries[0].value), -2147483648LL);
-  // HasMenu reads like a flag but is an Integer of 8 bytes.
-  EXPECT_EQ(entries[1].property->typeCode, "i8");
-  EXPECT_EQ(entries[2].property->name, "Value");
-  EXPECT_EQ(std::get<Color>(entries[3].value), Color{0x00FFFFFF});
-  EXPECT_EQ(std::get<FontUnits>(entries[4].value), FontUnits{2});
+TEST(PropertyListFormat, EachValueTypeEncodesToItsBytesAndDecodesBack) {
+  for (const FormatCase& c : kFormatCases) {
+    SCOPED_TRACE(c.entry.name);
+    EXPECT_EQ(EncodePropertyList({c.entry}), c.bytes);
+    auto decoded = Decode(c.bytes, BevelButton::Lookup());
+    ASSERT_EQ(decoded.size(), 1u);
+    EXPECT_EQ(decoded[0].property->name, c.entry.name);
+    EXPECT_EQ(decoded[0].value, ValueOf(c.entry));
+  }
+}
+
+// The same entries as one list encoded when the tests are built: back to back, each decoded
+// from where the one before it ends.
+constexpr auto kAllCases = ConstantPropertyList([] {
+  std::array<PropertySetting, std::size(kFormatCases)> entries{};
+  for (std::size_t i = 0; i < entries.size(); ++i) entries[i] = kFormatCases[i].entry;
+  return entries;
+});
+
+TEST(PropertyListFormat, AListIsItsEntriesBackToBack) {
+  const std::string_view list(kAllCases.data(), kAllCases.size());
+  auto decoded = Decode(list, BevelButton::Lookup());
+  ASSERT_EQ(decoded.size(), std::size(kFormatCases));
+  std::size_t offset = 0;
+  for (std::size_t i = 0; i < decoded.size(); ++i) {
+    EXPECT_EQ(list.substr(offset, kFormatCases[i].bytes.size()), kFormatCases[i].bytes);
+    EXPECT_EQ(decoded[i].offset, offset);
+    EXPECT_EQ(decoded[i].value, ValueOf(kFormatCases[i].entry));
+    offset += kFormatCases[i].bytes.size();
+  }
+  EXPECT_EQ(offset, list.size());
+  EXPECT_EQ(EncodePropertyList({}), "");
 }
 
 TEST(PropertyListDecoding, NamesMatchWholeAndWithoutRegardToCase) {
-  std::string window = "MenuBarVisible \x01"s + "Visible \0"s + "MacProcID \x07\0\0\0\0\0\0\0"s;
-  auto entries = Decode(window, Window::Lookup());
+  auto entries = Decode(EncodePropertyList({Boolean("MenuBarVisible", true),
+                                            Boolean("Visible", false), Integer("MacProcID", 7)}),
+                        Window::Lookup());
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(entries[0].property->name, "MenuBarVisible");
   EXPECT_EQ(entries[1].property->name, "Visible");
   EXPECT_EQ(entries[2].property->name, "MacProcId");
   EXPECT_EQ(entries[2].property->declaringClass, &Window::Lookup());
 
-  auto label = Decode("Multiline \x01"sv, Label::Lookup());
+  auto label = Decode(EncodePropertyList({Boolean("Multiline", true)}), Label::Lookup());
   EXPECT_EQ(label[0].property->name, "MultiLine");
   EXPECT_EQ(label[0].property->declaringClass, &Label::Lookup());
 }
 
 TEST(PropertyListDecoding, BadListsRaiseNamingTheEntryAndItsOffset) {
   const ClassRecord& combo = ComboBox::Lookup();
-  std::string good = "Name \x01\0\0\0X"s;  // 10 bytes
+  const std::string good = EncodePropertyList({Text("Name", "X")});  // 10 bytes
   EXPECT_EQ(DecodeError(good + "Index \x01\x02\x03"s, combo),
             "property list entry 'Index' at byte offset 10: value runs past the end of the list "
             "(needs 8 bytes, 3 left)");
@@ -111,23 +136,21 @@ class SetPropertiesTest : public UiTest {};
 
 TEST_F(SetPropertiesTest, AppliesEveryEntryInOrderOrNothingAtAll) {
   Ref<Label> label = RuntimeCheckCast<Label>(RuntimeNewObject(Label::Lookup()).get());
-  ListWriter writer;
-  writer.Str("Text", "first").Str("Text", "second").Int("Left", 5).Bool("Selectable", true);
-  SetProperties(label.get(), writer.Done());
+  const std::string list = EncodePropertyList({Text("Text", "first"), Text("Text", "second"),
+                                               Integer("Left", 5), Boolean("Selectable", true)});
+  SetProperties(label.get(), list);
   EXPECT_EQ(label->Text(), String("second"));
   EXPECT_EQ(label->Left(), 5);
   const PropertyEntry* selectable = label->Class().FindProperty("selectable");
   EXPECT_EQ(std::get<bool>(selectable->accessors.get(*label)), true);
 
   // A list that breaks in its last entry sets nothing.
-  ListWriter broken;
-  broken.Str("Text", "third").Int("Left", 9);
-  std::string bytes = broken.Bytes();
-  bytes.pop_back();
-  EXPECT_THROW(SetProperties(label.get(), String(bytes)), PendingException);
+  std::string broken = EncodePropertyList({Text("Text", "third"), Integer("Left", 9)});
+  broken.pop_back();
+  EXPECT_THROW(SetProperties(label.get(), broken), PendingException);
   EXPECT_EQ(label->Text(), String("second"));
   EXPECT_EQ(label->Left(), 5);
-  EXPECT_THROW(SetProperties(nullptr, writer.Done()), PendingException);
+  EXPECT_THROW(SetProperties(nullptr, list), PendingException);
 }
 
 // The 78 names that the window's and the controls' lists use, by type.

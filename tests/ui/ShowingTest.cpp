@@ -22,16 +22,14 @@ class ShowingTest : public UiTest {
 
 TEST_F(ShowingTest, AListThatFailsPartOfTheWayShowsWhatItSetBeforeTheFailure) {
   TestWindow::NextScript().createControls = [](TestWindow& w) {
-    w.Add<ComboBox>("List", ListWriter().Str("InitialValue", "a\rb").Int("ListIndex", 1).Done());
+    w.Add<ComboBox>("List",
+                    EncodePropertyList({Text("InitialValue", "a\rb"), Integer("ListIndex", 1)}));
   };
   window_ = OpenTestWindow();
   Ref<ComboBox> list = Control<ComboBox>("List");
-  String failing = ListWriter()
-                       .Int("Left", 5)
-                       .Single("TextSize", 20.0F)
-                       .Str("InitialValue", "x\ry\rz")
-                       .Int("ListIndex", 7)
-                       .Done();
+  std::string failing =
+      EncodePropertyList({Integer("Left", 5), Single("TextSize", 20.0F),
+                          Text("InitialValue", "x\ry\rz"), Integer("ListIndex", 7)});
   EXPECT_THROW(SetProperties(list.get(), failing), PendingException);
   auto* widget = qobject_cast<QComboBox*>(WidgetOf(*list));
   EXPECT_EQ(widget->x(), 5);
@@ -44,20 +42,15 @@ TEST_F(ShowingTest, AListThatFailsPartOfTheWayShowsWhatItSetBeforeTheFailure) {
 // Controls that the build events make show their changes when the events are done; they end up
 // showing exactly what the same controls made in an open window show.
 void MakeControls(TestWindow& w) {
-  w.Add<Label>("Label", ListWriter()
-                            .Int("Left", 3)
-                            .Str("Text", "言語")
-                            .Colour("TextColor", 0x00123456)
-                            .Single("TextSize", 14.0F)
-                            .Done());
-  w.Add<BevelButton>("Button", ListWriter().Str("Caption", "ランダム").Done());
-  SetProperties(&w, ListWriter().Bool("HasBackColor", true).Colour("BackColor", 0xFF2E62).Done());
-  w.Add<ComboBox>("List", ListWriter()
-                              .Str("InitialValue", "a\rb")
-                              .Int("ListIndex", 1)
-                              .Single("TextSize", 16.0F)
-                              .Done());
-  w.Add<TextField>("Field", ListWriter().Bool("ReadOnly", true).Str("Text", "x\ry").Done());
+  w.Add<Label>("Label", EncodePropertyList({Integer("Left", 3), Text("Text", "言語"),
+                                            ColorValue("TextColor", 0x00123456),
+                                            Single("TextSize", 14.0F)}));
+  w.Add<BevelButton>("Button", EncodePropertyList({Text("Caption", "ランダム")}));
+  SetProperties(
+      &w, EncodePropertyList({Boolean("HasBackColor", true), ColorValue("BackColor", 0xFF2E62)}));
+  w.Add<ComboBox>("List", EncodePropertyList({Text("InitialValue", "a\rb"), Integer("ListIndex", 1),
+                                              Single("TextSize", 16.0F)}));
+  w.Add<TextField>("Field", EncodePropertyList({Boolean("ReadOnly", true), Text("Text", "x\ry")}));
 }
 
 TEST_F(ShowingTest, ControlsMadeWithTheWindowShowWhatControlsMadeLaterShow) {
@@ -91,14 +84,15 @@ TEST_F(ShowingTest, ControlsMadeWithTheWindowShowWhatControlsMadeLaterShow) {
 
 TEST_F(ShowingTest, AFocusKindThatAListSetsCountsForTheTabOrderThatItSets) {
   TestWindow::NextScript().createControls = [](TestWindow& w) {
-    w.Add<ComboBox>("First", ListWriter().Int("TabIndex", 0).Done());
-    w.Add<TextField>("Last", ListWriter().Int("TabIndex", 2).Done());
-    w.Add<BevelButton>("Button", ListWriter().Int("TabIndex", 5).Done());
+    w.Add<ComboBox>("First", EncodePropertyList({Integer("TabIndex", 0)}));
+    w.Add<TextField>("Last", EncodePropertyList({Integer("TabIndex", 2)}));
+    w.Add<BevelButton>("Button", EncodePropertyList({Integer("TabIndex", 5)}));
   };
   window_ = OpenTestWindow();
   Ref<BevelButton> button = Control<BevelButton>("Button");
   EXPECT_EQ(WidgetOf(*button)->focusPolicy(), Qt::NoFocus);
-  SetProperties(button.get(), ListWriter().Bool("AcceptFocus", true).Int("TabIndex", 1).Done());
+  SetProperties(button.get(),
+                EncodePropertyList({Boolean("AcceptFocus", true), Integer("TabIndex", 1)}));
 
   QMainWindow* main = MainWindowOf(*window_);
   main->activateWindow();
@@ -112,7 +106,7 @@ TEST_F(ShowingTest, AFocusKindThatAListSetsCountsForTheTabOrderThatItSets) {
 
 TEST_F(ShowingTest, TheWindowKeepsTheUsersSizeUntilAListSetsASize) {
   TestWindow::NextScript().layout = [](TestWindow& w) {
-    SetProperties(&w, ListWriter().Int("Width", 600).Int("Height", 400).Done());
+    SetProperties(&w, EncodePropertyList({Integer("Width", 600), Integer("Height", 400)}));
   };
   window_ = OpenTestWindow();
   QWidget* content = MainWindowOf(*window_)->centralWidget();
@@ -120,16 +114,16 @@ TEST_F(ShowingTest, TheWindowKeepsTheUsersSizeUntilAListSetsASize) {
   MainWindowOf(*window_)->resize(800, 500);  // as the user would
   ASSERT_TRUE(WaitFor([&] { return content->size() == QSize(800, 500); }));
 
-  SetProperties(window_.get(), ListWriter().Str("Title", "t").Int("Width", 600).Done());
+  SetProperties(window_.get(), EncodePropertyList({Text("Title", "t"), Integer("Width", 600)}));
   EXPECT_EQ(content->size(), QSize(800, 500));
   // Set to another width and back within one list, the size is the program's again.
-  SetProperties(window_.get(), ListWriter().Int("Width", 700).Int("Width", 600).Done());
+  SetProperties(window_.get(), EncodePropertyList({Integer("Width", 700), Integer("Width", 600)}));
   EXPECT_TRUE(WaitFor([&] { return content->size() == QSize(600, 400); }));
 }
 
 TEST_F(ShowingTest, SettingTheSameTextAgainResetsWhatTheUserMoved) {
   TestWindow::NextScript().createControls = [](TestWindow& w) {
-    w.Add<TextField>("Field", ListWriter().Int("Width", 200).Int("Height", 40).Done());
+    w.Add<TextField>("Field", EncodePropertyList({Integer("Width", 200), Integer("Height", 40)}));
   };
   window_ = OpenTestWindow();
   Ref<TextField> field = Control<TextField>("Field");

@@ -1,49 +1,8 @@
 #include "tests/ui/UiTestSupport.h"
 
 #include <QElapsedTimer>
-#include <bit>
 
 namespace uitest {
-
-void ListWriter::Name(std::string_view name) {
-  bytes_.append(name);
-  bytes_ += ' ';
-}
-
-void ListWriter::LittleEndian(std::uint64_t value, int width) {
-  for (int i = 0; i < width; ++i) bytes_ += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
-ListWriter& ListWriter::Int(std::string_view name, std::int64_t value) {
-  Name(name);
-  LittleEndian(static_cast<std::uint64_t>(value), 8);
-  return *this;
-}
-
-ListWriter& ListWriter::Bool(std::string_view name, bool value) {
-  Name(name);
-  LittleEndian(value ? 1 : 0, 1);
-  return *this;
-}
-
-ListWriter& ListWriter::Str(std::string_view name, std::string_view value) {
-  Name(name);
-  LittleEndian(value.size(), 4);
-  bytes_.append(value);
-  return *this;
-}
-
-ListWriter& ListWriter::Single(std::string_view name, float value) {
-  Name(name);
-  LittleEndian(std::bit_cast<std::uint32_t>(value), 4);
-  return *this;
-}
-
-ListWriter& ListWriter::Colour(std::string_view name, std::uint32_t value) {
-  Name(name);
-  LittleEndian(value, 4);
-  return *this;
-}
 
 TestWindow::Script& TestWindow::NextScript() {
   static Script script;

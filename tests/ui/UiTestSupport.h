@@ -19,6 +19,7 @@
 #include "framework/ui/MenuItem.h"
 #include "framework/ui/Process.h"
 #include "framework/ui/PropertyList.h"
+#include "framework/ui/PropertyListEncoder.h"
 #include "framework/ui/TextField.h"
 #include "framework/ui/Window.h"
 #include "framework/ui/qt/QtAccess.h"
@@ -26,23 +27,6 @@
 namespace uitest {
 
 using namespace framework;
-
-// Writes property lists in the receiving side's format.
-class ListWriter {
- public:
-  ListWriter& Int(std::string_view name, std::int64_t value);
-  ListWriter& Bool(std::string_view name, bool value);
-  ListWriter& Str(std::string_view name, std::string_view value);
-  ListWriter& Single(std::string_view name, float value);
-  ListWriter& Colour(std::string_view name, std::uint32_t value);
-  String Done() const { return String(bytes_); }
-  const std::string& Bytes() const { return bytes_; }
-
- private:
-  void Name(std::string_view name);
-  void LittleEndian(std::uint64_t value, int width);
-  std::string bytes_;
-};
 
 // A window class of the tests' own: its build events run the hooks the test sets, and its
 // handlers log what they receive.
@@ -71,7 +55,7 @@ class TestWindow : public Window {
   // Creates, constructs and registers a control, applies its list and attaches Open (and
   // Change or Action for lists and buttons) to the logging handlers.
   template <class C>
-  Ref<C> Add(const char* name, const String& list = {});
+  Ref<C> Add(const char* name, std::string_view list = {});
 
   Script script;
 };
@@ -90,12 +74,12 @@ class UiTest : public ::testing::Test {
 };
 
 template <class C>
-Ref<C> TestWindow::Add(const char* name, const String& list) {
+Ref<C> TestWindow::Add(const char* name, std::string_view list) {
   Ref<Object> created = NewControl(C::Lookup());
   Ref<C> control = RuntimeCheckCast<C>(created.get());
   control->Constructor();
   AddControl(name, control.get());
-  if (!list.IsEmpty()) SetProperties(control.get(), list);
+  if (!list.empty()) SetProperties(control.get(), list);
   Ref<TestWindow> self(this);
   auto attach = [&](std::int32_t event, EventStub stub, std::any method, DelegateInvoker invoker) {
     RuntimeAddEventHandler(control.get(), event, stub,

@@ -9,14 +9,14 @@ namespace {
 
 class WindowTest : public UiTest {};
 
-String WindowList() {
-  ListWriter list;
-  list.Int("Width", 600).Int("Height", 400).Int("MinWidth", 64).Int("MinHeight", 64);
-  list.Int("MaxWidth", 32000).Int("MaxHeight", 32000).Str("Title", "ヴェルボリカ");
-  list.Bool("CloseButton", true).Bool("Resizeable", true).Bool("MaximizeButton", false);
-  list.Bool("MinimizeButton", true).Int("MacProcID", 0).Bool("Visible", true);
-  list.Bool("MenuBarVisible", true).Bool("HasBackColor", true).Colour("BackColor", 0x00FF2E62);
-  return list.Done();
+std::string WindowList() {
+  return EncodePropertyList(
+      {Integer("Width", 600), Integer("Height", 400), Integer("MinWidth", 64),
+       Integer("MinHeight", 64), Integer("MaxWidth", 32000), Integer("MaxHeight", 32000),
+       Text("Title", "ヴェルボリカ"), Boolean("CloseButton", true), Boolean("Resizeable", true),
+       Boolean("MaximizeButton", false), Boolean("MinimizeButton", true), Integer("MacProcID", 0),
+       Boolean("Visible", true), Boolean("MenuBarVisible", true), Boolean("HasBackColor", true),
+       ColorValue("BackColor", 0x00FF2E62)});
 }
 
 TEST_F(WindowTest, ConstructionRaisesTheBuildEventsThenOpensControlsInCreationOrderThenShows) {
@@ -53,13 +53,9 @@ TEST_F(WindowTest, ConstructionRaisesTheBuildEventsThenOpensControlsInCreationOr
 TEST_F(WindowTest, PropertyListSetsTitleSizeLimitsButtonsAndBackground) {
   TestWindow::NextScript().layout = [](TestWindow& w) { SetProperties(&w, WindowList()); };
   TestWindow::NextScript().createControls = [](TestWindow& w) {
-    w.Add<Label>("Caption", ListWriter()
-                                .Int("Left", 33)
-                                .Int("Top", 31)
-                                .Int("Width", 111)
-                                .Int("Height", 23)
-                                .Str("Text", "今日の動詞")
-                                .Done());
+    w.Add<Label>("Caption",
+                 EncodePropertyList({Integer("Left", 33), Integer("Top", 31), Integer("Width", 111),
+                                     Integer("Height", 23), Text("Text", "今日の動詞")}));
   };
   Ref<MenuBar> bar = RuntimeCheckCast<MenuBar>(RuntimeNewObject(MenuBar::Lookup()).get());
   Ref<MenuItem> menu = RuntimeCheckCast<MenuItem>(RuntimeNewObject(MenuItem::Lookup()).get());
@@ -97,7 +93,7 @@ TEST_F(WindowTest, ClosingReleasesEverythingAndTheLastWindowQuits) {
                                        Ref<Object>(&w), "(  ) as Boolean", 0)));
     };
     TestWindow::NextScript().createControls = [](TestWindow& w) {
-      w.Add<ComboBox>("List", ListWriter().Str("InitialValue", "a\rb").Done());
+      w.Add<ComboBox>("List", EncodePropertyList({Text("InitialValue", "a\rb")}));
       w.Add<TextField>("Field");
       w.Add<BevelButton>("Button");
     };
@@ -164,11 +160,13 @@ TEST_F(WindowTest, ControlsMustBelongToTheWindowAndHaveUniqueNames) {
 // takes none: Tab visits them by TabIndex and wraps round.
 TEST_F(WindowTest, TabIndexOrdersKeyboardFocus) {
   TestWindow::NextScript().createControls = [](TestWindow& w) {
-    w.Add<TextField>("Third", ListWriter().Int("TabIndex", 7).Bool("ReadOnly", true).Done());
-    w.Add<ComboBox>("First", ListWriter().Int("TabIndex", 2).Done());
-    w.Add<Label>("Label", ListWriter().Int("TabIndex", 3).Done());
-    w.Add<BevelButton>("Fourth", ListWriter().Int("TabIndex", 9).Bool("AcceptFocus", true).Done());
-    w.Add<ComboBox>("Second", ListWriter().Int("TabIndex", 5).Done());
+    w.Add<TextField>("Third",
+                     EncodePropertyList({Integer("TabIndex", 7), Boolean("ReadOnly", true)}));
+    w.Add<ComboBox>("First", EncodePropertyList({Integer("TabIndex", 2)}));
+    w.Add<Label>("Label", EncodePropertyList({Integer("TabIndex", 3)}));
+    w.Add<BevelButton>("Fourth",
+                       EncodePropertyList({Integer("TabIndex", 9), Boolean("AcceptFocus", true)}));
+    w.Add<ComboBox>("Second", EncodePropertyList({Integer("TabIndex", 5)}));
   };
   Ref<TestWindow> window = OpenTestWindow();
   auto widget = [&](const char* name) {
