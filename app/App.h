@@ -10,9 +10,8 @@ namespace app {
 // The application object: an Application that handles none of its events itself.
 class App : public framework::Application {
  public:
-  static std::unique_ptr<framework::ClassRecord> BuildClassRecord();
-  static void ctblinit() { framework::ClassRecordOf<App>(); }
-  static const framework::ClassRecord& Lookup() { return framework::ClassRecordOf<App>(); }
+  FRAMEWORK_CLASS_RECORD(App)
+  static void ctblinit() { Lookup(); }
 
   explicit App(const framework::ClassRecord& record);
 

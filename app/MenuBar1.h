@@ -14,9 +14,8 @@ class MenuBar1 : public framework::MenuBar {
  public:
   static constexpr std::string_view kClassName = "MenuBar1.MenuBar1";
 
-  static std::unique_ptr<framework::ClassRecord> BuildClassRecord();
-  static void ctblinit() { framework::ClassRecordOf<MenuBar1>(); }
-  static const framework::ClassRecord& Lookup() { return framework::ClassRecordOf<MenuBar1>(); }
+  FRAMEWORK_CLASS_RECORD(MenuBar1)
+  static void ctblinit() { Lookup(); }
   static void ImplicitInstanceInit();
   // MenuBar1.MenuBar1: the shared instance, created on the first call and kept for the life of
   // the process. A bar whose construction failed is not kept; the next call builds anew.

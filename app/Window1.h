@@ -28,9 +28,8 @@ class Window1 : public framework::Window {
  public:
   static constexpr std::string_view kClassName = "Window1.Window1";
 
-  static std::unique_ptr<framework::ClassRecord> BuildClassRecord();
-  static void ctblinit() { framework::ClassRecordOf<Window1>(); }
-  static const framework::ClassRecord& Lookup() { return framework::ClassRecordOf<Window1>(); }
+  FRAMEWORK_CLASS_RECORD(Window1)
+  static void ctblinit() { Lookup(); }
   // Window1.Window1: the open main window, or a newly created and constructed one.
   static Ref<Window1> ImplicitInstance();
 

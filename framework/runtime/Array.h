@@ -17,8 +17,7 @@ inline constexpr std::int32_t kStringElementType = 3;
 // Every element read and write checks every index.
 class Array final : public Object {
  public:
-  static std::unique_ptr<ClassRecord> BuildClassRecord();
-  static const ClassRecord& Lookup() { return ClassRecordOf<Array>(); }
+  FRAMEWORK_CLASS_RECORD(Array)
   Array(const ClassRecord& record, std::int32_t elementType, std::vector<std::int32_t> upperBounds);
 
   std::int32_t ElementType() const noexcept { return elementType_; }

@@ -142,17 +142,24 @@ void RuntimeAllocateAttributeTable(MethodEntry& entry, std::vector<Attribute> at
   entry.attributes = std::move(attributes);
 }
 
+namespace {
+
+// The initialisers of the class chain, the root's first.
+void RunInitializers(const ClassRecord* record, Object& object) {
+  if (!record) return;
+  RunInitializers(record->Superclass(), object);
+  if (auto initializer = record->InstanceInitializer()) initializer(object);
+}
+
+}  // namespace
+
 Ref<Object> RuntimeNewObject(const ClassRecord& record) {
   FaultInjection::Check(Operation::RuntimeNewObject);
   if (!record.ObjectFactory()) {
     Raise<UnsupportedOperationException>("class " + record.Name() + " cannot be instantiated");
   }
   Ref<Object> object = record.ObjectFactory()(record);
-  std::vector<const ClassRecord*> chain;
-  for (const ClassRecord* r = &record; r; r = r->Superclass()) chain.push_back(r);
-  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-    if (auto initializer = (*it)->InstanceInitializer()) initializer(*object);
-  }
+  RunInitializers(&record, *object);
   return object;
 }
 

@@ -197,4 +197,12 @@ const ClassRecord& ClassRecordOf() {
   return slot.Get(&T::BuildClassRecord);
 }
 
+// Declares the class-record members of a framework class: BuildClassRecord, which the class
+// defines, and Lookup, which returns the record, building it on first use.
+#define FRAMEWORK_CLASS_RECORD(Class)                                  \
+  static std::unique_ptr<::framework::ClassRecord> BuildClassRecord(); \
+  static const ::framework::ClassRecord& Lookup() {                    \
+    return ::framework::ClassRecordOf<Class>();                        \
+  }
+
 }  // namespace framework

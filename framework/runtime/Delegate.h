@@ -23,8 +23,7 @@ using DelegateInvoker = std::any (*)(const Delegate& delegate, std::span<std::an
 // A callable bound to an optional target object.
 class Delegate final : public Object {
  public:
-  static std::unique_ptr<ClassRecord> BuildClassRecord();
-  static const ClassRecord& Lookup() { return ClassRecordOf<Delegate>(); }
+  FRAMEWORK_CLASS_RECORD(Delegate)
   Delegate(const ClassRecord& record, DelegateInvoker invoker, std::any method, Ref<Object> target,
            std::string signature, std::int32_t flags);
 

@@ -14,12 +14,10 @@ namespace framework {
 // a PendingException; catching that is "taking the pending exception".
 class RuntimeException : public Object {
  public:
-  static std::unique_ptr<ClassRecord> BuildClassRecord();
-  static const ClassRecord& Lookup() { return ClassRecordOf<RuntimeException>(); }
+  FRAMEWORK_CLASS_RECORD(RuntimeException)
   explicit RuntimeException(const ClassRecord& record, std::string message = {});
 
   const std::string& Message() const noexcept { return message_; }
-  void SetMessage(std::string message) { message_ = std::move(message); }
 
  private:
   std::string message_;

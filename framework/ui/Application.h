@@ -14,8 +14,7 @@ class MenuBar;
 // for the life of the process.
 class Application : public Object {
  public:
-  static std::unique_ptr<ClassRecord> BuildClassRecord();
-  static const ClassRecord& Lookup() { return ClassRecordOf<Application>(); }
+  FRAMEWORK_CLASS_RECORD(Application)
   explicit Application(const ClassRecord& record);
   ~Application() override;
 

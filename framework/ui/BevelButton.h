@@ -8,8 +8,7 @@ namespace framework {
 // InitPluginEntrypoints: creating one before raises UnsupportedOperationException.
 class BevelButton : public RectControl {
  public:
-  static std::unique_ptr<ClassRecord> BuildClassRecord();
-  static const ClassRecord& Lookup() { return ClassRecordOf<BevelButton>(); }
+  FRAMEWORK_CLASS_RECORD(BevelButton)
   explicit BevelButton(const ClassRecord& record);
 
   const String& Caption() const noexcept { return caption_; }

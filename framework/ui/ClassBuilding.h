@@ -82,12 +82,12 @@ std::string TypeCodeOf(ValueType type, const ClassRecord* objectClass = nullptr)
 // InvalidArgumentException naming the property, an object of another class
 // IllegalCastException.
 template <class T>
-T PropertyValueAs(const Variant& value, std::string_view property) {
+decltype(auto) PropertyValueAs(const Variant& value, std::string_view property) {
   if constexpr (ValueTypeOf<T>() == ValueType::Object) {
     using Target = typename RefTraits<T>::Target;
     return RuntimeCheckCast<Target>(ValueAs<Ref<Object>>(value, property).get());
   } else {
-    return ValueAs<T>(value, property);
+    return ValueAs<T>(value, property);  // a reference: the setter copies what it keeps
   }
 }
 

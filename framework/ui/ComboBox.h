@@ -11,8 +11,7 @@ namespace framework {
 // never while properties are being applied or ListIndex is set by the program.
 class PopupMenu : public RectControl {
  public:
-  static std::unique_ptr<ClassRecord> BuildClassRecord();
-  static const ClassRecord& Lookup() { return ClassRecordOf<PopupMenu>(); }
+  FRAMEWORK_CLASS_RECORD(PopupMenu)
   explicit PopupMenu(const ClassRecord& record);
 
   // PopupMenu.ListIndex.Get: the selected row, or -1 when no row is selected.
@@ -51,8 +50,7 @@ class PopupMenu : public RectControl {
 // gives ListIndex -1. Change is raised for a changed selection and for typed text.
 class ComboBox : public PopupMenu {
  public:
-  static std::unique_ptr<ClassRecord> BuildClassRecord();
-  static const ClassRecord& Lookup() { return ClassRecordOf<ComboBox>(); }
+  FRAMEWORK_CLASS_RECORD(ComboBox)
   explicit ComboBox(const ClassRecord& record);
 
   // The text in the entry: the selected row's, or what the user typed.

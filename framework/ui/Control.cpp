@@ -149,25 +149,6 @@ void RectControl::Draw(UiBackend& backend, WindowView& parent) {
   view_->SetVisible(visible_);
 }
 
-void RectControl::SetBounds(std::int64_t left, std::int64_t top, std::int64_t width,
-                            std::int64_t height) {
-  left_ = left;
-  top_ = top;
-  width_ = width;
-  height_ = height;
-  ShowGeometry();
-}
-
-void RectControl::SetVisible(bool visible) {
-  visible_ = visible;
-  ShowVisibility();
-}
-
-void RectControl::SetEnabled(bool enabled) {
-  enabled_ = enabled;
-  ShowEnabling();
-}
-
 void RectControl::SetTabIndex(std::int64_t tabIndex) {
   tabIndex_ = tabIndex;
   if (window_ && view_) window_->ApplyTabOrder();

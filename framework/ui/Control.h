@@ -26,8 +26,7 @@ enum class FocusKind : std::uint8_t;
 // RuntimeAddEventHandler.
 class Control : public Object {
  public:
-  static std::unique_ptr<ClassRecord> BuildClassRecord();
-  static const ClassRecord& Lookup() { return ClassRecordOf<Control>(); }
+  FRAMEWORK_CLASS_RECORD(Control)
   explicit Control(const ClassRecord& record);
   ~Control() override;
 
@@ -71,8 +70,7 @@ class Control : public Object {
 // whole from the model once, and from then on each change shows only what it changed.
 class RectControl : public Control {
  public:
-  static std::unique_ptr<ClassRecord> BuildClassRecord();
-  static const ClassRecord& Lookup() { return ClassRecordOf<RectControl>(); }
+  FRAMEWORK_CLASS_RECORD(RectControl)
   explicit RectControl(const ClassRecord& record);
   ~RectControl() override;
 
@@ -92,9 +90,6 @@ class RectControl : public Control {
   bool Enabled() const noexcept { return enabled_; }
   std::int64_t TabIndex() const noexcept { return tabIndex_; }
 
-  void SetBounds(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height);
-  void SetVisible(bool visible);
-  void SetEnabled(bool enabled);
   void SetTabIndex(std::int64_t tabIndex);
   void SetTextSize(float points);
 

@@ -8,8 +8,7 @@ namespace framework {
 // of its own, so one that overlaps a neighbour hides nothing of it (Transparent is only held).
 class Label : public RectControl {
  public:
-  static std::unique_ptr<ClassRecord> BuildClassRecord();
-  static const ClassRecord& Lookup() { return ClassRecordOf<Label>(); }
+  FRAMEWORK_CLASS_RECORD(Label)
   explicit Label(const ClassRecord& record);
 
   const String& Text() const noexcept { return text_; }

@@ -31,8 +31,7 @@ class MenuObserver {
 // on the focused text widget and enable themselves when AutoEnable is set.
 class MenuItem : public Object {
  public:
-  static std::unique_ptr<ClassRecord> BuildClassRecord();
-  static const ClassRecord& Lookup() { return ClassRecordOf<MenuItem>(); }
+  FRAMEWORK_CLASS_RECORD(MenuItem)
   explicit MenuItem(const ClassRecord& record);
   ~MenuItem() override;
 
@@ -102,16 +101,14 @@ class MenuItem : public Object {
 // The top of a menu tree: its children are the menus.
 class MenuBar : public MenuItem {
  public:
-  static std::unique_ptr<ClassRecord> BuildClassRecord();
-  static const ClassRecord& Lookup() { return ClassRecordOf<MenuBar>(); }
+  FRAMEWORK_CLASS_RECORD(MenuBar)
   explicit MenuBar(const ClassRecord& record);
 };
 
 // The item whose action ends the application.
 class QuitMenuItem : public MenuItem {
  public:
-  static std::unique_ptr<ClassRecord> BuildClassRecord();
-  static const ClassRecord& Lookup() { return ClassRecordOf<QuitMenuItem>(); }
+  FRAMEWORK_CLASS_RECORD(QuitMenuItem)
   explicit QuitMenuItem(const ClassRecord& record);
 
  protected:

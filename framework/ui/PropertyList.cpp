@@ -141,8 +141,11 @@ class EntryBuffer {
 
 }  // namespace
 
-void DecodePropertyList(std::string_view list, const ClassRecord& record,
-                        const std::function<void(PropertyListEntry&&)>& visit) {
+namespace {
+
+// Reads the list's entries in order and hands each to `visit`.
+template <class Visit>
+void ForEachEntry(std::string_view list, const ClassRecord& record, Visit&& visit) {
   ListReader reader(list);
   while (!reader.AtEnd()) {
     std::string_view name = reader.Name();
@@ -154,6 +157,13 @@ void DecodePropertyList(std::string_view list, const ClassRecord& record,
   }
 }
 
+}  // namespace
+
+void DecodePropertyList(std::string_view list, const ClassRecord& record,
+                        const std::function<void(PropertyListEntry&&)>& visit) {
+  ForEachEntry(list, record, visit);
+}
+
 void SetProperties(Object* object, std::string_view list) {
   FaultInjection::Check(Operation::SetProperties);
   if (!object) RaiseNilObjectException();
@@ -161,12 +171,9 @@ void SetProperties(Object* object, std::string_view list) {
   // The whole list is decoded before anything is set, so a malformed list changes nothing.
   EntryBuffer buffer;
   std::vector<PropertyListEntry>& entries = buffer.Entries();
-  DecodePropertyList(list, object->Class(), [&entries](PropertyListEntry&& entry) {
-    entries.push_back(std::move(entry));
-  });
-  for (const PropertyListEntry& entry : entries) {
-    entry.property->accessors.set(*object, entry.value);
-  }
+  ForEachEntry(list, object->Class(),
+               [&entries](PropertyListEntry&& entry) { entries.push_back(std::move(entry)); });
+  for (const PropertyListEntry& entry : entries) entry.property->accessors.set(*object, entry.value);
 }
 
 }  // namespace framework

@@ -7,8 +7,7 @@ namespace framework {
 // Editable text.
 class TextEdit : public RectControl {
  public:
-  static std::unique_ptr<ClassRecord> BuildClassRecord();
-  static const ClassRecord& Lookup() { return ClassRecordOf<TextEdit>(); }
+  FRAMEWORK_CLASS_RECORD(TextEdit)
   explicit TextEdit(const ClassRecord& record);
 
   // TextField.Text.Set: the text reads back byte for byte; a CR shows as a line break.
@@ -43,8 +42,7 @@ class TextEdit : public RectControl {
 // A text field; with ReadOnly it shows text that the user can select and copy but not change.
 class TextField : public TextEdit {
  public:
-  static std::unique_ptr<ClassRecord> BuildClassRecord();
-  static const ClassRecord& Lookup() { return ClassRecordOf<TextField>(); }
+  FRAMEWORK_CLASS_RECORD(TextField)
   explicit TextField(const ClassRecord& record);
 
  private:

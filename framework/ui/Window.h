@@ -25,8 +25,7 @@ class WindowView;  // the toolkit's rendering; only the framework's sources know
 // AddMenuHandlers in its class record, and creates its controls from CreateControls.
 class Window : public Object {
  public:
-  static std::unique_ptr<ClassRecord> BuildClassRecord();
-  static const ClassRecord& Lookup() { return ClassRecordOf<Window>(); }
+  FRAMEWORK_CLASS_RECORD(Window)
   explicit Window(const ClassRecord& record);
   ~Window() override;
 

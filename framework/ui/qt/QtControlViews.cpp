@@ -54,11 +54,15 @@ void QtComboBox::showPopup() {
 
 QtListView::QtListView(PopupMenu& model, QWidget& parent, bool editable)
     : QtControlView(parent), model_(model), editable_(editable) {
-  widget_->setEditable(editable);
   if (editable) {
-    // Typed text is an entry of its own, never a new row.
-    widget_->setInsertPolicy(QComboBox::NoInsert);
+    // An entry of its own, without the drop-down's container, which the list builds when it
+    // first opens. The entry comes with an empty completer so that the combo box makes none
+    // over its rows: typed text is not completed, and is never added as a new row either.
+    auto* entry = new QLineEdit(widget_);        // owned by the combo box
+    entry->setCompleter(new QCompleter(entry));  // owned by the entry
+    widget_->setLineEdit(entry);
     widget_->setCompleter(nullptr);
+    widget_->setInsertPolicy(QComboBox::NoInsert);
     QObject::connect(widget_, &QComboBox::editTextChanged, receiver_.get(),
                      [this] { ReportUserChange(); });
     QObject::connect(widget_, &QComboBox::activated, receiver_.get(), [this] { ShowTextStart(); });

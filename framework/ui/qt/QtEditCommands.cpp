@@ -63,23 +63,17 @@ template <class Editor>
 void Perform(EditCommand command, Editor& editor) {
   switch (command) {
     case EditCommand::Undo:
-      editor.undo();
-      break;
+      return editor.undo();
     case EditCommand::Cut:
-      editor.cut();
-      break;
+      return editor.cut();
     case EditCommand::Copy:
-      editor.copy();
-      break;
+      return editor.copy();
     case EditCommand::Paste:
-      editor.paste();
-      break;
+      return editor.paste();
     case EditCommand::Clear:
-      DeleteSelection(editor);
-      break;
+      return DeleteSelection(editor);
     case EditCommand::SelectAll:
-      editor.selectAll();
-      break;
+      return editor.selectAll();
   }
 }
 
