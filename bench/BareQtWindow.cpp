@@ -48,6 +48,9 @@ QStringList Rows(std::string_view content) {
 
 QWidget* AddComboBox(QWidget& content, const ControlDesign& design) {
   auto* combo = new QComboBox(&content);
+  // The plain way a hand-written window makes it editable. The framework's rendering gives the
+  // combo box its entry without the drop-down's container (built when it first opens) and
+  // without the default completer that it would remove again, which costs less.
   combo->setEditable(true);
   combo->setInsertPolicy(QComboBox::NoInsert);
   combo->setCompleter(nullptr);
