@@ -18,6 +18,20 @@ std::int32_t Index32(std::int64_t property) {
   return static_cast<std::int32_t>(property);
 }
 
+// The cell that the three indices select, as the field shows it: an index outside the table (a
+// list that selects no row, or a drawn language one past the last) selects nothing, and the
+// field then shows nothing rather than keep the forms of a cell that the lists do not select.
+// The element read itself still checks every index, and the number of dimensions.
+framework::String CellForField(const framework::Array& words, std::int64_t lang, std::int64_t verb,
+                               std::int64_t katsuyo) {
+  const std::int32_t indices[] = {Index32(lang), Index32(verb), Index32(katsuyo)};
+  const std::span<const std::int32_t> bounds = words.UpperBounds();
+  for (std::size_t d = 0; d < std::size(indices) && d < bounds.size(); ++d) {
+    if (indices[d] < 0 || indices[d] > bounds[d]) return {};
+  }
+  return framework::ArrayElementGet(&words, indices[0], indices[1], indices[2]);
+}
+
 // Runs a handler body and ends any framework exception it raises, silently.
 template <class Body>
 void EndingExceptionsSilently(Body&& body) {
@@ -36,8 +50,7 @@ void Window1::ShowSelectedRow(ComboBox* sender, std::int64_t Window1::*index) {
   Ref<TextField> field = TextField1();
   if (!field) RaiseNilObjectException();
   if (!Words) RaiseNilObjectException();
-  field->Text_Set(
-      framework::ArrayElementGet(Words.get(), Index32(Lang), Index32(Verb), Index32(Katsuyo)));
+  field->Text_Set(CellForField(*Words, Lang, Verb, Katsuyo));
 }
 
 // A Change handler ends every exception silently: the index keeps what was stored and the
@@ -72,8 +85,7 @@ void Window1::TextField1_Open(TextField* sender) {
     if (!sender) RaiseNilObjectException();
     if (!Words) RaiseNilObjectException();
     // The first display comes before any store: on a fresh table it shows the empty string.
-    sender->Text_Set(
-        framework::ArrayElementGet(Words.get(), Index32(Lang), Index32(Verb), Index32(Katsuyo)));
+    sender->Text_Set(CellForField(*Words, Lang, Verb, Katsuyo));
     conjugation_table::FillWords(Words.get());
   });
 }

@@ -1,11 +1,15 @@
 // The lists show the selected cell; failures keep what the user saw; the random buttons draw an
 // index and show nothing.
+#include <QComboBox>
+#include <QLineEdit>
+
 #include "AppTestSupport.h"
 #include "conjugation_table/Words.h"
 #include "framework/runtime/Array.h"
 #include "framework/runtime/FaultInjection.h"
 #include "framework/runtime/Rnd.h"
 #include "framework/ui/Events.h"
+#include "framework/ui/qt/QtAccess.h"
 
 namespace app_test {
 namespace {
@@ -60,22 +64,38 @@ TEST_F(Handlers, AnUnfilledCellShowsAnEmptyField) {
   EXPECT_EQ(FieldText(), "");
 }
 
-TEST_F(Handlers, IndicesOutsideTheTableKeepTheShownText) {
-  Choose(window->ComboBox2(), 2);
-  const std::string shown = FieldText();
-  // No selected row: the list reports -1.
-  auto tenses = window->ComboBox3();
-  tenses->ListIndex_Set(-1);
-  tenses->RaiseEvent(framework::kChangeEvent);
-  EXPECT_EQ(window->Katsuyo, -1);
-  EXPECT_EQ(FieldText(), shown);
-  // The first random button can draw language 7, one past the table.
-  Choose(tenses, 0);
-  window->Lang = 7;
+// Typed text that matches no row leaves the list without a selected row: the field shows nothing
+// while any list selects no row, whichever list the user picks in meanwhile, and the selected
+// cell again once every list selects a row.
+TEST_F(Handlers, TypedTextThatSelectsNoRowEmptiesTheFieldUntilARowIsChosen) {
+  auto verbs = window->ComboBox2();
+  QLineEdit* entry = qobject_cast<QComboBox*>(framework::WidgetOf(*verbs))->lineEdit();
+  entry->end(false);
+  entry->insert(QStringLiteral("x"));
+  EXPECT_EQ(verbs->ListIndex_Get(), -1);
+  EXPECT_EQ(window->Verb, -1);
+  EXPECT_EQ(FieldText(), "");
+  Choose(window->ComboBox1(), 2);
+  Choose(window->ComboBox3(), 1);
+  EXPECT_EQ(FieldText(), "");
+  Choose(verbs, 3);
+  EXPECT_EQ(FieldText(), Cell(2, 3, 1));
+  EXPECT_TRUE(unhandled.empty());
+}
+
+// The first random button can draw language 7, one past the table: the next verb or tense
+// choice shows nothing, and the next language choice the selected cell again.
+TEST_F(Handlers, ADrawnLanguagePastTheTableShowsNothingUntilALanguageIsChosen) {
+  {
+    const framework::ScopedRawRndSource source([] { return ~std::uint64_t{0}; });
+    window->BevelButton1_Action(window->BevelButton1().get());
+  }
+  ASSERT_EQ(window->Lang, 7);
   Choose(window->ComboBox2(), 3);
   EXPECT_EQ(window->Verb, 3);
-  EXPECT_EQ(FieldText(), Cell(0, 2, 0));
-  EXPECT_TRUE(unhandled.empty());
+  EXPECT_EQ(FieldText(), "");
+  Choose(window->ComboBox1(), 1);
+  EXPECT_EQ(FieldText(), Cell(1, 3, 0));
 }
 
 TEST_F(Handlers, WithoutTheTableChangeKeepsTheTextAndOpenPassesTheExceptionOn) {

@@ -19,6 +19,7 @@ constexpr char kEsseLatinPresent[] = "sum es est\rsumus estis sunt";
 TEST(Startup, RunsToTheQuitItemAndExitsWithZero) {
   std::string shown;
   std::int64_t windows = -1;
+  const auto before = framework::Object::LiveCount();
   framework::RuntimeInit();
   QTimer::singleShot(0, [&] {
     auto window = framework::GetImplicitWindow("Window1.Window1");
@@ -32,6 +33,9 @@ TEST(Startup, RunsToTheQuitItemAndExitsWithZero) {
   EXPECT_EQ(app::main(), 0);
   EXPECT_EQ(windows, 1);
   EXPECT_EQ(shown, kEsseLatinPresent);
+  // The finalisers ran: no window, control, table or application object is left, only the
+  // shared menu bar.
+  EXPECT_EQ(framework::Object::LiveCount(), before + 12);
 }
 
 TEST(Startup, HandlerThatPassesTheExceptionOnEndsTheProcessWithFailure) {

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Starts the real program on a virtual display, finds its window by title, saves a screenshot,
 # picks another verb with the mouse and keyboard, reads the shown forms through the clipboard,
-# quits with Ctrl+Q and checks that the process exited with 0. Then starts it once under each
+# types an accented letter with a dead key into the read-only field, which must keep its forms,
+# copies them through the Edit menu opened from the keyboard, quits with Ctrl+Q and checks that
+# the process exited with 0. Then starts it once under each
 # locale a user may have (none set, C, C.UTF-8, Japanese where installed) and checks that both X
 # title properties hold the title.
 # Usage: EndToEnd.sh PROGRAM OUTPUT_DIR
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/require.sh"
-require test xvfb-run xauth xdotool xclip xprop import
+require test xvfb-run xauth xdotool xclip xprop import setxkbmap
 
 program=$1
 output=$2
@@ -89,6 +91,18 @@ xdotool key Down
 wait_for field_shows "habeo habes habet" || fail "choosing the next verb did not show habere"
 
 import -window root "$output/e2e-habere.png"
+
+# A dead key and a letter, as a user of the international layout types an accented letter, over
+# the field's selected text: the field keeps its forms. Then Alt, Right to the Edit menu, Down to
+# open it at its first enabled item (Copy) and Return copy them.
+setxkbmap -layout us -variant intl
+xdotool mousemove --window "$window" 100 "$((120 + MENU))" click 1
+xdotool key ctrl+a dead_acute e
+printf '' | xclip -selection clipboard
+xdotool key alt Right Down Return
+copied() { xclip -o -selection clipboard 2>/dev/null | tr '\n' '|' | grep -q "^habeo habes habet|"; }
+wait_for copied || fail "after a dead key the Edit menu's Copy gave \"$(xclip -o -selection clipboard)\""
+setxkbmap -layout us
 quit_program
 
 # --- The title in both X title properties, under every locale ---------------------------------

@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
-# Starts the real program without a usable display, once with none named and once naming a
-# display that no server serves: each time it must print one line that says so and what to set,
-# and exit with 1 (no abort, no core dump).
+# Starts the real program without a usable display: with none named, it must say that none was
+# found; naming one that no server serves, it must name that display, shown safely. Each time it
+# prints one line that says what to set and exits with 1 (no abort, no core dump).
 # Usage: NoDisplay.sh PROGRAM
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/require.sh"
 require test timeout
 
 program=$1
-expected="conjugation-viewer: no display found: set DISPLAY or WAYLAND_DISPLAY, or run under a desktop session"
+none_found="conjugation-viewer: no display found: set DISPLAY or WAYLAND_DISPLAY, or run under a desktop session"
 no_display=(-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 
+cannot_open() {
+  printf 'conjugation-viewer: cannot open display "%s": set DISPLAY to a running display, or run under a desktop session' "$1"
+}
+
 check() {
-  local case=$1 output status=0
-  shift
+  local case=$1 expected=$2 output status=0
+  shift 2
   output=$(env "${no_display[@]}" "$@" timeout 30 "$program" 2>&1) || status=$?
   if [ "$status" -ne 1 ] || [ "$output" != "$expected" ]; then
     printf 'FAIL (%s): exit code %s, output:\n%s\n' "$case" "$status" "$output" >&2
@@ -21,6 +25,10 @@ check() {
   fi
 }
 
-check "DISPLAY unset"
-check "DISPLAY naming no server" DISPLAY=:4711
+check "DISPLAY unset" "$none_found"
+check "DISPLAY empty" "$none_found" DISPLAY=
+check "DISPLAY naming no server" "$(cannot_open :4711)" DISPLAY=:4711
+# Control characters show as '?', and only the first 100 bytes of the value are shown.
+check "DISPLAY with control characters, too long" "$(cannot_open ":4711?[2J?$(printf '%090d' 0)...")" \
+  DISPLAY=$':4711\e[2J\n'"$(printf '%0100d' 0)"
 echo "PASS: without a display the program says so in one line and exits with 1"

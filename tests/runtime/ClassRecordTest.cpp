@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "framework/runtime/ClassRecord.h"
@@ -280,6 +282,25 @@ TEST(ClassRecordReflectionTest, PropertiesFoundWithoutRegardToCaseNearestDeclara
   EXPECT_EQ(shape.FindProperty("Side"), nullptr);
   EXPECT_EQ(tile.FindProperty("Sid"), nullptr);
   EXPECT_EQ(tile.FindProperty("Sides"), nullptr);
+
+  // Case is folded over A-Z and a-z only: the characters next to either range stay apart.
+  auto edges = framework::RuntimeNewClass(nullptr, "Edges");
+  for (const char* name : {"abcdefghijklmnopqrstuvwxyz", "`{", "@["}) {
+    edges->AddProperty(name, 0x1, "i4", ValueType::Integer, {});
+  }
+  const std::pair<std::string_view, std::string_view> lookups[] = {
+      {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", "abcdefghijklmnopqrstuvwxyz"},
+      {"abcdefghijklmnopqrstuvwxyz", "abcdefghijklmnopqrstuvwxyz"},
+      {"`{", "`{"},
+      {"@[", "@["},
+      {"`[", ""},
+      {"@{", ""},
+      {"abcdefghijklmnopqrstuvwxy", ""},
+      {"abcdefghijklmnopqrstuvwxyy", ""}};
+  for (auto [name, declared] : lookups) {
+    const auto* found = edges->FindProperty(name);
+    EXPECT_EQ(found ? found->name : "", declared) << name;
+  }
 
   // The accessors reach the object's own storage.
   Ref<Object> object = framework::RuntimeNewObject(shape);

@@ -1,10 +1,15 @@
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <algorithm>
 #include <string>
 
@@ -54,9 +59,11 @@ TEST_F(ControlsTest, ComboBoxRowsComeFromInitialValueWithoutAnEmptyLastRow) {
 
 TEST_F(ControlsTest, LongRowsShowWholeInTheDropDownAndFromTheirStartInTheEntry) {
   const std::string longRow = "８　ire(go-不規則動詞);イ(andare)；フ(aller)";
+  std::string list = "short\r" + longRow;
+  for (int i = 0; i < 30; ++i) list += "\rrow";  // more rows than show at once: a scroll bar
   Ref<ComboBox> combo = OneControl<ComboBox>(
-      EncodePropertyList({Integer("Width", 120), Integer("Height", 30),
-                          Text("InitialValue", "short\r" + longRow), Integer("ListIndex", 0)}));
+      EncodePropertyList({Integer("Width", 120), Integer("Height", 30), Text("InitialValue", list),
+                          Integer("ListIndex", 0)}));
   auto* widget = qobject_cast<QComboBox*>(WidgetOf(*combo));
   const QRect closed = widget->geometry();
 
@@ -65,6 +72,7 @@ TEST_F(ControlsTest, LongRowsShowWholeInTheDropDownAndFromTheirStartInTheEntry) 
   QAbstractItemView* rows = widget->view();
   ASSERT_TRUE(WaitFor([rows] { return rows->isVisible(); }));
   EXPECT_EQ(rows->textElideMode(), Qt::ElideNone);
+  EXPECT_TRUE(rows->verticalScrollBar()->isVisible());
   EXPECT_GE(rows->viewport()->width(), rows->sizeHintForColumn(0));
   EXPECT_GT(rows->sizeHintForColumn(0), closed.width());
   EXPECT_EQ(rows->window()->x(), widget->mapToGlobal(QPoint(0, 0)).x());
@@ -137,6 +145,12 @@ TEST_F(ControlsTest, FontsFollowTextFontAndTextSize) {
   EXPECT_EQ(widget->font().pointSizeF(), 14.0);
   EXPECT_TRUE(widget->font().bold());
   EXPECT_EQ(qobject_cast<QLabel*>(widget)->text(), QString::fromUtf8("言語"));
+  // A multi-line label shows a line per CR-separated part, a single-line one a single line.
+  SetProperties(label.get(),
+                EncodePropertyList({Boolean("MultiLine", true), Text("Text", "a\rb")}));
+  EXPECT_EQ(qobject_cast<QLabel*>(widget)->text(), QStringLiteral("a\nb"));
+  SetProperties(label.get(), EncodePropertyList({Boolean("MultiLine", false)}));
+  EXPECT_EQ(qobject_cast<QLabel*>(widget)->text(), QStringLiteral("a b"));
   // Size 0 is the desktop font's default size.
   SetProperties(label.get(), EncodePropertyList({Single("TextSize", 0.0F)}));
   EXPECT_EQ(widget->font().pointSizeF(), QApplication::font().pointSizeF());
@@ -184,6 +198,69 @@ TEST_F(ControlsTest, AnEditedFieldReadsBackACrForEachLineBreak) {
   QTest::keyClicks(widget, "?");
   EXPECT_EQ(widget->document()->blockCount(), 3);
   EXPECT_EQ(field->Text().Bytes(), "sum es\rsumus\restis\r?");
+}
+
+// The read-only field takes no text in any form, while selecting and copying work; a list's
+// entry takes the same input-method text.
+TEST_F(ControlsTest, AReadOnlyFieldTakesNoTextInAnyFormAListEntryDoes) {
+  TestWindow::NextScript().createControls = [](TestWindow& w) {
+    w.Add<TextField>("Field", EncodePropertyList({Boolean("ReadOnly", true),
+                                                  Text("Text", "sum es est\rsumus estis sunt")}));
+    w.Add<ComboBox>("List", ComboList("zero\rone"));
+  };
+  window_ = OpenTestWindow();
+  Ref<TextField> field = RuntimeCheckCast<TextField>(window_->ControlByName("Field").get());
+  auto* widget = qobject_cast<QPlainTextEdit*>(WidgetOf(*field));
+  const std::string shown(field->Text().Bytes());
+  auto commit = [](QWidget* target, const QString& text) {
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(target, &event);
+  };
+  // Input methods ask a widget whether it takes their text before they send any.
+  auto takesInputMethodText = [](QWidget* target) {
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(target, &query);
+    return query.value(Qt::ImEnabled).toBool();
+  };
+  QMimeData dropped;
+  dropped.setText(QStringLiteral("drop"));
+  QApplication::clipboard()->setText(QStringLiteral("paste"));
+  const std::function<void()> inputs[] = {
+      [&] { QTest::keyClicks(widget, "x"); },
+      [&] { QTest::keyClick(widget, Qt::Key_Backspace); },
+      [&] { QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier); },
+      [&] { QTest::keyClick(widget, Qt::Key_X, Qt::ControlModifier); },
+      [&] { commit(widget, QString::fromUtf8("é")); },  // a dead key or compose sequence
+      [&] {
+        QInputMethodEvent preedit(QStringLiteral("e"), {});
+        QApplication::sendEvent(widget, &preedit);
+      },
+      [&] {
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+        QApplication::sendEvent(widget->viewport(), &drop);
+      },
+  };
+  widget->setFocus();
+  EXPECT_FALSE(takesInputMethodText(widget));
+  for (std::size_t n = 0; n < std::size(inputs); ++n) {
+    QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+    inputs[n]();
+    EXPECT_EQ(field->Text().Bytes(), shown) << "input " << n;
+    EXPECT_EQ(widget->toPlainText().toStdString(), "sum es est\nsumus estis sunt") << n;
+    EXPECT_TRUE(widget->document()->firstBlock().layout()->preeditAreaText().isEmpty()) << n;
+  }
+  QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("sum es est\nsumus estis sunt"));
+
+  Ref<ComboBox> list = RuntimeCheckCast<ComboBox>(window_->ControlByName("List").get());
+  QLineEdit* entry = qobject_cast<QComboBox*>(WidgetOf(*list))->lineEdit();
+  EXPECT_TRUE(takesInputMethodText(entry));
+  entry->selectAll();
+  commit(entry, QString::fromUtf8("é"));
+  EXPECT_EQ(entry->text(), QString::fromUtf8("é"));
+  EXPECT_EQ(Changes().back(), "Change:List:-1");
 }
 
 TEST_F(ControlsTest, BevelButtonNeedsThePluginEntryPoints) {

@@ -179,17 +179,21 @@ TEST_F(MenuTest, EditItemsFollowTheFocusedTextWidget) {
   QTest::mouseClick(field->viewport(), Qt::LeftButton);
   EXPECT_EQ(Enabled(*window, *bar), std::vector<std::string>{"EditSelectAll"});
 
-  // In the combo box's entry every item edits the entry, as the user's change; Cut and Copy
-  // while text is selected.
+  // In the combo box's entry every item edits the entry, as the user's change, and applies
+  // only while it can act: Undo with something to undo, Cut, Copy and Delete with a selection,
+  // Paste with text on the clipboard.
   Focus(*window, combo->lineEdit());
   combo->lineEdit()->deselect();
-  EXPECT_EQ(Enabled(*window, *bar),
-            (std::vector<std::string>{"EditUndo", "EditPaste", "EditClear", "EditSelectAll"}));
+  QApplication::clipboard()->clear();
+  EXPECT_EQ(Enabled(*window, *bar), std::vector<std::string>{"EditSelectAll"});
   Action(*window, *bar, "EditSelectAll")->trigger();
-  EXPECT_EQ(Enabled(*window, *bar).size(), 6u);
+  EXPECT_EQ(Enabled(*window, *bar),
+            (std::vector<std::string>{"EditCut", "EditCopy", "EditClear", "EditSelectAll"}));
   Action(*window, *bar, "EditCut")->trigger();
   EXPECT_EQ(combo->currentText(), QString());
   EXPECT_EQ(window->log.back(), "Change:List:-1");
+  EXPECT_EQ(Enabled(*window, *bar),
+            (std::vector<std::string>{"EditUndo", "EditPaste", "EditSelectAll"}));
   Action(*window, *bar, "EditPaste")->trigger();
   EXPECT_EQ(combo->currentText(), QStringLiteral("one"));
   EXPECT_EQ(window->log.back(), "Change:List:0");
@@ -200,6 +204,45 @@ TEST_F(MenuTest, EditItemsFollowTheFocusedTextWidget) {
   EXPECT_TRUE(Enabled(*window, *bar).empty());
   Action(*window, *bar, "EditPaste")->trigger();
   EXPECT_EQ(combo->currentText(), QStringLiteral("one"));
+}
+
+// However the Edit menu is opened, its items follow, and act on, the editor that had the focus:
+// from the keyboard the menu bar takes the focus while the menu is open.
+TEST_F(MenuTest, EditItemsFollowTheEditorWhicheverWayTheMenuOpens) {
+  Ref<MenuBar> bar = StandardBar();
+  Ref<TestWindow> window = WindowWith(bar);
+  auto* field = qobject_cast<QPlainTextEdit*>(
+      WidgetOf(*RuntimeCheckCast<TextField>(window->ControlByName("Field").get())));
+  QMenuBar* menuBar = MainWindowOf(*window)->menuBar();
+  QAction* editMenu = Action(*window, *bar, "EditMenu");
+  const std::vector<std::string> copyAndSelectAll{"EditCopy", "EditSelectAll"};
+  Focus(*window, field);
+  field->selectAll();
+
+  QTest::mouseClick(menuBar, Qt::LeftButton, {}, menuBar->actionGeometry(editMenu).center());
+  ASSERT_TRUE(WaitFor([&] { return editMenu->menu()->isVisible(); }));
+  EXPECT_EQ(Enabled(*window, *bar), copyAndSelectAll);
+  // Escape closes the menu and leaves the bar in keyboard mode; a second Escape leaves that.
+  QTest::keyClick(editMenu->menu(), Qt::Key_Escape);
+  ASSERT_TRUE(WaitFor([&] { return menuBar->hasFocus(); }));
+  EXPECT_EQ(Enabled(*window, *bar), copyAndSelectAll);
+  QTest::keyClick(menuBar, Qt::Key_Escape);
+  ASSERT_TRUE(WaitFor([&] { return field->hasFocus(); }));
+
+  // Alt, then Right to the second menu and Down to open it.
+  QTest::keyClick(field, Qt::Key_Alt, Qt::AltModifier);
+  ASSERT_TRUE(WaitFor([&] { return menuBar->hasFocus(); }));
+  QTest::keyClick(menuBar, Qt::Key_Right);
+  QTest::keyClick(menuBar, Qt::Key_Down);
+  ASSERT_TRUE(WaitFor([&] { return editMenu->menu()->isVisible(); }));
+  EXPECT_EQ(Enabled(*window, *bar), copyAndSelectAll);
+  QApplication::clipboard()->clear();
+  Action(*window, *bar, "EditCopy")->trigger();
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("amo\namas"));
+  QTest::keyClick(editMenu->menu(), Qt::Key_Escape);
+  QTest::keyClick(menuBar, Qt::Key_Escape);
+  ASSERT_TRUE(WaitFor([&] { return field->hasFocus(); }));
+  EXPECT_EQ(Enabled(*window, *bar), copyAndSelectAll);
 }
 
 TEST_F(MenuTest, AMenuHandlerRunsBeforeTheStandardAction) {

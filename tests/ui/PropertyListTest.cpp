@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -151,6 +152,21 @@ TEST_F(SetPropertiesTest, AppliesEveryEntryInOrderOrNothingAtAll) {
   EXPECT_EQ(label->Text(), String("second"));
   EXPECT_EQ(label->Left(), 5);
   EXPECT_THROW(SetProperties(nullptr, list), PendingException);
+
+  // A property's accessors, given an object of another class, raise and write nothing.
+  Ref<TextField> field = RuntimeCheckCast<TextField>(RuntimeNewObject(TextField::Lookup()).get());
+  field->Text_Set(String("kept"));
+  const PropertyAccessors& text = label->Class().FindProperty("Text")->accessors;
+  for (const auto& call : {std::function<void()>([&] { text.set(*field, String("lost")); }),
+                           std::function<void()>([&] { text.get(*field); })}) {
+    try {
+      call();
+      ADD_FAILURE() << "no exception";
+    } catch (const PendingException& raised) {
+      EXPECT_TRUE(raised.Exception()->IsA(IllegalCastException::Lookup()));
+    }
+  }
+  EXPECT_EQ(field->Text(), String("kept"));
 }
 
 // The 78 names that the window's and the controls' lists use, by type.

@@ -64,7 +64,7 @@ void QtBackend::PresentUnhandledException(const RuntimeException& exception) {
 bool QtBackend::PerformEditCommand(EditCommand command, const Window* context) {
   QWidget* focus = QApplication::focusWidget();
   if (context && context->View()) {
-    focus = Downcast<QtWindowView>(*context->View()).MainWindow().focusWidget();
+    focus = Downcast<QtWindowView>(*context->View()).EditFocus();
   }
   return framework::PerformEditCommand(command, focus);
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -115,6 +116,19 @@ void QtListView::SetAutoComplete(bool enabled) {
 }
 
 // --- QtTextView ------------------------------------------------------------------------------
+
+QVariant QtPlainTextEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
+  if (query == Qt::ImEnabled && isReadOnly()) return false;
+  return QPlainTextEdit::inputMethodQuery(query);
+}
+
+void QtPlainTextEdit::inputMethodEvent(QInputMethodEvent* event) {
+  if (isReadOnly()) {
+    event->ignore();
+    return;
+  }
+  QPlainTextEdit::inputMethodEvent(event);
+}
 
 QtTextView::QtTextView(TextEdit& model, QWidget& parent) : QtControlView(parent) {
   widget_->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -22,6 +22,19 @@ class QtComboBox final : public QComboBox {
   void showPopup() override;
 };
 
+// A plain-text editor that, while read-only, takes no text in any form. The toolkit's editor
+// refuses typed keys, pastes and drops when read-only, but still takes an input method's
+// commit and pre-edit text while its text is selectable by keyboard: a dead key or a compose
+// sequence would replace the selection.
+class QtPlainTextEdit final : public QPlainTextEdit {
+ public:
+  using QPlainTextEdit::QPlainTextEdit;
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+ protected:
+  void inputMethodEvent(QInputMethodEvent* event) override;
+};
+
 // A combo box; editable for a ComboBox. Programmatic changes block the widget's signals, so only
 // the user's changes reach the model. A chosen row shows from its start.
 class QtListView final : public QtControlView<ListView, QtComboBox> {
@@ -39,7 +52,7 @@ class QtListView final : public QtControlView<ListView, QtComboBox> {
 };
 
 // A plain-text editor that shows CRs as line breaks; read-only it stays selectable.
-class QtTextView final : public QtControlView<TextView, QPlainTextEdit> {
+class QtTextView final : public QtControlView<TextView, QtPlainTextEdit> {
  public:
   QtTextView(TextEdit& model, QWidget& parent);
   void SetText(const String& text) override;
@@ -50,7 +63,7 @@ class QtTextView final : public QtControlView<TextView, QPlainTextEdit> {
 
  private:
   bool ShowsAsSet(const QString& shown) const;
-  QString shown_;       // the text last set
+  QString shown_;        // the text last set
   bool edited_ = false;  // by the user since the text was set (a new editor shows "" as set)
 };
 

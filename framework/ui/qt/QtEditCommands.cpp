@@ -1,9 +1,13 @@
 #include "framework/ui/qt/QtEditCommands.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <variant>
 
 namespace framework {
@@ -32,6 +36,18 @@ bool HasSelection(const QLineEdit& line) {
 bool HasSelection(const QPlainTextEdit& plain) {
   return plain.textCursor().hasSelection();
 }
+bool CanUndo(const QLineEdit& line) {
+  return line.isUndoAvailable();
+}
+bool CanUndo(const QPlainTextEdit& plain) {
+  return plain.document()->isUndoAvailable();
+}
+// Asks only for the clipboard's formats, which the toolkit keeps until the clipboard changes,
+// not for its data.
+bool ClipboardHasText() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  return data && data->hasText();
+}
 
 void DeleteSelection(QLineEdit& line) {
   if (line.hasSelectedText()) line.del();
@@ -44,17 +60,19 @@ void DeleteSelection(QPlainTextEdit& plain) {
 
 template <class Editor>
 bool Available(EditCommand command, const Editor& editor) {
+  const bool editable = !editor.isReadOnly();
   switch (command) {
+    case EditCommand::Undo:
+      return editable && CanUndo(editor);
+    case EditCommand::Cut:
+    case EditCommand::Clear:
+      return editable && HasSelection(editor);
     case EditCommand::Copy:
       return HasSelection(editor);
-    case EditCommand::Cut:
-      return !editor.isReadOnly() && HasSelection(editor);
+    case EditCommand::Paste:
+      return editable && ClipboardHasText();
     case EditCommand::SelectAll:
       return true;
-    case EditCommand::Undo:
-    case EditCommand::Paste:
-    case EditCommand::Clear:
-      return !editor.isReadOnly();
   }
   return false;
 }
@@ -94,13 +112,24 @@ bool PerformEditCommand(EditCommand command, QWidget* focus) {
   return true;
 }
 
-QMetaObject::Connection WatchSelection(QWidget* focus, QObject& receiver,
-                                       const std::function<void()>& changed) {
+std::vector<QMetaObject::Connection> WatchEditorState(QWidget* focus, QObject& receiver,
+                                                      const std::function<void()>& changed) {
   return std::visit(
-      [&](auto* editor) -> QMetaObject::Connection {
-        if (!editor) return {};
+      [&](auto* editor) {
+        std::vector<QMetaObject::Connection> connections;
+        if (!editor) return connections;
         using Editor = std::remove_pointer_t<decltype(editor)>;
-        return QObject::connect(editor, &Editor::selectionChanged, &receiver, changed);
+        connections.push_back(
+            QObject::connect(editor, &Editor::selectionChanged, &receiver, changed));
+        // A line edit's undo state follows its text; a document tells its own.
+        if constexpr (std::is_same_v<Editor, QLineEdit>) {
+          connections.push_back(
+              QObject::connect(editor, &QLineEdit::textChanged, &receiver, changed));
+        } else {
+          connections.push_back(
+              QObject::connect(editor, &QPlainTextEdit::undoAvailable, &receiver, changed));
+        }
+        return connections;
       },
       TargetOf(focus));
 }

@@ -1,6 +1,7 @@
 #include "framework/ui/qt/QtMenuRenderer.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeySequence>
 
 #include "framework/ui/EditCommand.h"
@@ -31,8 +32,11 @@ QtMenuRenderer::QtMenuRenderer(QMenuBar& bar, MenuBar& model, Window& window)
     : bar_(&bar), model_(&model), window_(window), receiver_(std::make_unique<QObject>()) {
   for (std::int64_t i = 0; i < model.Count(); ++i) AddEntry(bar, *model.Item(i));
   model_->AddObserver(*this);
-  QObject::connect(qApp, &QApplication::focusChanged, receiver_.get(), [this] { FollowFocus(); });
-  FollowFocus();
+  QObject::connect(qApp, &QApplication::focusChanged, receiver_.get(),
+                   [this](QWidget* previous, QWidget* now) { FollowFocus(previous, now); });
+  QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, receiver_.get(),
+                   [this] { RefreshEnabling(); });
+  FollowFocus(nullptr, EditFocus());
 }
 
 QtMenuRenderer::~QtMenuRenderer() {
@@ -103,20 +107,31 @@ void QtMenuRenderer::MenuItemAppended(MenuItem& parent, MenuItem& child) {
   RefreshEnabling();
 }
 
-// The Edit items follow the focused widget, and its selection while it has the focus.
-void QtMenuRenderer::FollowFocus() {
-  QObject::disconnect(selectionWatch_);
-  selectionWatch_ = WatchSelection(FocusWidget(), *receiver_, [this] { RefreshEnabling(); });
+// The Edit items follow the focused editor, and its state while it has the focus. Opening the
+// menus from the keyboard moves the focus to the bar; the editor that had it stays the one
+// the items act on, and gets the focus back when the menus close.
+void QtMenuRenderer::FollowFocus(QWidget* previous, QWidget* now) {
+  if (!bar_) return;
+  QWidget* window = bar_->window();
+  if (now == bar_) {
+    if (previous && previous->window() == window) focusBeforeBar_ = previous;
+  } else if (now && now->window() == window) {
+    focusBeforeBar_ = nullptr;
+  }
+  for (const QMetaObject::Connection& connection : editorWatch_) QObject::disconnect(connection);
+  editorWatch_ = WatchEditorState(EditFocus(), *receiver_, [this] { RefreshEnabling(); });
   RefreshEnabling();
 }
 
-QWidget* QtMenuRenderer::FocusWidget() const {
-  return bar_ && bar_->window() ? bar_->window()->focusWidget() : nullptr;
+QWidget* QtMenuRenderer::EditFocus() const {
+  if (!bar_ || !bar_->window()) return nullptr;
+  QWidget* focus = bar_->window()->focusWidget();
+  return focus == bar_ ? focusBeforeBar_.data() : focus;
 }
 
 void QtMenuRenderer::RefreshEnabling() {
   if (!bar_) return;
-  QWidget* focus = FocusWidget();
+  QWidget* focus = EditFocus();
   for (const auto& [item, action] : actions_) {
     if (!action || !item->AutoEnable()) continue;
     if (std::optional<EditCommand> command = EditCommandForItemName(item->Name().Bytes())) {

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "framework/runtime/Ref.h"
 #include "framework/ui/MenuItem.h"
@@ -17,7 +18,8 @@ class Window;
 // Renders one MenuBar model into one window's menu bar and keeps the rendering up to date with
 // the model. Choosing an entry runs the window's menu handler for the item's name, then the
 // item's standard action. The Edit items that enable themselves follow the window's focused
-// widget: refreshed when focus moves, when its selection changes and before a menu opens.
+// editor: refreshed when focus moves, when the editor's selection, text or undo state or the
+// clipboard changes, and before a menu opens.
 class QtMenuRenderer final : public MenuObserver {
  public:
   QtMenuRenderer(QMenuBar& bar, MenuBar& model, Window& window);
@@ -27,6 +29,9 @@ class QtMenuRenderer final : public MenuObserver {
 
   const MenuBar& Model() const noexcept { return *model_; }
   QAction* ActionOf(const MenuItem& item) const;
+  // The widget the Edit items act on: the window's focused widget, or, while the menu bar has
+  // taken the keyboard focus (opened from the keyboard), the one that had it before.
+  QWidget* EditFocus() const;
   void RefreshEnabling();
 
   void MenuItemChanged(MenuItem& item) override;
@@ -36,8 +41,7 @@ class QtMenuRenderer final : public MenuObserver {
   void AddEntry(QWidget& container, MenuItem& item);
   QMenu* SubmenuOf(MenuItem& item);
   void ShowItem(QAction& action, const MenuItem& item) const;
-  void FollowFocus();
-  QWidget* FocusWidget() const;
+  void FollowFocus(QWidget* previous, QWidget* now);
 
   QPointer<QMenuBar> bar_;
   Ref<MenuBar> model_;
@@ -45,7 +49,8 @@ class QtMenuRenderer final : public MenuObserver {
   std::unique_ptr<QObject> receiver_;  // receives the widgets' signals; ends with the renderer
   std::map<const MenuItem*, QPointer<QAction>> actions_;
   std::map<const MenuItem*, QPointer<QMenu>> menus_;
-  QMetaObject::Connection selectionWatch_;  // the focused text widget's selection
+  QPointer<QWidget> focusBeforeBar_;                  // while the bar has the keyboard focus
+  std::vector<QMetaObject::Connection> editorWatch_;  // the focused editor's state
 };
 
 }  // namespace framework

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -28,6 +29,16 @@ QStringList& HeldMessages() {
   return held;
 }
 
+// A value from the environment as a message may show it: printable ASCII only, each other byte
+// a '?', and at most 100 bytes.
+std::string Printable(std::string_view value) {
+  constexpr std::size_t kLongest = 100;
+  std::string shown;
+  for (const char c : value.substr(0, kLongest)) shown += c >= ' ' && c <= '~' ? c : '?';
+  if (value.size() > kLongest) shown += "...";
+  return shown;
+}
+
 void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (type != QtFatalMsg) {
     HeldMessages().append(qFormatLogMessage(type, context, text));
@@ -36,10 +47,18 @@ void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
   if (HeldMessages()
           .join(QLatin1Char('\n'))
           .contains(QLatin1String("could not connect to display"))) {
-    std::fprintf(stderr,
-                 "%s: no display found: set DISPLAY or WAYLAND_DISPLAY, or run under a desktop "
-                 "session\n",
-                 kProgramName);
+    const char* display = std::getenv("DISPLAY");
+    if (display && *display) {
+      std::fprintf(stderr,
+                   "%s: cannot open display \"%s\": set DISPLAY to a running display, or run "
+                   "under a desktop session\n",
+                   kProgramName, Printable(display).c_str());
+    } else {
+      std::fprintf(stderr,
+                   "%s: no display found: set DISPLAY or WAYLAND_DISPLAY, or run under a desktop "
+                   "session\n",
+                   kProgramName);
+    }
   } else {
     std::fprintf(stderr, "%s: the user interface cannot start: %s\n", kProgramName,
                  qPrintable(text.section(QLatin1Char('\n'), 0, 0)));

@@ -101,6 +101,10 @@ void QtWindowView::SetMenuBar(MenuBar* bar) {
   ApplySize();
 }
 
+QWidget* QtWindowView::EditFocus() const {
+  return renderer_ ? renderer_->EditFocus() : window_->focusWidget();
+}
+
 void QtWindowView::SetMenuBarVisible(bool visible) {
   if (QWidget* menu = window_->menuWidget()) menu->setVisible(visible);
 }

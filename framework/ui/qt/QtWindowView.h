@@ -49,6 +49,9 @@ class QtWindowView final : public WindowView {
   QMainWindow& MainWindow() const noexcept { return *window_; }
   QWidget& Content() const noexcept { return *content_; }
   QtMenuRenderer* MenuRenderer() const noexcept { return renderer_.get(); }
+  // The widget the Edit items act on: the focused one, or the one that had the focus before
+  // the menu bar took it.
+  QWidget* EditFocus() const;
 
  private:
   static Qt::WindowFlags WindowFlags(const WindowButtons& buttons);
