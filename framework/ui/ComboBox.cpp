@@ -103,6 +103,9 @@ void PopupMenu::UserChanged(std::int64_t shownRow, const String& text) {
     row = shownRow >= 0 && shownRow < ListCount() ? shownRow : -1;
     shownText = row >= 0 ? rows_[static_cast<std::size_t>(row)] : String();
   }
+  if (row >= 0 && row != shownRow) {
+    if (auto* view = ViewAs<ListView>()) view->ShowCurrentRow(row);
+  }
   if (row == listIndex_ && shownText == text_) return;
   listIndex_ = row;
   text_ = std::move(shownText);

@@ -53,6 +53,9 @@ class ListView : public ControlView {
   virtual void SetRows(std::span<const String> rows) = 0;
   // Selects a row (-1 none) and shows `text` in the entry.
   virtual void SetSelection(std::int64_t row, const String& text) = 0;
+  // Makes `row` the list's current row, where its arrows and drop-down start from, without
+  // touching the entry's text or caret: typed text that names a row selects it.
+  virtual void ShowCurrentRow(std::int64_t row) = 0;
   virtual void SetAutoComplete(bool enabled) = 0;
 };
 

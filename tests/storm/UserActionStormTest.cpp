@@ -1,7 +1,8 @@
 // Twenty thousand seeded random user actions on the real window: choosing rows, typing, cutting
 // and pasting in the lists' entries, the Edit items on whatever has the focus, and focus
 // changes. After every action the field shows the cell of the lists' current rows, or nothing
-// while a list selects no row; nothing is read outside the table and nothing leaks.
+// while a list selects no row; a selected row is the list's current row; nothing is read
+// outside the table and nothing leaks.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <array>
@@ -49,6 +51,8 @@ class UserActionStorm : public app_test::StartedRuntime {
     QMainWindow* main = framework::MainWindowOf(*window);
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    editMenu = framework::ActionOf(*window, *window->EditMenu())->menu();
+    ASSERT_NE(editMenu, nullptr);
     for (const char* name : kEditItems) {
       QAction* action = framework::ActionOf(*window, *window->EditMenu()->Child(name));
       ASSERT_NE(action, nullptr) << name;
@@ -138,6 +142,7 @@ class UserActionStorm : public app_test::StartedRuntime {
   void UseEditItem() {
     RandomFocusTarget()->setFocus();
     QAction* action = editActions[random() % editActions.size()];
+    Q_EMIT editMenu->aboutToShow();
     const bool onField = QApplication::focusWidget() == field;
     if (onField && action != editActions[2] && action != editActions[5]) {
       // On the read-only field only Copy and Select All are available.
@@ -177,6 +182,7 @@ class UserActionStorm : public app_test::StartedRuntime {
   std::array<Ref<framework::ComboBox>, 3> lists;
   std::vector<QComboBox*> combos;
   QPlainTextEdit* field = nullptr;
+  QMenu* editMenu = nullptr;
   std::vector<QAction*> editActions;
 };
 
@@ -187,10 +193,17 @@ TEST_F(UserActionStorm, FieldAlwaysShowsTheSelectedCell) {
   for (int action = 0; action < kActions; ++action) {
     RandomAction();
     ASSERT_FALSE(HasFatalFailure()) << "action " << action;
-    // Each list's Change stored its row into its index.
+    // Each list's Change stored its row into its index, and a selected row is the list's
+    // current row, where its arrows and drop-down start from.
     const std::int64_t lang = lists[0]->ListIndex_Get();
     const std::int64_t verb = lists[1]->ListIndex_Get();
     const std::int64_t tense = lists[2]->ListIndex_Get();
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+      const std::int64_t row = lists[i]->ListIndex_Get();
+      if (row >= 0) {
+        ASSERT_EQ(combos[i]->currentIndex(), row) << "action " << action;
+      }
+    }
     ASSERT_EQ(window->Lang, lang) << "action " << action;
     ASSERT_EQ(window->Verb, verb) << "action " << action;
     ASSERT_EQ(window->Katsuyo, tense) << "action " << action;

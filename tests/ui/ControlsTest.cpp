@@ -111,8 +111,14 @@ TEST_F(ControlsTest, ChangeIsRaisedForUserChangesOnly) {
   EXPECT_EQ(combo->Text(), String("tw"));
   QTest::keyClicks(entry, "o");
   EXPECT_EQ(combo->ListIndex_Get(), 2);
-  EXPECT_EQ(Changes(), (std::vector<std::string>{"Change:Control:1", "Change:Control:-1",
-                                                 "Change:Control:-1", "Change:Control:2"}));
+  // That row is the list's current row too, where the arrows go on from; the text and the caret
+  // stay as typed.
+  EXPECT_EQ(entry->cursorPosition(), 3);
+  QTest::keyClick(widget, Qt::Key_Down);
+  EXPECT_EQ(combo->Text(), String("three"));
+  EXPECT_EQ(Changes(),
+            (std::vector<std::string>{"Change:Control:1", "Change:Control:-1", "Change:Control:-1",
+                                      "Change:Control:2", "Change:Control:3"}));
   // No row was added by typing.
   EXPECT_EQ(widget->count(), 4);
 }

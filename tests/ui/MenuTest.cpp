@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "framework/ui/Application.h"
+#include "framework/ui/Backend.h"
 #include "tests/ui/UiTestSupport.h"
 
 namespace uitest {
@@ -80,7 +81,9 @@ class MenuTest : public UiTest {
     widget->setFocus();
     ASSERT_TRUE(WaitFor([&] { return widget->hasFocus(); }));
   }
+  // The Edit items that are enabled once the Edit menu is about to show.
   std::vector<std::string> Enabled(const Window& window, const MenuBar& bar) {
+    Q_EMIT Action(window, bar, "EditMenu")->menu()->aboutToShow();
     std::vector<std::string> enabled;
     for (const char* name :
          {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"}) {
@@ -162,18 +165,25 @@ TEST_F(MenuTest, OneModelIsRenderedForEveryOwnerAndFollowsChanges) {
 TEST_F(MenuTest, EditItemsFollowTheFocusedTextWidget) {
   Ref<MenuBar> bar = StandardBar();
   Ref<TestWindow> window = WindowWith(bar);
-  auto* field = qobject_cast<QPlainTextEdit*>(
-      WidgetOf(*RuntimeCheckCast<TextField>(window->ControlByName("Field").get())));
+  Ref<TextField> fieldModel = RuntimeCheckCast<TextField>(window->ControlByName("Field").get());
+  auto* field = qobject_cast<QPlainTextEdit*>(WidgetOf(*fieldModel));
   auto* combo = qobject_cast<QComboBox*>(
       WidgetOf(*RuntimeCheckCast<ComboBox>(window->ControlByName("List").get())));
 
-  // On the read-only field Copy follows the selection, whichever way it is made.
+  // On the read-only field Copy follows the selection, whichever way it is made; nothing
+  // edits it, not even with undo history from before it became read-only.
+  fieldModel->SetReadOnly(false);
+  QTest::keyClicks(field, "x");
+  QTest::keyClick(field, Qt::Key_Backspace);
+  fieldModel->SetReadOnly(true);
   Focus(*window, field);
   EXPECT_EQ(Enabled(*window, *bar), std::vector<std::string>{"EditSelectAll"});
   Action(*window, *bar, "EditSelectAll")->trigger();
   EXPECT_EQ(field->textCursor().selectedText(),
             QString("amo") + QChar::ParagraphSeparator + "amas");
   EXPECT_EQ(Enabled(*window, *bar), (std::vector<std::string>{"EditCopy", "EditSelectAll"}));
+  EXPECT_FALSE(CurrentBackend()->PerformEditCommand(EditCommand::Clear, window.get()));
+  EXPECT_EQ(fieldModel->Text(), String("amo\ramas"));
   Action(*window, *bar, "EditCopy")->trigger();
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("amo\namas"));
   QTest::mouseClick(field->viewport(), Qt::LeftButton);
@@ -181,10 +191,10 @@ TEST_F(MenuTest, EditItemsFollowTheFocusedTextWidget) {
 
   // In the combo box's entry every item edits the entry, as the user's change, and applies
   // only while it can act: Undo with something to undo, Cut, Copy and Delete with a selection,
-  // Paste with text on the clipboard.
+  // Paste with text on the clipboard (an image is none).
   Focus(*window, combo->lineEdit());
   combo->lineEdit()->deselect();
-  QApplication::clipboard()->clear();
+  QApplication::clipboard()->setImage(QImage(1, 1, QImage::Format_RGB32));
   EXPECT_EQ(Enabled(*window, *bar), std::vector<std::string>{"EditSelectAll"});
   Action(*window, *bar, "EditSelectAll")->trigger();
   EXPECT_EQ(Enabled(*window, *bar),
@@ -198,51 +208,67 @@ TEST_F(MenuTest, EditItemsFollowTheFocusedTextWidget) {
   EXPECT_EQ(combo->currentText(), QStringLiteral("one"));
   EXPECT_EQ(window->log.back(), "Change:List:0");
 
-  // With no text widget focused none of them applies.
+  // With no text widget focused none of them applies, and a command does nothing; an item
+  // that does not enable itself stays enabled.
   QWidget* button = WidgetOf(*RuntimeCheckCast<BevelButton>(window->ControlByName("Button").get()));
   Focus(*window, button);
   EXPECT_TRUE(Enabled(*window, *bar).empty());
-  Action(*window, *bar, "EditPaste")->trigger();
+  EXPECT_FALSE(CurrentBackend()->PerformEditCommand(EditCommand::Paste, window.get()));
   EXPECT_EQ(combo->currentText(), QStringLiteral("one"));
+  bar->LookupItem("EditUndo")->AutoEnable_Set(0, false);
+  EXPECT_EQ(Enabled(*window, *bar), std::vector<std::string>{"EditUndo"});
 }
 
-// However the Edit menu is opened, its items follow, and act on, the editor that had the focus:
-// from the keyboard the menu bar takes the focus while the menu is open.
+// However the Edit menu is opened, its items follow, and act on, the editor that had the focus,
+// which keeps its selection: from the keyboard the menu bar takes the focus while the menu is open.
 TEST_F(MenuTest, EditItemsFollowTheEditorWhicheverWayTheMenuOpens) {
   Ref<MenuBar> bar = StandardBar();
   Ref<TestWindow> window = WindowWith(bar);
   auto* field = qobject_cast<QPlainTextEdit*>(
       WidgetOf(*RuntimeCheckCast<TextField>(window->ControlByName("Field").get())));
+  auto* combo = qobject_cast<QComboBox*>(
+      WidgetOf(*RuntimeCheckCast<ComboBox>(window->ControlByName("List").get())));
   QMenuBar* menuBar = MainWindowOf(*window)->menuBar();
   QAction* editMenu = Action(*window, *bar, "EditMenu");
-  const std::vector<std::string> copyAndSelectAll{"EditCopy", "EditSelectAll"};
-  Focus(*window, field);
+
+  auto openBothWays = [&](QWidget* editor, const std::vector<std::string>& enabled,
+                          const std::function<QString()>& selected, const QString& copied) {
+    Focus(*window, editor);
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(menuBar, Qt::LeftButton, {}, menuBar->actionGeometry(editMenu).center());
+    ASSERT_TRUE(WaitFor([&] { return editMenu->menu()->isVisible(); }));
+    EXPECT_EQ(Enabled(*window, *bar), enabled);
+    // Escape closes the menu and leaves the bar in keyboard mode; a second Escape leaves that.
+    QTest::keyClick(editMenu->menu(), Qt::Key_Escape);
+    ASSERT_TRUE(WaitFor([&] { return menuBar->hasFocus(); }));
+    EXPECT_EQ(Enabled(*window, *bar), enabled);
+    QTest::keyClick(menuBar, Qt::Key_Escape);
+    ASSERT_TRUE(WaitFor([&] { return editor->hasFocus(); }));
+
+    // Alt, then Right to the second menu and Down to open it.
+    const QString selection = selected();
+    QTest::keyClick(editor, Qt::Key_Alt, Qt::AltModifier);
+    ASSERT_TRUE(WaitFor([&] { return menuBar->hasFocus(); }));
+    QTest::keyClick(menuBar, Qt::Key_Right);
+    QTest::keyClick(menuBar, Qt::Key_Down);
+    ASSERT_TRUE(WaitFor([&] { return editMenu->menu()->isVisible(); }));
+    EXPECT_EQ(Enabled(*window, *bar), enabled);
+    Action(*window, *bar, "EditCopy")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), copied);
+    QTest::keyClick(editMenu->menu(), Qt::Key_Escape);
+    QTest::keyClick(menuBar, Qt::Key_Escape);
+    ASSERT_TRUE(WaitFor([&] { return editor->hasFocus(); }));
+    EXPECT_EQ(selected(), selection);
+  };
+
   field->selectAll();
-
-  QTest::mouseClick(menuBar, Qt::LeftButton, {}, menuBar->actionGeometry(editMenu).center());
-  ASSERT_TRUE(WaitFor([&] { return editMenu->menu()->isVisible(); }));
-  EXPECT_EQ(Enabled(*window, *bar), copyAndSelectAll);
-  // Escape closes the menu and leaves the bar in keyboard mode; a second Escape leaves that.
-  QTest::keyClick(editMenu->menu(), Qt::Key_Escape);
-  ASSERT_TRUE(WaitFor([&] { return menuBar->hasFocus(); }));
-  EXPECT_EQ(Enabled(*window, *bar), copyAndSelectAll);
-  QTest::keyClick(menuBar, Qt::Key_Escape);
-  ASSERT_TRUE(WaitFor([&] { return field->hasFocus(); }));
-
-  // Alt, then Right to the second menu and Down to open it.
-  QTest::keyClick(field, Qt::Key_Alt, Qt::AltModifier);
-  ASSERT_TRUE(WaitFor([&] { return menuBar->hasFocus(); }));
-  QTest::keyClick(menuBar, Qt::Key_Right);
-  QTest::keyClick(menuBar, Qt::Key_Down);
-  ASSERT_TRUE(WaitFor([&] { return editMenu->menu()->isVisible(); }));
-  EXPECT_EQ(Enabled(*window, *bar), copyAndSelectAll);
-  QApplication::clipboard()->clear();
-  Action(*window, *bar, "EditCopy")->trigger();
-  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("amo\namas"));
-  QTest::keyClick(editMenu->menu(), Qt::Key_Escape);
-  QTest::keyClick(menuBar, Qt::Key_Escape);
-  ASSERT_TRUE(WaitFor([&] { return field->hasFocus(); }));
-  EXPECT_EQ(Enabled(*window, *bar), copyAndSelectAll);
+  openBothWays(
+      field, {"EditCopy", "EditSelectAll"}, [&] { return field->textCursor().selectedText(); },
+      QStringLiteral("amo\namas"));
+  combo->lineEdit()->selectAll();
+  openBothWays(
+      combo, {"EditCut", "EditCopy", "EditClear", "EditSelectAll"},
+      [&] { return combo->lineEdit()->selectedText(); }, QStringLiteral("one"));
 }
 
 TEST_F(MenuTest, AMenuHandlerRunsBeforeTheStandardAction) {

@@ -2,8 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QFocusEvent>
 #include <QInputMethodEvent>
-#include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextCursor>
@@ -53,13 +53,20 @@ void QtComboBox::showPopup() {
   QComboBox::showPopup();
 }
 
+void QtListEntry::focusOutEvent(QFocusEvent* event) {
+  if (event->reason() != Qt::MenuBarFocusReason) return QLineEdit::focusOutEvent(event);
+  // Lost to the menu bar as to a popup: all else the entry does on focus loss stays the same.
+  QFocusEvent toBar(QEvent::FocusOut, Qt::PopupFocusReason);
+  QLineEdit::focusOutEvent(&toBar);
+}
+
 QtListView::QtListView(PopupMenu& model, QWidget& parent, bool editable)
     : QtControlView(parent), model_(model), editable_(editable) {
   if (editable) {
     // An entry of its own, without the drop-down's container, which the list builds when it
     // first opens. The entry comes with an empty completer so that the combo box makes none
     // over its rows: typed text is not completed, and is never added as a new row either.
-    auto* entry = new QLineEdit(widget_);        // owned by the combo box
+    auto* entry = new QtListEntry(widget_);      // owned by the combo box
     entry->setCompleter(new QCompleter(entry));  // owned by the entry
     widget_->setLineEdit(entry);
     widget_->setCompleter(nullptr);
@@ -94,6 +101,11 @@ void QtListView::SetSelection(std::int64_t row, const String& text) {
     widget_->setEditText(ToQString(text));
     ShowTextStart();
   }
+}
+
+void QtListView::ShowCurrentRow(std::int64_t row) {
+  QSignalBlocker block(widget_.data());
+  widget_->setCurrentIndex(static_cast<int>(row));  // the entry already shows the row's text
 }
 
 // A row longer than the entry shows its start (its number and first words), not its end.

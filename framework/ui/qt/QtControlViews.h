@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -35,6 +36,17 @@ class QtPlainTextEdit final : public QPlainTextEdit {
   void inputMethodEvent(QInputMethodEvent* event) override;
 };
 
+// A combo box's entry that keeps its selection while the menu bar has the keyboard focus: the
+// Edit items opened from the keyboard act on that selection. The toolkit's line edit drops its
+// selection on any focus loss but to a popup or another window.
+class QtListEntry final : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void focusOutEvent(QFocusEvent* event) override;
+};
+
 // A combo box; editable for a ComboBox. Programmatic changes block the widget's signals, so only
 // the user's changes reach the model. A chosen row shows from its start.
 class QtListView final : public QtControlView<ListView, QtComboBox> {
@@ -42,6 +54,7 @@ class QtListView final : public QtControlView<ListView, QtComboBox> {
   QtListView(PopupMenu& model, QWidget& parent, bool editable);
   void SetRows(std::span<const String> rows) override;
   void SetSelection(std::int64_t row, const String& text) override;
+  void ShowCurrentRow(std::int64_t row) override;
   void SetAutoComplete(bool enabled) override;
 
  private:

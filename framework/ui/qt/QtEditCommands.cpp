@@ -42,8 +42,8 @@ bool CanUndo(const QLineEdit& line) {
 bool CanUndo(const QPlainTextEdit& plain) {
   return plain.document()->isUndoAvailable();
 }
-// Asks only for the clipboard's formats, which the toolkit keeps until the clipboard changes,
-// not for its data.
+// Asks only for the clipboard's formats, not for its data. With another program owning the
+// clipboard that is still a round trip to it, which waits out a program that hangs.
 bool ClipboardHasText() {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   return data && data->hasText();
@@ -110,28 +110,6 @@ bool PerformEditCommand(EditCommand command, QWidget* focus) {
       },
       TargetOf(focus));
   return true;
-}
-
-std::vector<QMetaObject::Connection> WatchEditorState(QWidget* focus, QObject& receiver,
-                                                      const std::function<void()>& changed) {
-  return std::visit(
-      [&](auto* editor) {
-        std::vector<QMetaObject::Connection> connections;
-        if (!editor) return connections;
-        using Editor = std::remove_pointer_t<decltype(editor)>;
-        connections.push_back(
-            QObject::connect(editor, &Editor::selectionChanged, &receiver, changed));
-        // A line edit's undo state follows its text; a document tells its own.
-        if constexpr (std::is_same_v<Editor, QLineEdit>) {
-          connections.push_back(
-              QObject::connect(editor, &QLineEdit::textChanged, &receiver, changed));
-        } else {
-          connections.push_back(
-              QObject::connect(editor, &QPlainTextEdit::undoAvailable, &receiver, changed));
-        }
-        return connections;
-      },
-      TargetOf(focus));
 }
 
 }  // namespace framework

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
-#include <vector>
 
 #include "framework/ui/EditCommand.h"
 
@@ -14,11 +12,6 @@ namespace framework {
 // Paste with text on the clipboard, Select All always; on a read-only widget only Copy and
 // Select All apply; with no text widget focused none does.
 bool EditCommandAvailable(EditCommand command, QWidget* focus);
-// Calls `changed` whenever the focused text widget's selection, text or undo state changes,
-// until the returned connections are broken or `receiver` ends; none when no text widget has
-// the focus.
-std::vector<QMetaObject::Connection> WatchEditorState(QWidget* focus, QObject& receiver,
-                                                      const std::function<void()>& changed);
 // Performs the command; false when it is not available.
 bool PerformEditCommand(EditCommand command, QWidget* focus);
 

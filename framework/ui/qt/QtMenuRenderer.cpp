@@ -1,7 +1,6 @@
 #include "framework/ui/qt/QtMenuRenderer.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QKeySequence>
 
 #include "framework/ui/EditCommand.h"
@@ -34,9 +33,6 @@ QtMenuRenderer::QtMenuRenderer(QMenuBar& bar, MenuBar& model, Window& window)
   model_->AddObserver(*this);
   QObject::connect(qApp, &QApplication::focusChanged, receiver_.get(),
                    [this](QWidget* previous, QWidget* now) { FollowFocus(previous, now); });
-  QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, receiver_.get(),
-                   [this] { RefreshEnabling(); });
-  FollowFocus(nullptr, EditFocus());
 }
 
 QtMenuRenderer::~QtMenuRenderer() {
@@ -52,10 +48,7 @@ void QtMenuRenderer::AddEntry(QWidget& container, MenuItem& item) {
   QAction* action = nullptr;
   bool isMenu = &container == bar_.data() || item.Count() > 0;
   if (isMenu && !item.IsSeparator()) {
-    auto* menu = new QMenu(&container);  // owned by the menu bar or its parent menu
-    QObject::connect(menu, &QMenu::aboutToShow, receiver_.get(), [this] { RefreshEnabling(); });
-    action = menu->menuAction();
-    menus_[&item] = menu;
+    action = NewMenu(container, item).menuAction();
   } else {
     action = new QAction(&container);  // owned by the menu bar or its menu
     QObject::connect(action, &QAction::triggered, receiver_.get(),
@@ -75,11 +68,19 @@ QMenu* QtMenuRenderer::SubmenuOf(MenuItem& item) {
   QAction* action = ActionOf(item);
   if (!action) return nullptr;  // not in this rendering
   // A plain item that gets children becomes a submenu.
-  auto* menu = new QMenu(qobject_cast<QWidget*>(action->parent()));
-  QObject::connect(menu, &QMenu::aboutToShow, receiver_.get(), [this] { RefreshEnabling(); });
-  action->setMenu(menu);
+  QMenu& menu = NewMenu(*qobject_cast<QWidget*>(action->parent()), item);
+  action->setMenu(&menu);
+  return &menu;
+}
+
+// The items of a menu are made available as it is about to show, as the toolkit's own context
+// menus do, so that only opening a menu asks anything of the clipboard.
+QMenu& QtMenuRenderer::NewMenu(QWidget& parent, MenuItem& item) {
+  auto* menu = new QMenu(&parent);  // owned by the menu bar or its parent menu
+  QObject::connect(menu, &QMenu::aboutToShow, receiver_.get(),
+                   [this, &item] { RefreshEnabling(item); });
   menus_[&item] = menu;
-  return menu;
+  return *menu;
 }
 
 void QtMenuRenderer::ShowItem(QAction& action, const MenuItem& item) const {
@@ -92,10 +93,7 @@ void QtMenuRenderer::ShowItem(QAction& action, const MenuItem& item) const {
 }
 
 void QtMenuRenderer::MenuItemChanged(MenuItem& item) {
-  if (QAction* action = ActionOf(item)) {
-    ShowItem(*action, item);
-    RefreshEnabling();
-  }
+  if (QAction* action = ActionOf(item)) ShowItem(*action, item);
 }
 
 void QtMenuRenderer::MenuItemAppended(MenuItem& parent, MenuItem& child) {
@@ -104,12 +102,10 @@ void QtMenuRenderer::MenuItemAppended(MenuItem& parent, MenuItem& child) {
   } else if (QMenu* menu = SubmenuOf(parent)) {
     AddEntry(*menu, child);
   }
-  RefreshEnabling();
 }
 
-// The Edit items follow the focused editor, and its state while it has the focus. Opening the
-// menus from the keyboard moves the focus to the bar; the editor that had it stays the one
-// the items act on, and gets the focus back when the menus close.
+// Opening the menus from the keyboard moves the focus to the bar; the editor that had it stays
+// the one the Edit items act on, and gets the focus back when the menus close.
 void QtMenuRenderer::FollowFocus(QWidget* previous, QWidget* now) {
   if (!bar_) return;
   QWidget* window = bar_->window();
@@ -118,9 +114,6 @@ void QtMenuRenderer::FollowFocus(QWidget* previous, QWidget* now) {
   } else if (now && now->window() == window) {
     focusBeforeBar_ = nullptr;
   }
-  for (const QMetaObject::Connection& connection : editorWatch_) QObject::disconnect(connection);
-  editorWatch_ = WatchEditorState(EditFocus(), *receiver_, [this] { RefreshEnabling(); });
-  RefreshEnabling();
 }
 
 QWidget* QtMenuRenderer::EditFocus() const {
@@ -129,13 +122,16 @@ QWidget* QtMenuRenderer::EditFocus() const {
   return focus == bar_ ? focusBeforeBar_.data() : focus;
 }
 
-void QtMenuRenderer::RefreshEnabling() {
-  if (!bar_) return;
+// An Edit item that enables itself does so while its command can act on the editor; any other
+// item stays enabled.
+void QtMenuRenderer::RefreshEnabling(const MenuItem& menu) {
   QWidget* focus = EditFocus();
-  for (const auto& [item, action] : actions_) {
-    if (!action || !item->AutoEnable()) continue;
-    if (std::optional<EditCommand> command = EditCommandForItemName(item->Name().Bytes())) {
-      action->setEnabled(EditCommandAvailable(*command, focus));
+  for (std::int64_t i = 0; i < menu.Count(); ++i) {
+    const Ref<MenuItem> item = menu.Item(i);
+    QAction* action = ActionOf(*item);
+    std::optional<EditCommand> command = EditCommandForItemName(item->Name().Bytes());
+    if (action && command) {
+      action->setEnabled(!item->AutoEnable() || EditCommandAvailable(*command, focus));
     }
   }
 }

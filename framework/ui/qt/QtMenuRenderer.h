@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <map>
 #include <memory>
-#include <vector>
 
 #include "framework/runtime/Ref.h"
 #include "framework/ui/MenuItem.h"
@@ -18,8 +17,7 @@ class Window;
 // Renders one MenuBar model into one window's menu bar and keeps the rendering up to date with
 // the model. Choosing an entry runs the window's menu handler for the item's name, then the
 // item's standard action. The Edit items that enable themselves follow the window's focused
-// editor: refreshed when focus moves, when the editor's selection, text or undo state or the
-// clipboard changes, and before a menu opens.
+// editor as their menu is about to show; nothing else asks the editor or the clipboard.
 class QtMenuRenderer final : public MenuObserver {
  public:
   QtMenuRenderer(QMenuBar& bar, MenuBar& model, Window& window);
@@ -32,7 +30,6 @@ class QtMenuRenderer final : public MenuObserver {
   // The widget the Edit items act on: the window's focused widget, or, while the menu bar has
   // taken the keyboard focus (opened from the keyboard), the one that had it before.
   QWidget* EditFocus() const;
-  void RefreshEnabling();
 
   void MenuItemChanged(MenuItem& item) override;
   void MenuItemAppended(MenuItem& parent, MenuItem& child) override;
@@ -40,6 +37,8 @@ class QtMenuRenderer final : public MenuObserver {
  private:
   void AddEntry(QWidget& container, MenuItem& item);
   QMenu* SubmenuOf(MenuItem& item);
+  QMenu& NewMenu(QWidget& parent, MenuItem& item);
+  void RefreshEnabling(const MenuItem& menu);
   void ShowItem(QAction& action, const MenuItem& item) const;
   void FollowFocus(QWidget* previous, QWidget* now);
 
@@ -49,8 +48,7 @@ class QtMenuRenderer final : public MenuObserver {
   std::unique_ptr<QObject> receiver_;  // receives the widgets' signals; ends with the renderer
   std::map<const MenuItem*, QPointer<QAction>> actions_;
   std::map<const MenuItem*, QPointer<QMenu>> menus_;
-  QPointer<QWidget> focusBeforeBar_;                  // while the bar has the keyboard focus
-  std::vector<QMetaObject::Connection> editorWatch_;  // the focused editor's state
+  QPointer<QWidget> focusBeforeBar_;  // while the bar has the keyboard focus
 };
 
 }  // namespace framework
