@@ -18,6 +18,8 @@
 namespace uitest {
 namespace {
 
+using namespace std::string_literals;
+
 class ControlsTest : public UiTest {
  protected:
   // A window with one control of class C made from `list`.
@@ -107,6 +109,7 @@ TEST_F(ControlsTest, ChangeIsRaisedForUserChangesOnly) {
   QLineEdit* entry = widget->lineEdit();
   entry->selectAll();
   QTest::keyClicks(entry, "tw");
+  QTest::keyClick(entry, Qt::Key_Return);
   EXPECT_EQ(combo->ListIndex_Get(), -1);
   EXPECT_EQ(combo->Text(), String("tw"));
   QTest::keyClicks(entry, "o");
@@ -121,6 +124,22 @@ TEST_F(ControlsTest, ChangeIsRaisedForUserChangesOnly) {
                                       "Change:Control:2", "Change:Control:3"}));
   // No row was added by typing.
   EXPECT_EQ(widget->count(), 4);
+
+  // Of two equal rows, the one chosen is the one reported.
+  SetProperties(combo.get(), ComboList("one\rone"));
+  QTest::keyClick(widget, Qt::Key_Down);
+  EXPECT_EQ(Changes().back(), "Change:Control:1");
+}
+
+// Sets each alignment value through `property` and reads back what `shown` shows: 0 the default
+// and 1 left, 2 centre, 3 right.
+void ExpectAlignments(Object& control, const char* property,
+                      const std::function<Qt::Alignment()>& shown) {
+  const Qt::Alignment expected[] = {Qt::AlignLeft, Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+  for (std::int64_t value = 0; value < 4; ++value) {
+    SetProperties(&control, EncodePropertyList({Integer(property, value)}));
+    EXPECT_EQ(shown() & Qt::AlignHorizontal_Mask, expected[value]) << property << " " << value;
+  }
 }
 
 TEST_F(ControlsTest, TextFieldReadsBackEveryByteAndShowsCrAsALineBreak) {
@@ -130,17 +149,22 @@ TEST_F(ControlsTest, TextFieldReadsBackEveryByteAndShowsCrAsALineBreak) {
   auto* widget = qobject_cast<QPlainTextEdit*>(WidgetOf(*field));
   ASSERT_NE(widget, nullptr);
   std::string text = "sum, es, est\rsumus, estis, sunt";
-  std::string withBackspace = "ca\x08nta\r\xFF\r";
+  std::string withBackspace = "ca\x08nta\r\xFF\r\n\0!"s;
   field->Text_Set(String(text));
   EXPECT_EQ(field->Text().Bytes(), text);
   EXPECT_EQ(widget->document()->blockCount(), 2);
   EXPECT_EQ(widget->document()->firstBlock().text(), QStringLiteral("sum, es, est"));
   field->Text_Set(String(withBackspace));
   EXPECT_EQ(field->Text().Bytes(), withBackspace);
+  EXPECT_EQ(widget->toPlainText(), QStringLiteral("ca\bnta\n\uFFFD\n\0!"));
+  QTest::keyClick(widget, Qt::Key_Right, Qt::ShiftModifier);  // selects, as the mouse does
+  EXPECT_EQ(widget->textCursor().selectedText(), QStringLiteral("c"));
   EXPECT_TRUE(widget->isReadOnly());
   EXPECT_TRUE(widget->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
   EXPECT_EQ(widget->palette().color(QPalette::Base), QColor(Qt::white));
   EXPECT_EQ(widget->palette().color(QPalette::Text), QColor(Qt::black));
+  ExpectAlignments(*field, "Alignment",
+                   [widget] { return widget->document()->defaultTextOption().alignment(); });
 }
 
 TEST_F(ControlsTest, FontsFollowTextFontAndTextSize) {
@@ -151,6 +175,8 @@ TEST_F(ControlsTest, FontsFollowTextFontAndTextSize) {
   EXPECT_EQ(widget->font().pointSizeF(), 14.0);
   EXPECT_TRUE(widget->font().bold());
   EXPECT_EQ(qobject_cast<QLabel*>(widget)->text(), QString::fromUtf8("言語"));
+  ExpectAlignments(*label, "TextAlign",
+                   [widget] { return qobject_cast<QLabel*>(widget)->alignment(); });
   // A multi-line label shows a line per CR-separated part, a single-line one a single line.
   SetProperties(label.get(),
                 EncodePropertyList({Boolean("MultiLine", true), Text("Text", "a\rb")}));

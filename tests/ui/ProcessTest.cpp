@@ -46,6 +46,11 @@ TEST_F(ProcessTest, CallsUnderExceptionHandlingGoThroughTheInstalledHelper) {
   ASSERT_NE(raised, nullptr);
   EXPECT_TRUE(raised->IsA(IllegalCastException::Lookup()));
   EXPECT_EQ(CallFunctionWithExceptionHandling([](void*) {}, nullptr), nullptr);
+
+  // A helper whose result is no object reference reports no success.
+  RuntimeSetExceptionHelper(EntryPointer(RuntimeCreateDelegate(
+      [](const Delegate&, std::span<std::any>) { return std::any(true); }, {}, nullptr, "", 0)));
+  EXPECT_FALSE(CallWithExceptionHandling([] {}));
 }
 
 TEST_F(ProcessTest, StartUpServices) {

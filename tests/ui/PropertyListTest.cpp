@@ -131,6 +131,9 @@ TEST(PropertyListDecoding, NamesInMessagesAreEscapedAndShortened) {
   EXPECT_NE(message.find("'\\x01xxx"), std::string::npos);
   EXPECT_NE(message.find("...'"), std::string::npos);
   EXPECT_LT(message.size(), 150u);
+  const std::string atTheCut(40, 'y');
+  EXPECT_NE(DecodeError(atTheCut + " ", Label::Lookup()).find("'" + atTheCut + "'"),
+            std::string::npos);
 }
 
 class SetPropertiesTest : public UiTest {};

@@ -85,6 +85,10 @@ TEST_F(WindowTest, PropertyListSetsTitleSizeLimitsButtonsAndBackground) {
 
 TEST_F(WindowTest, ClosingReleasesEverythingAndTheLastWindowQuits) {
   {
+    // A window that its own build events close is never open: closing it ends nothing.
+    TestWindow::NextScript().createControls = [](TestWindow& w) { w.Close(); };
+    OpenTestWindow();
+    EXPECT_FALSE(QuitRequested());
     TestWindow::NextScript().layout = [](TestWindow& w) {
       Ref<MenuBar> bar = RuntimeCheckCast<MenuBar>(RuntimeNewObject(MenuBar::Lookup()).get());
       w.MenuBar_Set(0, bar);
