@@ -122,7 +122,7 @@ TEST_F(ControlsTest, ChangeIsRaisedForUserChangesOnly) {
   EXPECT_EQ(Changes(),
             (std::vector<std::string>{"Change:Control:1", "Change:Control:-1", "Change:Control:-1",
                                       "Change:Control:2", "Change:Control:3"}));
-  // No row was added by typing.
+  // No row was added by typing, nor by confirming with Return.
   EXPECT_EQ(widget->count(), 4);
 
   // Of two equal rows, the one chosen is the one reported.
