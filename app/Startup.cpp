@@ -37,8 +37,8 @@ int main() {
     framework::RuntimePerformFinalizers();
     return framework::RuntimeExit();
   } catch (...) {
-    // Start-up or the finalisers failed, or the unhandled-exception handler passed an exception
-    // on: the process failed.
+    // Start-up failed, or the unhandled-exception handler passed an exception on: the process
+    // failed.
     return 1;
   }
 }

@@ -21,14 +21,10 @@ std::int32_t Index32(std::int64_t property) {
 // The cell that the three indices select, as the field shows it: an index outside the table (a
 // list that selects no row, or a drawn language one past the last) selects nothing, and the
 // field then shows nothing rather than keep the forms of a cell that the lists do not select.
-// The element read itself still checks every index, and the number of dimensions.
 framework::String CellForField(const framework::Array& words, std::int64_t lang, std::int64_t verb,
                                std::int64_t katsuyo) {
   const std::int32_t indices[] = {Index32(lang), Index32(verb), Index32(katsuyo)};
-  const std::span<const std::int32_t> bounds = words.UpperBounds();
-  for (std::size_t d = 0; d < std::size(indices) && d < bounds.size(); ++d) {
-    if (indices[d] < 0 || indices[d] > bounds[d]) return {};
-  }
+  if (!words.Holds(indices)) return {};
   return framework::ArrayElementGet(&words, indices[0], indices[1], indices[2]);
 }
 

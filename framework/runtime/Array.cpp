@@ -23,30 +23,43 @@ Array::Array(const ClassRecord& record, std::int32_t elementType,
 
 namespace {
 
-[[noreturn]] void RaiseDimensionMismatch(std::size_t dimensions, std::size_t indices) {
-  Raise<OutOfBoundsException>("array of " + std::to_string(dimensions) +
-                              " dimensions indexed with " + std::to_string(indices));
+// A negative index is a large unsigned one, so one comparison checks both ends.
+bool Within(std::int32_t index, std::int32_t bound) noexcept {
+  return static_cast<std::uint32_t>(index) <= static_cast<std::uint32_t>(bound);
 }
 
-[[noreturn]] void RaiseOutside(std::int32_t index, std::size_t dimension, std::int32_t bound) {
-  Raise<OutOfBoundsException>("index " + std::to_string(index) + " of dimension " +
-                              std::to_string(dimension + 1) + " is outside 0.." +
-                              std::to_string(bound));
+// Names what is wrong with indices that the array does not hold: the number of dimensions, or
+// the first index outside its bound.
+[[noreturn]] void RaiseOutside(std::span<const std::int32_t> indices,
+                               std::span<const std::int32_t> bounds) {
+  if (indices.size() != bounds.size()) {
+    Raise<OutOfBoundsException>("array of " + std::to_string(bounds.size()) +
+                                " dimensions indexed with " + std::to_string(indices.size()));
+  }
+  std::size_t d = 0;
+  while (Within(indices[d], bounds[d])) ++d;
+  Raise<OutOfBoundsException>("index " + std::to_string(indices[d]) + " of dimension " +
+                              std::to_string(d + 1) + " is outside 0.." +
+                              std::to_string(bounds[d]));
 }
 
 }  // namespace
 
-std::size_t Array::Offset(std::span<const std::int32_t> indices) const {
-  if (indices.size() != upperBounds_.size()) {
-    RaiseDimensionMismatch(upperBounds_.size(), indices.size());
+bool Array::Holds(std::span<const std::int32_t> indices) const noexcept {
+  if (indices.size() != upperBounds_.size()) return false;
+  for (std::size_t d = 0; d < indices.size(); ++d) {
+    if (!Within(indices[d], upperBounds_[d])) return false;
   }
+  return true;
+}
+
+std::size_t Array::Offset(std::span<const std::int32_t> indices) const {
+  if (!Holds(indices)) [[unlikely]]
+    RaiseOutside(indices, upperBounds_);
   std::size_t offset = 0;
   for (std::size_t d = 0; d < indices.size(); ++d) {
-    // A negative index is a large unsigned one, so one comparison checks both ends.
-    const auto index = static_cast<std::uint32_t>(indices[d]);
-    const auto bound = static_cast<std::uint32_t>(upperBounds_[d]);
-    if (index > bound) RaiseOutside(indices[d], d, upperBounds_[d]);
-    offset = offset * (std::size_t{bound} + 1) + index;
+    offset = offset * (static_cast<std::size_t>(upperBounds_[d]) + 1) +
+             static_cast<std::size_t>(indices[d]);
   }
   return offset;
 }

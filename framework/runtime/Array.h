@@ -25,6 +25,8 @@ class Array final : public Object {
     return static_cast<std::int32_t>(upperBounds_.size());
   }
   std::span<const std::int32_t> UpperBounds() const noexcept { return upperBounds_; }
+  // True when `indices` name an element: one index per dimension, each within 0..its bound.
+  bool Holds(std::span<const std::int32_t> indices) const noexcept;
 
   const String& Element(std::span<const std::int32_t> indices) const;
   void SetElement(std::span<const std::int32_t> indices, String&& value);

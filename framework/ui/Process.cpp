@@ -112,7 +112,7 @@ void RuntimePerformInitializers(std::span<const ClassInitializer> programTable) 
   }
 }
 
-void RuntimePerformFinalizers() {
+void RuntimePerformFinalizers() noexcept {
   CloseAllWindows();
   ReleaseClosedViews();
   State().application.reset();

@@ -23,7 +23,8 @@ void RuntimeInit();
 void RuntimePerformInitializers(std::span<const ClassInitializer> programTable);
 
 // Releases what the framework holds for the process (the application object, open windows).
-void RuntimePerformFinalizers();
+// Cannot fail: closing a window and ending an object report nothing to a caller.
+void RuntimePerformFinalizers() noexcept;
 
 // The process's exit code: 0 after a normal quit, 1 once UnhandledException has run.
 std::int32_t RuntimeExit();

@@ -96,10 +96,18 @@ TEST_F(Handlers, ADrawnLanguagePastTheTableShowsNothingUntilALanguageIsChosen) {
   EXPECT_EQ(FieldText(), "");
   Choose(window->ComboBox1(), 1);
   EXPECT_EQ(FieldText(), Cell(1, 3, 0));
+  window->Lang = (std::int64_t{1} << 32) + 2;  // its low 32 bits, as the read takes them: French
+  Choose(window->ComboBox3(), 2);
+  EXPECT_EQ(FieldText(), Cell(2, 3, 2));
 }
 
-TEST_F(Handlers, WithoutTheTableChangeKeepsTheTextAndOpenPassesTheExceptionOn) {
+TEST_F(Handlers, AFailedDisplayKeepsTheNewIndexAndTheTextAndOpenPassesTheExceptionOn) {
   const std::string shown = FieldText();
+  {
+    framework::ScopedFault fault(Operation::ArrayGet, 1);
+    Choose(window->ComboBox1(), 5);
+  }
+  EXPECT_EQ(window->Lang, 5);
   window->Words.reset();
   Choose(window->ComboBox2(), 4);
   EXPECT_EQ(window->Verb, 4);

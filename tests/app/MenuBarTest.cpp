@@ -1,4 +1,7 @@
 // The shared menu bar: its tree, its accessors and its failure path.
+#include <string_view>
+#include <utility>
+
 #include "AppTestSupport.h"
 #include "app/MenuBar1.h"
 #include "framework/runtime/FaultInjection.h"
@@ -88,13 +91,29 @@ INSTANTIATE_TEST_SUITE_P(
 
 class WindowMenus : public OpenWindow {};
 
-TEST_F(WindowMenus, AccessorsFindItemsAtAnyDepth) {
+TEST_F(WindowMenus, EachAccessorFindsItsOwnItemAtAnyDepth) {
   EXPECT_EQ(window->FileQuit()->Class().Name(), "QuitMenuItem");
   EXPECT_EQ(window->EditUndo()->Text().Bytes(), "元に戻す");
   EXPECT_EQ(window->EditMenu()->Count(), 8);
   EXPECT_TRUE(window->UntitledMenu0()->IsSeparator());
   EXPECT_EQ(window->EditSelectAll()->KeyboardShortcut().Bytes(), "Cmd+A");
   EXPECT_EQ(window->FileMenu()->Text().Bytes(), "ファイル");
+  // Every accessor finds the item of its own name.
+  using W = app::Window1;
+  const std::pair<Ref<MenuItem> (*)(W&), std::string_view> accessors[] = {
+      {[](W& w) { return w.EditMenu(); }, "EditMenu"},
+      {[](W& w) { return w.EditSelectAll(); }, "EditSelectAll"},
+      {[](W& w) { return w.UntitledMenu0(); }, "UntitledMenu0"},
+      {[](W& w) { return w.EditClear(); }, "EditClear"},
+      {[](W& w) { return w.EditPaste(); }, "EditPaste"},
+      {[](W& w) { return w.EditCopy(); }, "EditCopy"},
+      {[](W& w) { return w.EditCut(); }, "EditCut"},
+      {[](W& w) { return w.UntitledMenu1(); }, "UntitledMenu1"},
+      {[](W& w) { return w.EditUndo(); }, "EditUndo"},
+      {[](W& w) { return w.FileMenu(); }, "FileMenu"},
+      {[](W& w) -> Ref<MenuItem> { return w.FileQuit(); }, "FileQuit"},
+  };
+  for (const auto& [accessor, name] : accessors) EXPECT_EQ(accessor(*window)->Name().Bytes(), name);
 }
 
 TEST_F(WindowMenus, OnlyTheUntitledHandlerIsRegistered) {

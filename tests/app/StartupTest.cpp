@@ -38,11 +38,15 @@ TEST(Startup, RunsToTheQuitItemAndExitsWithZero) {
   EXPECT_EQ(framework::Object::LiveCount(), before + 12);
 }
 
-TEST(Startup, HandlerThatPassesTheExceptionOnEndsTheProcessWithFailure) {
+TEST(Startup, AClassThatCannotBeMadeOrAHandlerThatPassesTheExceptionOnExitsWithOne) {
   framework::SetUnhandledExceptionPresenter([](const framework::RuntimeException&) {
     framework::Raise<framework::RuntimeException>("handler gave up");
   });
   framework::RuntimeInit();
+  {
+    framework::ScopedFault fault(Operation::RuntimeNewClass, 1);
+    EXPECT_EQ(app::main(), 1);
+  }
   framework::RuntimePerformInitializers(app::InitializerTable());
   // The first object made in start-up is the application object.
   framework::ScopedFault fault(Operation::RuntimeNewObject, 1);
