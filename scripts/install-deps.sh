@@ -11,7 +11,7 @@ run_packages=(g++ cmake ninja-build qt6-base-dev fonts-noto-cjk)
 test_packages=("${run_packages[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev # tests and benchmarks
   clang libclang-rt-14-dev                   # fuzz targets
-  xvfb xauth xdotool xclip imagemagick x11-utils x11-xkb-utils) # the program on a virtual display
+  xvfb xdotool xclip imagemagick x11-utils x11-xkb-utils) # the program on a virtual display
 
 list=false
 if [ "${1:-}" = --list ]; then

@@ -8,7 +8,7 @@ source "$(dirname "$0")/../../scripts/require.sh"
 require test timeout
 
 program=$1
-none_found="conjugation-viewer: no display found: set DISPLAY or WAYLAND_DISPLAY, or run under a desktop session"
+none_found="conjugation-viewer: no display found: set DISPLAY, or run under a desktop session"
 no_display=(-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
 
 cannot_open() {
@@ -28,7 +28,10 @@ check() {
 check "DISPLAY unset" "$none_found"
 check "DISPLAY empty" "$none_found" DISPLAY=
 check "DISPLAY naming no server" "$(cannot_open :4711)" DISPLAY=:4711
-# Control characters show as '?', and only the first 100 bytes of the value are shown.
+# Control characters and DEL show as '?', blanks as blanks, and only the first 100 bytes of the
+# value are shown.
 check "DISPLAY with control characters, too long" "$(cannot_open ":4711?[2J?$(printf '%090d' 0)...")" \
   DISPLAY=$':4711\e[2J\n'"$(printf '%0100d' 0)"
+check "DISPLAY of 100 bytes with a blank and DEL" "$(cannot_open ":4711 ?$(printf '%093d' 0)")" \
+  DISPLAY=$':4711 \x7f'"$(printf '%093d' 0)"
 echo "PASS: without a display the program says so in one line and exits with 1"

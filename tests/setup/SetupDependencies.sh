@@ -3,12 +3,13 @@
 # the set-up installs (scripts/install-deps.sh), from a package that one of those depends on, or
 # from a package that every Debian system has (priority required or important). A command that
 # is there only because someone installed it by hand fails here, on that very machine. Each
-# script also checks (`require`) every such command it calls that a system may lack.
+# script also checks (`require`) every such command it calls that a system may lack. And a font
+# that covers Japanese comes from the set-up: without one every caption shows as empty boxes.
 # Usage: SetupDependencies.sh SOURCE_DIR
 set -euo pipefail
 top=$1
 source "$top/scripts/require.sh"
-require test dpkg dpkg-query find awk sort
+require test dpkg dpkg-query find awk sort fc-list
 
 failures=()
 fail() { failures+=("$*"); }
@@ -224,6 +225,14 @@ while IFS=$'\t' read -r file kind word; do
     fail "$name calls $word without requiring it first"
   fi
 done <<<"$findings"
+
+# --- A font for the Japanese captions ---------------------------------------------------------
+
+japanese_font=false
+while IFS=: read -r package _; do
+  case "${package_kind[$package]:-}" in setup | base) japanese_font=true ;; esac
+done < <(fc-list -f '%{file}\n' :lang=ja | sort -u | xargs -r dpkg -S 2>/dev/null)
+$japanese_font || fail "no font that the set-up installs covers Japanese (fc-list :lang=ja)"
 
 if [ ${#failures[@]} -gt 0 ]; then
   printf 'FAIL: %s\n' "${failures[@]}" >&2

@@ -54,9 +54,7 @@ void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
                    "under a desktop session\n",
                    kProgramName, Printable(display).c_str());
     } else {
-      std::fprintf(stderr,
-                   "%s: no display found: set DISPLAY or WAYLAND_DISPLAY, or run under a desktop "
-                   "session\n",
+      std::fprintf(stderr, "%s: no display found: set DISPLAY, or run under a desktop session\n",
                    kProgramName);
     }
   } else {
