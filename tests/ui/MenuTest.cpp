@@ -155,6 +155,10 @@ TEST_F(MenuTest, OneModelIsRenderedForEveryOwnerAndFollowsChanges) {
   bar->LookupItem("EditCopy")->Text_Set(0, "コピー");
   EXPECT_EQ(inFirst->text(), QString::fromUtf8("コピー"));
   EXPECT_EQ(inSecond->text(), QString::fromUtf8("コピー"));
+  bar->LookupItem("EditPaste")->Text_Set(0, "Copy & Paste");  // an '&' is shown, not a mnemonic
+  EXPECT_EQ(Action(*first, *bar, "EditPaste")->iconText(), QStringLiteral("Copy & Paste"));
+  bar->LookupItem("EditPaste")->Visible_Set(0, false);
+  EXPECT_FALSE(Action(*second, *bar, "EditPaste")->isVisible());
   Ref<MenuItem> added = New<MenuItem>();
   added->Name_Set(0, "EditExtra");
   bar->Child("EditMenu")->Append(added.get());
