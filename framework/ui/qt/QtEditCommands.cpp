@@ -103,13 +103,13 @@ bool EditCommandAvailable(EditCommand command, QWidget* focus) {
 }
 
 bool PerformEditCommand(EditCommand command, QWidget* focus) {
-  if (!EditCommandAvailable(command, focus)) return false;
-  std::visit(
+  return std::visit(
       [command](auto* editor) {
-        if (editor) Perform(command, *editor);
+        if (!editor || !Available(command, *editor)) return false;
+        Perform(command, *editor);
+        return true;
       },
       TargetOf(focus));
-  return true;
 }
 
 }  // namespace framework

@@ -57,16 +57,15 @@ void QtMenuRenderer::AddEntry(QWidget& container, MenuItem& item) {
   container.addAction(action);
   actions_[&item] = action;
   ShowItem(*action, item);
-  if (QMenu* menu = menus_[&item]) {
+  if (QMenu* menu = action->menu<QMenu*>()) {
     for (std::int64_t i = 0; i < item.Count(); ++i) AddEntry(*menu, *item.Item(i));
   }
 }
 
 QMenu* QtMenuRenderer::SubmenuOf(MenuItem& item) {
-  if (&item == model_.get()) return nullptr;
-  if (QMenu* menu = menus_[&item]) return menu;
   QAction* action = ActionOf(item);
   if (!action) return nullptr;  // not in this rendering
+  if (QMenu* menu = action->menu<QMenu*>()) return menu;
   // A plain item that gets children becomes a submenu.
   QMenu& menu = NewMenu(*qobject_cast<QWidget*>(action->parent()), item);
   action->setMenu(&menu);
@@ -79,7 +78,6 @@ QMenu& QtMenuRenderer::NewMenu(QWidget& parent, MenuItem& item) {
   auto* menu = new QMenu(&parent);  // owned by the menu bar or its parent menu
   QObject::connect(menu, &QMenu::aboutToShow, receiver_.get(),
                    [this, &item] { RefreshEnabling(item); });
-  menus_[&item] = menu;
   return *menu;
 }
 

@@ -47,7 +47,6 @@ class QtMenuRenderer final : public MenuObserver {
   Window& window_;
   std::unique_ptr<QObject> receiver_;  // receives the widgets' signals; ends with the renderer
   std::map<const MenuItem*, QPointer<QAction>> actions_;
-  std::map<const MenuItem*, QPointer<QMenu>> menus_;
   QPointer<QWidget> focusBeforeBar_;  // while the bar has the keyboard focus
 };
 
