@@ -1,9 +1,7 @@
 #include "framework/ui/MenuItem.h"
 
 #include <algorithm>
-#include <array>
 #include <string>
-#include <utility>
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/FaultInjection.h"
@@ -15,70 +13,16 @@
 
 namespace framework {
 
-namespace {
-
-std::string Lowercase(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return lower;
-}
-
-// Modifier names and the toolkit's spelling, in the order the portable text lists them.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kModifiers{{
-    {"cmd", "Ctrl"},
-    {"command", "Ctrl"},
-    {"ctrl", "Ctrl"},
-    {"control", "Ctrl"},
-    {"alt", "Alt"},
-    {"option", "Alt"},
-    {"opt", "Alt"},
-    {"shift", "Shift"},
-}};
-constexpr std::array<std::string_view, 3> kModifierOrder{"Ctrl", "Alt", "Shift"};
-
-}  // namespace
-
+// The only shortcuts a menu takes: the command modifier and a capital letter, or none.
 std::string PortableShortcutText(std::string_view shortcut) {
   if (shortcut.empty()) return {};
-  std::string_view key = shortcut;
-  std::string_view modifiers;
-  if (shortcut == "+") {
-    key = shortcut;  // the plus key alone, as "++" reads
-  } else if (shortcut.ends_with("++")) {
-    key = "+";
-    modifiers = shortcut.substr(0, shortcut.size() - 2);
-  } else if (std::size_t plus = shortcut.rfind('+'); plus != std::string_view::npos) {
-    key = shortcut.substr(plus + 1);
-    modifiers = shortcut.substr(0, plus);
+  constexpr std::string_view kCommand = "Cmd+";
+  if (shortcut.size() != kCommand.size() + 1 || !shortcut.starts_with(kCommand) ||
+      shortcut.back() < 'A' || shortcut.back() > 'Z') {
+    Raise<InvalidArgumentException>("keyboard shortcut '" + std::string(shortcut) +
+                                    "' is not Cmd+ and a capital letter");
   }
-  if (key.empty()) {
-    Raise<InvalidArgumentException>("keyboard shortcut '" + std::string(shortcut) + "' has no key");
-  }
-  std::vector<std::string_view> used;
-  while (!modifiers.empty()) {
-    std::size_t plus = modifiers.find('+');
-    std::string name = Lowercase(modifiers.substr(0, plus));
-    auto found =
-        std::ranges::find(kModifiers, name, &std::pair<std::string_view, std::string_view>::first);
-    if (found == kModifiers.end()) {
-      Raise<InvalidArgumentException>("keyboard shortcut '" + std::string(shortcut) +
-                                      "' has an unknown modifier");
-    }
-    used.push_back(found->second);
-    modifiers = plus == std::string_view::npos ? std::string_view() : modifiers.substr(plus + 1);
-  }
-  std::string text;
-  for (std::string_view modifier : kModifierOrder) {
-    if (std::ranges::find(used, modifier) != used.end()) text.append(modifier).append("+");
-  }
-  if (key.size() == 1 && key[0] >= 'a' && key[0] <= 'z') {
-    text += static_cast<char>(key[0] - 'a' + 'A');
-  } else {
-    text += key;
-  }
-  return text;
+  return "Ctrl+" + std::string(1, shortcut.back());
 }
 
 // --- MenuItem --------------------------------------------------------------------------------
@@ -133,35 +77,30 @@ MenuItem::~MenuItem() {
 void MenuItem::Constructor() {}
 
 void MenuItem::Name_Set(std::int32_t, const String& name) {
-  FaultInjection::Check(Operation::MenuItemSet);
+  CheckSettable();
   name_ = name;
-  NotifyChanged();
 }
 
 void MenuItem::Text_Set(std::int32_t, const String& text) {
-  FaultInjection::Check(Operation::MenuItemSet);
+  CheckSettable();
   text_ = text;
-  NotifyChanged();
 }
 
 void MenuItem::KeyboardShortcut_Set(std::int32_t, const String& shortcut) {
-  FaultInjection::Check(Operation::MenuItemSet);
+  CheckSettable();
   portableShortcut_ = PortableShortcutText(shortcut.Bytes());
   shortcut_ = shortcut;
   shortcutSet_ = true;
-  NotifyChanged();
 }
 
 void MenuItem::AutoEnable_Set(std::int32_t, bool enabled) {
-  FaultInjection::Check(Operation::MenuItemSet);
+  CheckSettable();
   autoEnable_ = enabled;
-  NotifyChanged();
 }
 
 void MenuItem::Visible_Set(std::int32_t, bool visible) {
-  FaultInjection::Check(Operation::MenuItemSet);
+  CheckSettable();
   visible_ = visible;
-  NotifyChanged();
 }
 
 bool MenuItem::IsSeparator() const noexcept {
@@ -171,17 +110,14 @@ bool MenuItem::IsSeparator() const noexcept {
 void MenuItem::Append(MenuItem* item) {
   FaultInjection::Check(Operation::Append);
   if (!item) RaiseNilObjectException();
+  CheckNotShown("appended to");
+  item->CheckNotShown("appended");
   if (item->parent_) Raise<InvalidArgumentException>("the menu item is in a menu already");
   for (const MenuItem* ancestor = this; ancestor; ancestor = ancestor->parent_) {
     if (ancestor == item) Raise<InvalidArgumentException>("a menu item cannot contain itself");
   }
   children_.emplace_back(item);
   item->parent_ = this;
-  for (MenuItem* ancestor = this; ancestor; ancestor = ancestor->parent_) {
-    for (MenuObserver* observer : std::vector(ancestor->observers_)) {
-      observer->MenuItemAppended(*this, *item);
-    }
-  }
 }
 
 Ref<MenuItem> MenuItem::Child(const String& name) const {
@@ -206,10 +142,6 @@ Ref<MenuItem> MenuItem::Item(std::int64_t index) const {
   return children_[static_cast<std::size_t>(index)];
 }
 
-void MenuItem::Choose() {
-  ChooseIn(nullptr);
-}
-
 void MenuItem::ChooseIn(Window* window) {
   Ref<MenuItem> self(this);
   Ref<Window> owner(window);
@@ -223,18 +155,16 @@ void MenuItem::StandardAction(Window* window) {
   }
 }
 
-void MenuItem::AddObserver(MenuObserver& observer) {
-  observers_.push_back(&observer);
+void MenuItem::CheckSettable() const {
+  FaultInjection::Check(Operation::MenuItemSet);
+  CheckNotShown("changed");
 }
 
-void MenuItem::RemoveObserver(MenuObserver& observer) noexcept {
-  std::erase(observers_, &observer);
-}
-
-void MenuItem::NotifyChanged() {
-  for (MenuItem* ancestor = this; ancestor; ancestor = ancestor->parent_) {
-    for (MenuObserver* observer : std::vector(ancestor->observers_)) {
-      observer->MenuItemChanged(*this);
+void MenuItem::CheckNotShown(const char* change) const {
+  for (const MenuItem* item = this; item; item = item->parent_) {
+    if (item->renderings_ > 0) {
+      Raise<UnsupportedOperationException>("menu item '" + std::string(name_.Bytes()) +
+                                           "' cannot be " + change + " while a window shows it");
     }
   }
 }

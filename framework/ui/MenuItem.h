@@ -11,22 +11,13 @@
 
 namespace framework {
 
-class MenuItem;
 class Window;
 
-// Hears of the changes of a menu tree; a rendering of the tree is one.
-class MenuObserver {
- public:
-  virtual void MenuItemChanged(MenuItem& item) = 0;
-  virtual void MenuItemAppended(MenuItem& parent, MenuItem& child) = 0;
-
- protected:
-  ~MenuObserver() = default;
-};
-
 // A menu item and, through its children, a menu. The tree is a model: every window that
-// installs a bar renders it. "-" as the text makes a separator; a shortcut such as "Cmd+Q"
-// binds the platform's command modifier (Ctrl here); an empty shortcut binds nothing.
+// installs a bar renders it as it stands, and from then on the tree is fixed: a change to it
+// raises UnsupportedOperationException until no window shows it any more. "-" as the text makes
+// a separator; a shortcut "Cmd+" and a letter binds the platform's command modifier (Ctrl
+// here); an empty shortcut binds nothing.
 // The standard Edit items (EditUndo, EditCut, EditCopy, EditPaste, EditClear, EditSelectAll) act
 // on the focused text widget and enable themselves when AutoEnable is set.
 class MenuItem : public Object {
@@ -38,8 +29,8 @@ class MenuItem : public Object {
   // MenuItem.Constructor with no arguments.
   virtual void Constructor();
 
-  // The setters take the item's index argument, always 0, then the value. A shortcut whose
-  // modifiers are unknown raises InvalidArgumentException.
+  // The setters take the item's index argument, always 0, then the value. Any other shortcut
+  // than "Cmd+" and a capital letter, or none, raises InvalidArgumentException.
   void Name_Set(std::int32_t index, const String& name);
   void Text_Set(std::int32_t index, const String& text);
   void KeyboardShortcut_Set(std::int32_t index, const String& shortcut);
@@ -67,26 +58,26 @@ class MenuItem : public Object {
   std::int64_t Count() const noexcept { return static_cast<std::int64_t>(children_.size()); }
   // The child at that position; OutOfBoundsException outside.
   Ref<MenuItem> Item(std::int64_t index) const;
-  MenuItem* Parent() const noexcept { return parent_; }
 
-  // Chooses the item as the user would, outside any window: its standard action (the quit item
-  // ends the application; an Edit item acts on the focused text widget).
-  virtual void Choose();
-  // Chooses the item in a window: the window's menu handler for the item's name runs first;
-  // when there is none or it returns False, the standard action follows.
+  // Chooses the item as the user would: in a window, the window's menu handler for the item's
+  // name runs first; when there is none or it returns False, the standard action follows (the
+  // quit item ends the application; an Edit item acts on the focused text widget).
   void ChooseIn(Window* window);
 
-  // Observers registered at an item hear of changes anywhere in the tree below it.
-  void AddObserver(MenuObserver& observer);
-  void RemoveObserver(MenuObserver& observer) noexcept;
+  // A rendering of the tree from this item down holds it fixed while it shows it.
+  void BeginShowing() noexcept { ++renderings_; }
+  void EndShowing() noexcept { --renderings_; }
 
  protected:
   virtual void StandardAction(Window* window);
 
  private:
-  void NotifyChanged();
+  // Raises UnsupportedOperationException while a rendering shows the tree that holds the item.
+  void CheckNotShown(const char* change) const;
+  void CheckSettable() const;
 
   String name_;
+
   String text_;
   String shortcut_;
   std::string portableShortcut_;
@@ -95,7 +86,7 @@ class MenuItem : public Object {
   bool visible_ = true;
   MenuItem* parent_ = nullptr;  // the parent owns this item while it is set
   std::vector<Ref<MenuItem>> children_;
-  std::vector<MenuObserver*> observers_;
+  std::int32_t renderings_ = 0;  // of the tree from this item down
 };
 
 // The top of a menu tree: its children are the menus.
@@ -115,9 +106,8 @@ class QuitMenuItem : public MenuItem {
   void StandardAction(Window* window) override;
 };
 
-// "Cmd+Q" in the toolkit's portable spelling ("Ctrl+Q"): Cmd and Command bind the platform's
-// command modifier, Ctrl and Control too, Option and Alt the Alt key, Shift itself. Empty for an
-// empty text; InvalidArgumentException for an unknown modifier or a missing key.
+// "Cmd+Q" in the toolkit's portable spelling ("Ctrl+Q"); empty for an empty text;
+// InvalidArgumentException for anything else.
 std::string PortableShortcutText(std::string_view shortcut);
 
 }  // namespace framework

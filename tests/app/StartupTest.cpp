@@ -7,6 +7,7 @@
 #include "framework/runtime/FaultInjection.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/Window.h"
+#include "framework/ui/qt/QtAccess.h"
 
 namespace app_test {
 namespace {
@@ -27,7 +28,7 @@ TEST(Startup, RunsToTheQuitItemAndExitsWithZero) {
     if (window) {
       auto main = framework::RuntimeCheckCast<app::Window1>(window.get());
       shown = std::string(main->TextField1()->Text().Bytes());
-      main->FileQuit()->Choose();
+      framework::ActionOf(*main, *main->FileQuit())->trigger();
     }
   });
   EXPECT_EQ(app::main(), 0);

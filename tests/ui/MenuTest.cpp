@@ -62,17 +62,26 @@ class MenuTest : public UiTest {
     TestWindow::NextScript().layout = [bar](TestWindow& w) { w.MenuBar_Set(0, bar); };
     TestWindow::NextScript().createControls = [](TestWindow& w) {
       w.Add<TextField>("Field",
-                       EncodePropertyList({Boolean("ReadOnly", true), Text("Text", "amo\ramas")}));
-      w.Add<ComboBox>(
-          "List", EncodePropertyList({Text("InitialValue", "one\rtwo"), Integer("ListIndex", 0)}));
-      w.Add<BevelButton>("Button",
-                         EncodePropertyList({Boolean("AcceptFocus", true), Integer("Width", 60)}));
+                       EncodePropertyList({Integer("Width", 200), Integer("Height", 60),
+                                           Boolean("ReadOnly", true), Text("Text", "amo\ramas")}));
+      w.Add<ComboBox>("List", EncodePropertyList(
+                                  {Integer("Top", 70), Integer("Width", 150), Integer("Height", 30),
+                                   Text("InitialValue", "one\rtwo"), Integer("ListIndex", 0)}));
+      w.Add<ComboBox>("Other", EncodePropertyList({Integer("Top", 110), Integer("Width", 150),
+                                                   Integer("Height", 30)}));
+      w.Add<BevelButton>("Button", EncodePropertyList({Integer("Top", 150), Integer("Width", 60),
+                                                       Boolean("AcceptFocus", true)}));
     };
     return OpenTestWindow();
   }
   QAction* Action(const Window& window, const MenuBar& bar, const char* name) {
     Ref<MenuItem> item = bar.LookupItem(name);
     return item ? ActionOf(window, *item) : nullptr;
+  }
+  template <class W>
+  W* Control(const Window& window, const char* name) {
+    return qobject_cast<W*>(
+        WidgetOf(*RuntimeCheckCast<RectControl>(window.ControlByName(name).get())));
   }
   void Focus(Window& window, QWidget* widget) {
     QMainWindow* main = MainWindowOf(window);
@@ -81,15 +90,53 @@ class MenuTest : public UiTest {
     widget->setFocus();
     ASSERT_TRUE(WaitFor([&] { return widget->hasFocus(); }));
   }
-  // The Edit items that are enabled once the Edit menu is about to show.
+  // A key goes to the open menu, or else to the focused widget.
+  static void Press(int key, Qt::KeyboardModifiers modifiers = {}) {
+    QWidget* popup = QApplication::activePopupWidget();
+    QTest::keyClick(popup ? popup : QApplication::focusWidget(), static_cast<Qt::Key>(key),
+                    modifiers);
+  }
+  // Opens the Edit menu with a click on the bar, as the user does.
+  QMenu* OpenEditMenu(const Window& window, const MenuBar& bar) {
+    QMenuBar* menuBar = MainWindowOf(window)->menuBar();
+    QAction* edit = Action(window, bar, "EditMenu");
+    QTest::mouseClick(menuBar, Qt::LeftButton, {}, menuBar->actionGeometry(edit).center());
+    EXPECT_TRUE(Shown(edit->menu()));
+    return edit->menu();
+  }
+  // Waits until the menu shows. The offscreen platform also activates it, later; that must come
+  // while it is open, as the toolkit ignores it then, and not make the closed menu the active
+  // window, which a desktop never does.
+  static bool Shown(QMenu* menu) {
+    const bool shown = WaitFor([&] { return menu->isVisible(); });
+    QApplication::processEvents();
+    return shown;
+  }
+  // Escape, as often as it takes, hands the focus back from the menus and the bar.
+  void LeaveMenus(const Window& window) {
+    while (QApplication::activePopupWidget() || MainWindowOf(window)->menuBar()->hasFocus()) {
+      Press(Qt::Key_Escape);
+      QApplication::processEvents();
+    }
+  }
+  // The Edit items that the user finds enabled in the Edit menu opened with the mouse.
   std::vector<std::string> Enabled(const Window& window, const MenuBar& bar) {
-    Q_EMIT Action(window, bar, "EditMenu")->menu()->aboutToShow();
+    OpenEditMenu(window, bar);
     std::vector<std::string> enabled;
     for (const char* name :
          {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"}) {
       if (Action(window, bar, name)->isEnabled()) enabled.emplace_back(name);
     }
+    LeaveMenus(window);
     return enabled;
+  }
+  // Chooses an item of the Edit menu with the mouse.
+  void Choose(const Window& window, const MenuBar& bar, const char* name) {
+    QMenu* menu = OpenEditMenu(window, bar);
+    ASSERT_TRUE(Action(window, bar, name)->isEnabled()) << name;
+    QTest::mouseClick(menu, Qt::LeftButton, {},
+                      menu->actionGeometry(Action(window, bar, name)).center());
+    ASSERT_TRUE(WaitFor([&] { return !menu->isVisible(); }));
   }
 };
 
@@ -102,7 +149,7 @@ TEST_F(MenuTest, TreeLookupByDirectChildAndAtAnyDepth) {
   EXPECT_EQ(bar->Child("EditUndo"), nullptr);  // not a direct child
   Ref<MenuItem> undo = bar->LookupItem("EditUndo");
   ASSERT_NE(undo, nullptr);
-  EXPECT_EQ(undo->Parent(), edit.get());
+  EXPECT_EQ(edit->Child("EditUndo"), undo);
   EXPECT_EQ(bar->LookupItem("FileMenu"), bar->Child("FileMenu"));
   EXPECT_EQ(bar->LookupItem("Untitled"), nullptr);
   EXPECT_TRUE(bar->LookupItem("FileQuit")->IsA(QuitMenuItem::Lookup()));
@@ -117,14 +164,13 @@ TEST_F(MenuTest, TreeLookupByDirectChildAndAtAnyDepth) {
 
 TEST_F(MenuTest, ShortcutsBindTheCommandModifier) {
   EXPECT_EQ(PortableShortcutText("Cmd+Q"), "Ctrl+Q");
-  EXPECT_EQ(PortableShortcutText("Shift+cmd+z"), "Ctrl+Shift+Z");
-  EXPECT_EQ(PortableShortcutText("Option+F4"), "Alt+F4");
-  EXPECT_EQ(PortableShortcutText("Cmd++"), "Ctrl++");
-  EXPECT_EQ(PortableShortcutText("++"), "+");
-  EXPECT_EQ(PortableShortcutText("+"), "+");  // the portable text reads back as itself
+  EXPECT_EQ(PortableShortcutText("Cmd+A"), "Ctrl+A");
+  EXPECT_EQ(PortableShortcutText("Cmd+Z"), "Ctrl+Z");
   EXPECT_EQ(PortableShortcutText(""), "");
-  EXPECT_THROW(PortableShortcutText("Hyper+Q"), PendingException);
-  EXPECT_THROW(PortableShortcutText("Cmd+"), PendingException);
+  for (const char* refused : {"Hyper+Q", "Cmd+", "Cmd+q", "Cmd+@", "Cmd+[", "Shift+Cmd+Z", "Cmd+QQ",
+                              "Ctrl+Q", "Q", "Cmd-Q"}) {
+    EXPECT_THROW(PortableShortcutText(refused), PendingException) << refused;
+  }
 
   Ref<MenuBar> bar = StandardBar();
   Ref<TestWindow> window = WindowWith(bar);
@@ -139,140 +185,214 @@ TEST_F(MenuTest, ShortcutsBindTheCommandModifier) {
   EXPECT_EQ(menuBar->actions()[1]->menu<QMenu*>()->actions().size(), 8);
 }
 
-TEST_F(MenuTest, OneModelIsRenderedForEveryOwnerAndFollowsChanges) {
+// Every window that installs the bar renders it as it stands; while one shows it, the tree
+// refuses every change, and once none does, it takes changes again.
+TEST_F(MenuTest, OneModelIsRenderedForEveryOwnerAndIsFixedWhileShown) {
   Ref<MenuBar> bar = StandardBar();
+  bar->LookupItem("EditPaste")->Text_Set(0, "Copy & Paste");  // an '&' is shown, not a mnemonic
+  bar->LookupItem("EditClear")->Visible_Set(0, false);
   Ref<Application> application = New<Application>();
   application->SetMenuBar(bar);
   Ref<TestWindow> first = WindowWith(bar);
   Ref<TestWindow> second = WindowWith(bar);
   EXPECT_EQ(application->GetMenuBar(), bar);
   EXPECT_EQ(first->MenuBar_Get(0), bar);
-  QAction* inFirst = Action(*first, *bar, "EditCopy");
-  QAction* inSecond = Action(*second, *bar, "EditCopy");
+  QAction* inFirst = Action(*first, *bar, "EditPaste");
+  QAction* inSecond = Action(*second, *bar, "EditPaste");
   ASSERT_TRUE(inFirst && inSecond);
   EXPECT_NE(inFirst, inSecond);
+  EXPECT_EQ(inSecond->iconText(), QStringLiteral("Copy & Paste"));
+  EXPECT_FALSE(Action(*second, *bar, "EditClear")->isVisible());
+  EXPECT_TRUE(Action(*second, *bar, "EditCopy")->isVisible());
 
-  bar->LookupItem("EditCopy")->Text_Set(0, "コピー");
-  EXPECT_EQ(inFirst->text(), QString::fromUtf8("コピー"));
-  EXPECT_EQ(inSecond->text(), QString::fromUtf8("コピー"));
-  bar->LookupItem("EditPaste")->Text_Set(0, "Copy & Paste");  // an '&' is shown, not a mnemonic
-  EXPECT_EQ(Action(*first, *bar, "EditPaste")->iconText(), QStringLiteral("Copy & Paste"));
-  bar->LookupItem("EditPaste")->Visible_Set(0, false);
-  EXPECT_FALSE(Action(*second, *bar, "EditPaste")->isVisible());
+  Ref<MenuItem> copy = bar->LookupItem("EditCopy");
   Ref<MenuItem> added = New<MenuItem>();
-  added->Name_Set(0, "EditExtra");
+  first->Close();
+  for (const auto& change : std::vector<std::function<void()>>{
+           [&] { copy->Name_Set(0, "x"); }, [&] { copy->Text_Set(0, "x"); },
+           [&] { copy->KeyboardShortcut_Set(0, ""); }, [&] { copy->AutoEnable_Set(0, false); },
+           [&] { copy->Visible_Set(0, false); },
+           [&] { bar->Child("EditMenu")->Append(added.get()); },
+           [&] { added->Append(bar.get()); }}) {
+    EXPECT_THROW(change(), PendingException);
+  }
+  EXPECT_EQ(copy->Text(), String("Copy"));
+  EXPECT_EQ(bar->Child("EditMenu")->Count(), 8);
+  second->Close();
+  copy->Text_Set(0, "x");
   bar->Child("EditMenu")->Append(added.get());
-  EXPECT_NE(Action(*first, *bar, "EditExtra"), nullptr);
-  EXPECT_NE(Action(*second, *bar, "EditExtra"), nullptr);
+  EXPECT_EQ(bar->Child("EditMenu")->Count(), 9);
 }
 
+// The Edit items the user finds enabled follow the editor that has the focus: on the read-only
+// field Copy follows the selection, whichever way it is made, and nothing edits it, not even with
+// undo history from before it became read-only; in a list's entry each item applies only while
+// it can act (Paste with text on the clipboard: an image is none); with no text widget focused
+// none does, and a shortcut does nothing; an item that does not enable itself stays enabled.
 TEST_F(MenuTest, EditItemsFollowTheFocusedTextWidget) {
   Ref<MenuBar> bar = StandardBar();
   Ref<TestWindow> window = WindowWith(bar);
   Ref<TextField> fieldModel = RuntimeCheckCast<TextField>(window->ControlByName("Field").get());
-  auto* field = qobject_cast<QPlainTextEdit*>(WidgetOf(*fieldModel));
-  auto* combo = qobject_cast<QComboBox*>(
-      WidgetOf(*RuntimeCheckCast<ComboBox>(window->ControlByName("List").get())));
+  auto* field = Control<QPlainTextEdit>(*window, "Field");
+  auto* combo = Control<QComboBox>(*window, "List");
 
-  // On the read-only field Copy follows the selection, whichever way it is made; nothing
-  // edits it, not even with undo history from before it became read-only.
   fieldModel->SetReadOnly(false);
   QTest::keyClicks(field, "x");
   QTest::keyClick(field, Qt::Key_Backspace);
   fieldModel->SetReadOnly(true);
   Focus(*window, field);
   EXPECT_EQ(Enabled(*window, *bar), std::vector<std::string>{"EditSelectAll"});
-  Action(*window, *bar, "EditSelectAll")->trigger();
+  Choose(*window, *bar, "EditSelectAll");
   EXPECT_EQ(field->textCursor().selectedText(),
             QString("amo") + QChar::ParagraphSeparator + "amas");
   EXPECT_EQ(Enabled(*window, *bar), (std::vector<std::string>{"EditCopy", "EditSelectAll"}));
   EXPECT_FALSE(CurrentBackend()->PerformEditCommand(EditCommand::Clear, window.get()));
   EXPECT_EQ(fieldModel->Text(), String("amo\ramas"));
-  Action(*window, *bar, "EditCopy")->trigger();
+  Choose(*window, *bar, "EditCopy");
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("amo\namas"));
   QTest::mouseClick(field->viewport(), Qt::LeftButton);
   EXPECT_EQ(Enabled(*window, *bar), std::vector<std::string>{"EditSelectAll"});
 
-  // In the combo box's entry every item edits the entry, as the user's change, and applies
-  // only while it can act: Undo with something to undo, Cut, Copy and Delete with a selection,
-  // Paste with text on the clipboard (an image is none).
-  Focus(*window, combo->lineEdit());
-  combo->lineEdit()->deselect();
+  Focus(*window, combo);
   QApplication::clipboard()->setImage(QImage(1, 1, QImage::Format_RGB32));
   EXPECT_EQ(Enabled(*window, *bar), std::vector<std::string>{"EditSelectAll"});
-  Action(*window, *bar, "EditSelectAll")->trigger();
+  Press(Qt::Key_Home);
+  Press(Qt::Key_Right, Qt::ShiftModifier);
   EXPECT_EQ(Enabled(*window, *bar),
             (std::vector<std::string>{"EditCut", "EditCopy", "EditClear", "EditSelectAll"}));
-  Action(*window, *bar, "EditCut")->trigger();
-  EXPECT_EQ(combo->currentText(), QString());
+  Choose(*window, *bar, "EditCut");
   EXPECT_EQ(window->log.back(), "Change:List:-1");
   EXPECT_EQ(Enabled(*window, *bar),
             (std::vector<std::string>{"EditUndo", "EditPaste", "EditSelectAll"}));
-  Action(*window, *bar, "EditPaste")->trigger();
-  EXPECT_EQ(combo->currentText(), QStringLiteral("one"));
-  EXPECT_EQ(window->log.back(), "Change:List:0");
 
-  // With no text widget focused none of them applies, and a command does nothing; an item
-  // that does not enable itself stays enabled.
-  QWidget* button = WidgetOf(*RuntimeCheckCast<BevelButton>(window->ControlByName("Button").get()));
+  QWidget* button = Control<QWidget>(*window, "Button");
   Focus(*window, button);
   EXPECT_TRUE(Enabled(*window, *bar).empty());
+  Press(Qt::Key_V, Qt::ControlModifier);
   EXPECT_FALSE(CurrentBackend()->PerformEditCommand(EditCommand::Paste, window.get()));
-  EXPECT_EQ(combo->currentText(), QStringLiteral("one"));
+  EXPECT_EQ(combo->currentText(), QStringLiteral("ne"));
+  window->Close();
   bar->LookupItem("EditUndo")->AutoEnable_Set(0, false);
+  window = WindowWith(bar);
+  Focus(*window, Control<QWidget>(*window, "Button"));
   EXPECT_EQ(Enabled(*window, *bar), std::vector<std::string>{"EditUndo"});
 }
 
-// However the Edit menu is opened, its items follow, and act on, the editor that had the focus,
-// which keeps its selection: from the keyboard the menu bar takes the focus while the menu is open.
+// However the Edit menu opens, its items follow, and act on, the editor that had the focus,
+// which keeps its selection while the bar has the focus. What the menu showed grey decides no
+// later shortcut: opened with nothing selected, then Escape (the bar keeps the focus), Ctrl+A and
+// Ctrl+C copy all. A list's entry drops its kept selection once the focus moves on from the bar
+// to another control.
 TEST_F(MenuTest, EditItemsFollowTheEditorWhicheverWayTheMenuOpens) {
   Ref<MenuBar> bar = StandardBar();
   Ref<TestWindow> window = WindowWith(bar);
-  auto* field = qobject_cast<QPlainTextEdit*>(
-      WidgetOf(*RuntimeCheckCast<TextField>(window->ControlByName("Field").get())));
-  auto* combo = qobject_cast<QComboBox*>(
-      WidgetOf(*RuntimeCheckCast<ComboBox>(window->ControlByName("List").get())));
+  auto* field = Control<QPlainTextEdit>(*window, "Field");
+  auto* combo = Control<QComboBox>(*window, "List");
   QMenuBar* menuBar = MainWindowOf(*window)->menuBar();
-  QAction* editMenu = Action(*window, *bar, "EditMenu");
+  QMenu* editMenu = Action(*window, *bar, "EditMenu")->menu();
 
   auto openBothWays = [&](QWidget* editor, const std::vector<std::string>& enabled,
-                          const std::function<QString()>& selected, const QString& copied) {
+                          const std::function<QString()>& selected, const QString& all) {
     Focus(*window, editor);
+    Press(Qt::Key_End);
     QApplication::clipboard()->clear();
-    QTest::mouseClick(menuBar, Qt::LeftButton, {}, menuBar->actionGeometry(editMenu).center());
-    ASSERT_TRUE(WaitFor([&] { return editMenu->menu()->isVisible(); }));
-    EXPECT_EQ(Enabled(*window, *bar), enabled);
-    // Escape closes the menu and leaves the bar in keyboard mode; a second Escape leaves that.
-    QTest::keyClick(editMenu->menu(), Qt::Key_Escape);
+    OpenEditMenu(*window, *bar);
+    EXPECT_FALSE(Action(*window, *bar, "EditCopy")->isEnabled());
+    Press(Qt::Key_Escape);
     ASSERT_TRUE(WaitFor([&] { return menuBar->hasFocus(); }));
-    EXPECT_EQ(Enabled(*window, *bar), enabled);
-    QTest::keyClick(menuBar, Qt::Key_Escape);
+    Press(Qt::Key_A, Qt::ControlModifier);
+    Press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QString(all).replace(QChar::ParagraphSeparator, '\n'));
+    Press(Qt::Key_Escape);
     ASSERT_TRUE(WaitFor([&] { return editor->hasFocus(); }));
+    EXPECT_EQ(selected(), all);
 
     // Alt, then Right to the second menu and Down to open it.
-    const QString selection = selected();
-    QTest::keyClick(editor, Qt::Key_Alt, Qt::AltModifier);
+    QApplication::clipboard()->clear();
+    Press(Qt::Key_Alt, Qt::AltModifier);
     ASSERT_TRUE(WaitFor([&] { return menuBar->hasFocus(); }));
-    QTest::keyClick(menuBar, Qt::Key_Right);
-    QTest::keyClick(menuBar, Qt::Key_Down);
-    ASSERT_TRUE(WaitFor([&] { return editMenu->menu()->isVisible(); }));
-    EXPECT_EQ(Enabled(*window, *bar), enabled);
-    Action(*window, *bar, "EditCopy")->trigger();
-    EXPECT_EQ(QApplication::clipboard()->text(), copied);
-    QTest::keyClick(editMenu->menu(), Qt::Key_Escape);
-    QTest::keyClick(menuBar, Qt::Key_Escape);
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Down);
+    ASSERT_TRUE(Shown(editMenu));
+    std::vector<std::string> shown;
+    for (const char* name :
+         {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"}) {
+      if (Action(*window, *bar, name)->isEnabled()) shown.emplace_back(name);
+    }
+    EXPECT_EQ(shown, enabled);
+    QTest::mouseClick(editMenu, Qt::LeftButton, {},
+                      editMenu->actionGeometry(Action(*window, *bar, "EditCopy")).center());
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QString(all).replace(QChar::ParagraphSeparator, '\n'));
+    LeaveMenus(*window);
     ASSERT_TRUE(WaitFor([&] { return editor->hasFocus(); }));
-    EXPECT_EQ(selected(), selection);
+    EXPECT_EQ(selected(), all);
   };
-
-  field->selectAll();
   openBothWays(
       field, {"EditCopy", "EditSelectAll"}, [&] { return field->textCursor().selectedText(); },
-      QStringLiteral("amo\namas"));
-  combo->lineEdit()->selectAll();
+      QString("amo") + QChar::ParagraphSeparator + "amas");
   openBothWays(
       combo, {"EditCut", "EditCopy", "EditClear", "EditSelectAll"},
       [&] { return combo->lineEdit()->selectedText(); }, QStringLiteral("one"));
+
+  for (QWidget* next : {static_cast<QWidget*>(Control<QComboBox>(*window, "Other")),
+                        static_cast<QWidget*>(field)}) {
+    Focus(*window, combo);
+    Press(Qt::Key_A, Qt::ControlModifier);
+    Press(Qt::Key_Alt, Qt::AltModifier);
+    ASSERT_TRUE(WaitFor([&] { return menuBar->hasFocus(); }));
+    EXPECT_TRUE(combo->lineEdit()->hasSelectedText());
+    QTest::mouseClick(next->childAt(next->rect().center()), Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([&] { return next->hasFocus(); }));
+    EXPECT_FALSE(combo->lineEdit()->hasSelectedText());
+  }
+}
+
+// Each Edit item, chosen from the menu or with its shortcut in the entry or on the bar that took
+// the focus from it, does in a list's entry what its name says. Each case starts from "one",
+// with "clip" on the clipboard, the caret at the end, and the keys given.
+TEST_F(MenuTest, EachEditItemDoesWhatItsNameSaysInAListsEntry) {
+  struct Case {
+    const char* item;
+    Qt::Key key;  // its shortcut with Ctrl, or none
+    const char* typed;
+    bool selectTwo;  // Shift+Left twice: "ne"
+    const char* text;
+    const char* selection;
+    const char* clipboard;
+  };
+  const Case cases[] = {
+      {"EditUndo", Qt::Key_Z, "x", false, "one", "", "clip"},
+      {"EditCut", Qt::Key_X, "", true, "o", "", "ne"},
+      {"EditCopy", Qt::Key_C, "", true, "one", "ne", "ne"},
+      {"EditPaste", Qt::Key_V, "", true, "oclip", "", "clip"},
+      {"EditClear", Qt::Key_unknown, "", true, "o", "", "clip"},
+      {"EditSelectAll", Qt::Key_A, "", false, "one", "one", "clip"},
+  };
+  Ref<MenuBar> bar = StandardBar();
+  Ref<TestWindow> window = WindowWith(bar);
+  auto* combo = Control<QComboBox>(*window, "List");
+  enum Way { kMenu, kKeyInEntry, kKeyOnBar };
+  for (const Case& c : cases) {
+    for (Way way : {kMenu, kKeyInEntry, kKeyOnBar}) {
+      if (way != kMenu && c.key == Qt::Key_unknown) continue;
+      Focus(*window, combo);
+      combo->setEditText(QStringLiteral("one"));
+      QApplication::clipboard()->setText(QStringLiteral("clip"));
+      Press(Qt::Key_End);
+      QTest::keyClicks(combo, c.typed);
+      for (int i = 0; c.selectTwo && i < 2; ++i) Press(Qt::Key_Left, Qt::ShiftModifier);
+      if (way == kMenu) Choose(*window, *bar, c.item);
+      if (way == kKeyOnBar) Press(Qt::Key_Alt, Qt::AltModifier);
+      if (way != kMenu) Press(c.key, Qt::ControlModifier);
+      LeaveMenus(*window);
+      const std::string where = std::string(c.item) + " way " + std::to_string(way);
+      EXPECT_EQ(combo->currentText().toStdString(), c.text) << where;
+      EXPECT_EQ(combo->lineEdit()->selectedText().toStdString(), c.selection) << where;
+      EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.clipboard) << where;
+    }
+  }
 }
 
 TEST_F(MenuTest, AMenuHandlerRunsBeforeTheStandardAction) {

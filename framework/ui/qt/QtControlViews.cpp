@@ -1,9 +1,11 @@
 #include "framework/ui/qt/QtControlViews.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCompleter>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextCursor>
@@ -58,6 +60,17 @@ void QtListEntry::focusOutEvent(QFocusEvent* event) {
   // Lost to the menu bar as to a popup: all else the entry does on focus loss stays the same.
   QFocusEvent toBar(QEvent::FocusOut, Qt::PopupFocusReason);
   QLineEdit::focusOutEvent(&toBar);
+  disconnect(focusWatch_);
+  focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                        [this](QWidget*, QWidget* now) { FocusMovedOn(now); });
+}
+
+// The bar hands the focus back (to the combo box, the entry's focus proxy) or on to another
+// control of the window; leaving the window, or a bar taking it again, decides nothing yet.
+void QtListEntry::FocusMovedOn(QWidget* now) {
+  if (!now || now->window() != window() || qobject_cast<QMenuBar*>(now)) return;
+  disconnect(focusWatch_);
+  if (now != this && now != focusProxy()) deselect();
 }
 
 QtListView::QtListView(PopupMenu& model, QWidget& parent, bool editable)

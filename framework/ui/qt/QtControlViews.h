@@ -36,15 +36,20 @@ class QtPlainTextEdit final : public QPlainTextEdit {
   void inputMethodEvent(QInputMethodEvent* event) override;
 };
 
-// A combo box's entry that keeps its selection while the menu bar has the keyboard focus: the
-// Edit items opened from the keyboard act on that selection. The toolkit's line edit drops its
-// selection on any focus loss but to a popup or another window.
+// A combo box's entry that keeps its selection while the menu bar has the keyboard focus, so
+// that the Edit items and their shortcuts act on it there; when the focus moves on from the bar
+// to another control, the entry drops its selection as on any focus loss. (The toolkit's line
+// edit drops it on any focus loss but to a popup or another window, the bar included.)
 class QtListEntry final : public QLineEdit {
  public:
   using QLineEdit::QLineEdit;
 
  protected:
   void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  void FocusMovedOn(QWidget* now);
+  QMetaObject::Connection focusWatch_;  // while the bar has the focus it took from the entry
 };
 
 // A combo box; editable for a ComboBox. Programmatic changes block the widget's signals, so only

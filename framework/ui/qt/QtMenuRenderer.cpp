@@ -28,15 +28,15 @@ QString Caption(const MenuItem& item) {
 }  // namespace
 
 QtMenuRenderer::QtMenuRenderer(QMenuBar& bar, MenuBar& model, Window& window)
-    : bar_(&bar), model_(&model), window_(window), receiver_(std::make_unique<QObject>()) {
+    : bar_(bar), model_(&model), window_(window), receiver_(std::make_unique<QObject>()) {
   for (std::int64_t i = 0; i < model.Count(); ++i) AddEntry(bar, *model.Item(i));
-  model_->AddObserver(*this);
+  model_->BeginShowing();
   QObject::connect(qApp, &QApplication::focusChanged, receiver_.get(),
                    [this](QWidget* previous, QWidget* now) { FollowFocus(previous, now); });
 }
 
 QtMenuRenderer::~QtMenuRenderer() {
-  model_->RemoveObserver(*this);
+  model_->EndShowing();
 }
 
 QAction* QtMenuRenderer::ActionOf(const MenuItem& item) const {
@@ -46,90 +46,57 @@ QAction* QtMenuRenderer::ActionOf(const MenuItem& item) const {
 
 void QtMenuRenderer::AddEntry(QWidget& container, MenuItem& item) {
   QAction* action = nullptr;
-  bool isMenu = &container == bar_.data() || item.Count() > 0;
-  if (isMenu && !item.IsSeparator()) {
-    action = NewMenu(container, item).menuAction();
+  if (!item.IsSeparator() && (&container == &bar_ || item.Count() > 0)) {
+    QMenu& menu = NewMenu(container, item);
+    for (std::int64_t i = 0; i < item.Count(); ++i) AddEntry(menu, *item.Item(i));
+    action = menu.menuAction();
   } else {
     action = new QAction(&container);  // owned by the menu bar or its menu
     QObject::connect(action, &QAction::triggered, receiver_.get(),
                      [item = &item, window = &window_] { ChooseItem(item, window); });
   }
+  action->setSeparator(item.IsSeparator());
+  action->setText(item.IsSeparator() ? QString() : Caption(item));  // a separator is only a line
+  action->setShortcut(QKeySequence::fromString(QString::fromStdString(item.PortableShortcut()),
+                                               QKeySequence::PortableText));
+  action->setVisible(item.Visible());
   container.addAction(action);
   actions_[&item] = action;
-  ShowItem(*action, item);
-  if (QMenu* menu = action->menu<QMenu*>()) {
-    for (std::int64_t i = 0; i < item.Count(); ++i) AddEntry(*menu, *item.Item(i));
-  }
-}
-
-QMenu* QtMenuRenderer::SubmenuOf(MenuItem& item) {
-  QAction* action = ActionOf(item);
-  if (!action) return nullptr;  // not in this rendering
-  if (QMenu* menu = action->menu<QMenu*>()) return menu;
-  // A plain item that gets children becomes a submenu.
-  QMenu& menu = NewMenu(*qobject_cast<QWidget*>(action->parent()), item);
-  action->setMenu(&menu);
-  return &menu;
 }
 
 // The items of a menu are made available as it is about to show, as the toolkit's own context
-// menus do, so that only opening a menu asks anything of the clipboard.
-QMenu& QtMenuRenderer::NewMenu(QWidget& parent, MenuItem& item) {
+// menus do: opening a menu, or performing a command, is all that asks anything of the clipboard.
+QMenu& QtMenuRenderer::NewMenu(QWidget& parent, const MenuItem& item) {
   auto* menu = new QMenu(&parent);  // owned by the menu bar or its parent menu
   QObject::connect(menu, &QMenu::aboutToShow, receiver_.get(),
-                   [this, &item] { RefreshEnabling(item); });
+                   [this, &item] { ShowEnabling(item, true); });
+  QObject::connect(menu, &QMenu::aboutToHide, receiver_.get(),
+                   [this, &item] { ShowEnabling(item, false); });
   return *menu;
 }
 
-void QtMenuRenderer::ShowItem(QAction& action, const MenuItem& item) const {
-  action.setSeparator(item.IsSeparator());
-  action.setText(item.IsSeparator() ? QString() : Caption(item));  // a separator is only a line
-  if (QMenu* menu = action.menu<QMenu*>()) menu->setTitle(Caption(item));
-  action.setShortcut(QKeySequence::fromString(QString::fromStdString(item.PortableShortcut()),
-                                              QKeySequence::PortableText));
-  action.setVisible(item.Visible());
-}
-
-void QtMenuRenderer::MenuItemChanged(MenuItem& item) {
-  if (QAction* action = ActionOf(item)) ShowItem(*action, item);
-}
-
-void QtMenuRenderer::MenuItemAppended(MenuItem& parent, MenuItem& child) {
-  if (&parent == model_.get()) {
-    if (bar_) AddEntry(*bar_, child);
-  } else if (QMenu* menu = SubmenuOf(parent)) {
-    AddEntry(*menu, child);
-  }
-}
-
-// Opening the menus from the keyboard moves the focus to the bar; the editor that had it stays
-// the one the Edit items act on, and gets the focus back when the menus close.
+// The menu bar takes the keyboard focus after Alt, or after Escape from an open menu; the
+// editor that had it stays the one the Edit items act on, and gets the focus back on Escape.
 void QtMenuRenderer::FollowFocus(QWidget* previous, QWidget* now) {
-  if (!bar_) return;
-  QWidget* window = bar_->window();
-  if (now == bar_) {
-    if (previous && previous->window() == window) focusBeforeBar_ = previous;
-  } else if (now && now->window() == window) {
-    focusBeforeBar_ = nullptr;
-  }
+  if (now == &bar_ && previous && previous->window() == bar_.window()) focusBeforeBar_ = previous;
 }
 
 QWidget* QtMenuRenderer::EditFocus() const {
-  if (!bar_ || !bar_->window()) return nullptr;
-  QWidget* focus = bar_->window()->focusWidget();
-  return focus == bar_ ? focusBeforeBar_.data() : focus;
+  QWidget* focus = bar_.window()->focusWidget();
+  return focus == &bar_ ? focusBeforeBar_.data() : focus;
 }
 
-// An Edit item that enables itself does so while its command can act on the editor; any other
-// item stays enabled.
-void QtMenuRenderer::RefreshEnabling(const MenuItem& menu) {
-  QWidget* focus = EditFocus();
+// While its menu is open, an Edit item that enables itself shows whether its command can act on
+// the editor; any other item stays enabled. Once the menu closes, every item is enabled again:
+// what the menu showed must not decide a shortcut pressed later.
+void QtMenuRenderer::ShowEnabling(const MenuItem& menu, bool open) {
+  QWidget* focus = open ? EditFocus() : nullptr;
   for (std::int64_t i = 0; i < menu.Count(); ++i) {
     const Ref<MenuItem> item = menu.Item(i);
     QAction* action = ActionOf(*item);
     std::optional<EditCommand> command = EditCommandForItemName(item->Name().Bytes());
     if (action && command) {
-      action->setEnabled(!item->AutoEnable() || EditCommandAvailable(*command, focus));
+      action->setEnabled(!open || !item->AutoEnable() || EditCommandAvailable(*command, focus));
     }
   }
 }

@@ -14,11 +14,13 @@ namespace framework {
 
 class Window;
 
-// Renders one MenuBar model into one window's menu bar and keeps the rendering up to date with
-// the model. Choosing an entry runs the window's menu handler for the item's name, then the
-// item's standard action. The Edit items that enable themselves follow the window's focused
-// editor as their menu is about to show; nothing else asks the editor or the clipboard.
-class QtMenuRenderer final : public MenuObserver {
+// Renders one MenuBar model into one window's menu bar; the model stays fixed while it shows.
+// Choosing an entry runs the window's menu handler for the item's name, then the item's standard
+// action. An Edit item that enables itself shows whether its command can act on the window's
+// editor while its menu is open; once the menu closes the item is enabled again, so that its
+// shortcut reaches the command, which checks again whether it can act. Nothing else asks the
+// editor or the clipboard.
+class QtMenuRenderer final {
  public:
   QtMenuRenderer(QMenuBar& bar, MenuBar& model, Window& window);
   ~QtMenuRenderer();
@@ -28,21 +30,16 @@ class QtMenuRenderer final : public MenuObserver {
   const MenuBar& Model() const noexcept { return *model_; }
   QAction* ActionOf(const MenuItem& item) const;
   // The widget the Edit items act on: the window's focused widget, or, while the menu bar has
-  // taken the keyboard focus (opened from the keyboard), the one that had it before.
+  // the keyboard focus (after Alt, or Escape from an open menu), the one that had it before.
   QWidget* EditFocus() const;
-
-  void MenuItemChanged(MenuItem& item) override;
-  void MenuItemAppended(MenuItem& parent, MenuItem& child) override;
 
  private:
   void AddEntry(QWidget& container, MenuItem& item);
-  QMenu* SubmenuOf(MenuItem& item);
-  QMenu& NewMenu(QWidget& parent, MenuItem& item);
-  void RefreshEnabling(const MenuItem& menu);
-  void ShowItem(QAction& action, const MenuItem& item) const;
+  QMenu& NewMenu(QWidget& parent, const MenuItem& item);
+  void ShowEnabling(const MenuItem& menu, bool open);
   void FollowFocus(QWidget* previous, QWidget* now);
 
-  QPointer<QMenuBar> bar_;
+  QMenuBar& bar_;  // the window ends its bar only after the renderer
   Ref<MenuBar> model_;
   Window& window_;
   std::unique_ptr<QObject> receiver_;  // receives the widgets' signals; ends with the renderer
