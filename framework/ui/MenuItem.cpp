@@ -142,14 +142,14 @@ Ref<MenuItem> MenuItem::Item(std::int64_t index) const {
   return children_[static_cast<std::size_t>(index)];
 }
 
-void MenuItem::ChooseIn(Window* window) {
+void MenuItem::ChooseIn(Window& window) {
   Ref<MenuItem> self(this);
-  Ref<Window> owner(window);
-  if (owner && owner->HandleMenuAction(name_.Bytes())) return;
-  StandardAction(owner.get());
+  Ref<Window> owner(&window);
+  if (owner->HandleMenuAction(name_.Bytes())) return;
+  StandardAction(*owner);
 }
 
-void MenuItem::StandardAction(Window* window) {
+void MenuItem::StandardAction(Window& window) {
   if (std::optional<EditCommand> command = EditCommandForItemName(name_.Bytes())) {
     RequireBackend("an Edit menu item").PerformEditCommand(*command, window);
   }
@@ -185,7 +185,7 @@ std::unique_ptr<ClassRecord> QuitMenuItem::BuildClassRecord() {
 
 QuitMenuItem::QuitMenuItem(const ClassRecord& record) : MenuItem(record) {}
 
-void QuitMenuItem::StandardAction(Window*) {
+void QuitMenuItem::StandardAction(Window&) {
   QuitApplication();
 }
 

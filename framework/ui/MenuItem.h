@@ -59,17 +59,17 @@ class MenuItem : public Object {
   // The child at that position; OutOfBoundsException outside.
   Ref<MenuItem> Item(std::int64_t index) const;
 
-  // Chooses the item as the user would: in a window, the window's menu handler for the item's
+  // Chooses the item in a window as the user does: the window's menu handler for the item's
   // name runs first; when there is none or it returns False, the standard action follows (the
-  // quit item ends the application; an Edit item acts on the focused text widget).
-  void ChooseIn(Window* window);
+  // quit item ends the application; an Edit item acts on the window's focused text widget).
+  void ChooseIn(Window& window);
 
   // A rendering of the tree from this item down holds it fixed while it shows it.
   void BeginShowing() noexcept { ++renderings_; }
   void EndShowing() noexcept { --renderings_; }
 
  protected:
-  virtual void StandardAction(Window* window);
+  virtual void StandardAction(Window& window);
 
  private:
   // Raises UnsupportedOperationException while a rendering shows the tree that holds the item.
@@ -103,7 +103,7 @@ class QuitMenuItem : public MenuItem {
   explicit QuitMenuItem(const ClassRecord& record);
 
  protected:
-  void StandardAction(Window* window) override;
+  void StandardAction(Window& window) override;
 };
 
 // "Cmd+Q" in the toolkit's portable spelling ("Ctrl+Q"); empty for an empty text;

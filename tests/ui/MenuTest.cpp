@@ -158,6 +158,10 @@ TEST_F(MenuTest, TreeLookupByDirectChildAndAtAnyDepth) {
   // A tree cannot take an item twice or contain itself.
   EXPECT_THROW(bar->Append(undo.get()), PendingException);
   EXPECT_THROW(undo->Append(edit.get()), PendingException);
+  Ref<MenuItem> lone = New<MenuItem>();
+  EXPECT_THROW(lone->Append(lone.get()), PendingException);
+  lone->Text_Set(0, "-1");  // only "-" itself is a separator
+  EXPECT_FALSE(lone->IsSeparator());
   EXPECT_THROW(bar->Append(nullptr), PendingException);
   EXPECT_THROW(edit->Item(8), PendingException);
 }
@@ -246,7 +250,7 @@ TEST_F(MenuTest, EditItemsFollowTheFocusedTextWidget) {
   EXPECT_EQ(field->textCursor().selectedText(),
             QString("amo") + QChar::ParagraphSeparator + "amas");
   EXPECT_EQ(Enabled(*window, *bar), (std::vector<std::string>{"EditCopy", "EditSelectAll"}));
-  EXPECT_FALSE(CurrentBackend()->PerformEditCommand(EditCommand::Clear, window.get()));
+  EXPECT_FALSE(CurrentBackend()->PerformEditCommand(EditCommand::Clear, *window));
   EXPECT_EQ(fieldModel->Text(), String("amo\ramas"));
   Choose(*window, *bar, "EditCopy");
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("amo\namas"));
@@ -269,7 +273,7 @@ TEST_F(MenuTest, EditItemsFollowTheFocusedTextWidget) {
   Focus(*window, button);
   EXPECT_TRUE(Enabled(*window, *bar).empty());
   Press(Qt::Key_V, Qt::ControlModifier);
-  EXPECT_FALSE(CurrentBackend()->PerformEditCommand(EditCommand::Paste, window.get()));
+  EXPECT_FALSE(CurrentBackend()->PerformEditCommand(EditCommand::Paste, *window));
   EXPECT_EQ(combo->currentText(), QStringLiteral("ne"));
   window->Close();
   bar->LookupItem("EditUndo")->AutoEnable_Set(0, false);

@@ -61,12 +61,10 @@ void QtBackend::PresentUnhandledException(const RuntimeException& exception) {
   QMessageBox::critical(nullptr, QStringLiteral("エラー"), text);
 }
 
-bool QtBackend::PerformEditCommand(EditCommand command, const Window* context) {
-  QWidget* focus = QApplication::focusWidget();
-  if (context && context->View()) {
-    focus = Downcast<QtWindowView>(*context->View()).EditFocus();
-  }
-  return framework::PerformEditCommand(command, focus);
+bool QtBackend::PerformEditCommand(EditCommand command, const Window& window) {
+  const WindowView* view = window.View();  // none before the window is drawn
+  return framework::PerformEditCommand(
+      command, view ? Downcast<const QtWindowView>(*view).EditFocus() : nullptr);
 }
 
 }  // namespace framework

@@ -19,7 +19,7 @@ class QtBackend final : public UiBackend {
   void Quit() override;
   void ReleaseClosedViews() override;
   void PresentUnhandledException(const RuntimeException& exception) override;
-  bool PerformEditCommand(EditCommand command, const Window* context) override;
+  bool PerformEditCommand(EditCommand command, const Window& window) override;
 };
 
 }  // namespace framework

@@ -17,7 +17,7 @@ namespace {
 void ChooseItem(MenuItem* item, Window* window) {
   Ref<MenuItem> chosen(item);
   Ref<Window> owner(window);
-  CallWithExceptionHandling([&] { chosen->ChooseIn(owner.get()); });
+  CallWithExceptionHandling([&] { chosen->ChooseIn(*owner); });
 }
 
 // An ampersand in a caption is shown, not taken as a mnemonic.
