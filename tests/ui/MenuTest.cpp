@@ -195,6 +195,9 @@ TEST_F(MenuTest, OneModelIsRenderedForEveryOwnerAndIsFixedWhileShown) {
   Ref<MenuBar> bar = StandardBar();
   bar->LookupItem("EditPaste")->Text_Set(0, "Copy & Paste");  // an '&' is shown, not a mnemonic
   bar->LookupItem("EditClear")->Visible_Set(0, false);
+  Ref<MenuItem> submenu = New<MenuItem>();
+  submenu->Append(New<MenuItem>().get());
+  bar->Child("EditMenu")->Append(submenu.get());
   Ref<Application> application = New<Application>();
   application->SetMenuBar(bar);
   Ref<TestWindow> first = WindowWith(bar);
@@ -208,6 +211,7 @@ TEST_F(MenuTest, OneModelIsRenderedForEveryOwnerAndIsFixedWhileShown) {
   EXPECT_EQ(inSecond->iconText(), QStringLiteral("Copy & Paste"));
   EXPECT_FALSE(Action(*second, *bar, "EditClear")->isVisible());
   EXPECT_TRUE(Action(*second, *bar, "EditCopy")->isVisible());
+  EXPECT_EQ(ActionOf(*second, *submenu)->menu()->actions().size(), 1);
 
   Ref<MenuItem> copy = bar->LookupItem("EditCopy");
   Ref<MenuItem> added = New<MenuItem>();
@@ -221,11 +225,11 @@ TEST_F(MenuTest, OneModelIsRenderedForEveryOwnerAndIsFixedWhileShown) {
     EXPECT_THROW(change(), PendingException);
   }
   EXPECT_EQ(copy->Text(), String("Copy"));
-  EXPECT_EQ(bar->Child("EditMenu")->Count(), 8);
+  EXPECT_EQ(bar->Child("EditMenu")->Count(), 9);
   second->Close();
   copy->Text_Set(0, "x");
   bar->Child("EditMenu")->Append(added.get());
-  EXPECT_EQ(bar->Child("EditMenu")->Count(), 9);
+  EXPECT_EQ(bar->Child("EditMenu")->Count(), 10);
 }
 
 // The Edit items the user finds enabled follow the editor that has the focus: on the read-only
