@@ -105,7 +105,15 @@ const std::vector<DesignedControl>& Designed() {
   return controls;
 }
 
-class Layout : public OpenWindow {};
+// On a dark desktop, so that a colour the lists set differs from what a widget would show anyway.
+class Layout : public OpenWindow {
+ protected:
+  void SetUp() override {
+    framework::RuntimeInit();
+    QApplication::setPalette(QPalette(Qt::darkGray, Qt::black));
+    OpenWindow::SetUp();
+  }
+};
 
 // Each accessor returns the control registered under its own name, not just one of its class.
 TEST_F(Layout, TenControlsInCreationOrderWithNineHandlersAndAnAccessorEach) {
@@ -348,7 +356,7 @@ Shown ShownByControl(const QWidget& w) {
   Add(shown, "Left", w.x(), "Top", w.y(), "Width", w.width(), "Height", w.height(), "Visible",
       w.isVisible(), "Enabled", w.isEnabled(), "HelpTag", w.toolTip(), "TabStop",
       (w.focusPolicy() & Qt::TabFocus) != 0, "AcceptFocus", w.focusPolicy() != Qt::NoFocus,
-      "TextFont", font.family() == desktop.family() ? QStringLiteral("System") : font.family(),
+      "TextFont", font.families() == desktop.families() ? "System" : "font " + font.family(),
       "TextSize", QString::number(points, 'f', 1).toStdString(), "TextUnit",
       font.pixelSize() == -1 ? 0 : -1, "Bold", font.bold(), "Italic", font.italic(), "Underline",
       font.underline());
