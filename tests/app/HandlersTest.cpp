@@ -58,6 +58,17 @@ TEST_F(Handlers, ChoosingOneListKeepsTheOtherIndices) {
   EXPECT_FALSE(FieldText().empty());
 }
 
+// Each Open handler stores its own list's row: rows other than 0 tell the three indices apart.
+TEST_F(Handlers, EachOpenHandlerStoresItsOwnListsRow) {
+  const std::vector<Ref<ComboBox>> lists = {window->ComboBox1(), window->ComboBox2(),
+                                            window->ComboBox3()};
+  const std::vector<std::int64_t> rows = {3, 7, 5};
+  for (std::size_t n = 0; n < lists.size(); ++n) lists[n]->ListIndex_Set(rows[n]);
+  for (const Ref<ComboBox>& list : lists) list->RaiseEvent(framework::kOpenEvent);
+  EXPECT_EQ((std::vector{window->Lang, window->Verb, window->Katsuyo}), rows);
+  EXPECT_EQ(FieldText(), Cell(3, 7, 5));
+}
+
 TEST_F(Handlers, AnUnfilledCellShowsAnEmptyField) {
   Choose(window->ComboBox1(), 1);
   Choose(window->ComboBox3(), 4);  // Italian has no pluperfect

@@ -64,6 +64,34 @@ TEST_F(MenuBar, OneInstanceServesEveryCaller) {
   window->Close();
 }
 
+// Each item takes Name, AutoEnable, Text, Visible and then KeyboardShortcut: every new item gets a
+// recorder through its class's initialiser (restored afterwards), which reads the first item after
+// each setter. Visible sets the True that an item starts with.
+TEST_F(MenuBar, EachItemTakesItsPropertiesInOrder) {
+  static struct Recorder final : framework::MenuObserver {
+    std::vector<std::string> states;
+    void MenuItemChanged(MenuItem& item) override {
+      states.push_back(std::string(item.Name().Bytes()) + (item.AutoEnable() ? "|auto|" : "||") +
+                       std::string(item.Text().Bytes()) + (item.Visible() ? "|visible|" : "||") +
+                       (item.ShortcutWasSet() ? "shortcut" : ""));
+    }
+    void MenuItemAppended(MenuItem&, MenuItem&) override {}
+  } recorder;
+  auto& itemClass = const_cast<framework::ClassRecord&>(MenuItem::Lookup());
+  const auto initializer = itemClass.InstanceInitializer();
+  itemClass.SetInitializer(
+      [](framework::Object& item) { framework::Downcast<MenuItem>(item).AddObserver(recorder); });
+  framework::RuntimeCheckCast<app::MenuBar1>(
+      framework::RuntimeNewObject(app::MenuBar1::Lookup()).get())
+      ->Constructor();
+  itemClass.SetInitializer(initializer);
+  recorder.states.resize(5);
+  EXPECT_EQ(recorder.states,
+            (std::vector<std::string>{
+                "FileMenu|||visible|", "FileMenu|auto||visible|", "FileMenu|auto|ファイル|visible|",
+                "FileMenu|auto|ファイル|visible|", "FileMenu|auto|ファイル|visible|shortcut"}));
+}
+
 class FailedMenuBarBuild
     : public StartedRuntime,
       public ::testing::WithParamInterface<std::pair<framework::Operation, int>> {};

@@ -1,5 +1,6 @@
 // Start-up as a whole: the order of its steps, its failure paths and the process exit code.
 #include <QTimer>
+#include <new>
 
 #include "AppTestSupport.h"
 #include "app/App.h"
@@ -88,6 +89,24 @@ TEST_F(StartupSteps, FailingControlCreationReachesTheHandlerAndLeavesNoWindow) {
   framework::RuntimePerformFinalizers();
   EXPECT_EQ(framework::Object::LiveCount(), before + 12);
   EXPECT_EQ(framework::RuntimeExit(), 1);
+}
+
+// A plain C++ exception, from a step of start-up (the application's registration) or from a
+// handler under the framework's exception handling (the language list's Open), is named on
+// standard error and to the user, and the process fails.
+TEST_F(StartupSteps, APlainCppExceptionIsNamedTwiceAndExitsWithOne) {
+  const std::string named = "RuntimeException: C++ exception: std::bad_alloc";
+  for (Operation operation : {Operation::RegisterAppObject, Operation::ListIndexGet}) {
+    SCOPED_TRACE(static_cast<int>(operation));
+    framework::ResetProcessStateForTesting();
+    unhandled.clear();
+    framework::ScopedFault fault(
+        operation, 1, []() -> Ref<framework::RuntimeException> { throw std::bad_alloc(); });
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(app::main(), 1);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find(named), std::string::npos);
+    EXPECT_EQ(unhandled, std::vector{named});
+  }
 }
 
 TEST_F(StartupSteps, FailingRegistrationLeavesNoApplicationAndNoWindow) {
