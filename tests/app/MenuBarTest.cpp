@@ -64,32 +64,35 @@ TEST_F(MenuBar, OneInstanceServesEveryCaller) {
   window->Close();
 }
 
-// Each item takes Name, AutoEnable, Text, Visible and then KeyboardShortcut: every new item gets a
-// recorder through its class's initialiser (restored afterwards), which reads the first item after
-// each setter. Visible sets the True that an item starts with.
+// Each item takes Name, AutoEnable, Text, Visible and then KeyboardShortcut: the k-th setter
+// raises, and the fault reads the first item as that setter starts. The first item is caught
+// through its class's initialiser, restored afterwards. Visible sets the True an item starts with.
 TEST_F(MenuBar, EachItemTakesItsPropertiesInOrder) {
-  static struct Recorder final : framework::MenuObserver {
-    std::vector<std::string> states;
-    void MenuItemChanged(MenuItem& item) override {
-      states.push_back(std::string(item.Name().Bytes()) + (item.AutoEnable() ? "|auto|" : "||") +
-                       std::string(item.Text().Bytes()) + (item.Visible() ? "|visible|" : "||") +
-                       (item.ShortcutWasSet() ? "shortcut" : ""));
-    }
-    void MenuItemAppended(MenuItem&, MenuItem&) override {}
-  } recorder;
+  static MenuItem* first = nullptr;
   auto& itemClass = const_cast<framework::ClassRecord&>(MenuItem::Lookup());
   const auto initializer = itemClass.InstanceInitializer();
-  itemClass.SetInitializer(
-      [](framework::Object& item) { framework::Downcast<MenuItem>(item).AddObserver(recorder); });
-  framework::RuntimeCheckCast<app::MenuBar1>(
-      framework::RuntimeNewObject(app::MenuBar1::Lookup()).get())
-      ->Constructor();
+  itemClass.SetInitializer([](framework::Object& item) {
+    if (!first && item.Class().Name() == "MenuItem") first = &framework::Downcast<MenuItem>(item);
+  });
+  std::vector<std::string> states;
+  for (std::uint64_t k = 1; k <= 5; ++k) {
+    first = nullptr;
+    framework::ScopedFault fault(framework::Operation::MenuItemSet, k, [&states] {
+      states.push_back(
+          std::string(first->Name().Bytes()) + (first->AutoEnable() ? "|auto|" : "||") +
+          std::string(first->Text().Bytes()) + (first->Visible() ? "|visible|" : "||") +
+          (first->ShortcutWasSet() ? "shortcut" : ""));
+      return framework::NewException<framework::NilObjectException>();
+    });
+    EXPECT_THROW(framework::RuntimeCheckCast<app::MenuBar1>(
+                     framework::RuntimeNewObject(app::MenuBar1::Lookup()).get())
+                     ->Constructor(),
+                 framework::PendingException);
+  }
   itemClass.SetInitializer(initializer);
-  recorder.states.resize(5);
-  EXPECT_EQ(recorder.states,
-            (std::vector<std::string>{
-                "FileMenu|||visible|", "FileMenu|auto||visible|", "FileMenu|auto|ファイル|visible|",
-                "FileMenu|auto|ファイル|visible|", "FileMenu|auto|ファイル|visible|shortcut"}));
+  EXPECT_EQ(states, (std::vector<std::string>{
+                        "|||visible|", "FileMenu|||visible|", "FileMenu|auto||visible|",
+                        "FileMenu|auto|ファイル|visible|", "FileMenu|auto|ファイル|visible|"}));
 }
 
 class FailedMenuBarBuild
