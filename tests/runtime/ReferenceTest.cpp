@@ -125,7 +125,7 @@ TEST_F(ReferenceTest, NilIsIgnored) {
   Ref<Counted> moved = std::move(alsoNil);
   copy.reset();
   moved = nil;
-  EXPECT_EQ(copy.release(), nullptr);
+  EXPECT_EQ(copy.get(), nullptr);
   EXPECT_TRUE(FinalizerLog().empty());
 }
 
@@ -155,23 +155,6 @@ TEST_F(ReferenceTest, RefCopyMoveAndAssignmentKeepCountsExact) {
   c.reset();  // last reference of `other`'s object
   EXPECT_EQ(FinalizerLog(), (std::vector<std::string>{"Counted:7"}));
   EXPECT_EQ(Object::LiveCount(), start_ + 1);
-}
-
-TEST_F(ReferenceTest, AdoptAndReleaseTransferOwnershipWithoutCounting) {
-  auto* raw = new Counted();  // owns one reference
-  Ref<Counted> adopted = Ref<Counted>::Adopt(raw);
-  EXPECT_EQ(raw->ReferenceCount(), 1);
-
-  Ref<Counted> taken(raw);  // the explicit pointer constructor takes a new reference
-  EXPECT_EQ(raw->ReferenceCount(), 2);
-  taken.reset();
-
-  Counted* released = adopted.release();
-  EXPECT_FALSE(adopted);
-  EXPECT_EQ(released->ReferenceCount(), 1);
-  EXPECT_EQ(Object::LiveCount(), start_ + 1);
-  framework::RuntimeUnlockObject(released);
-  EXPECT_EQ(Object::LiveCount(), start_);
 }
 
 TEST_F(ReferenceTest, UpcastCopyAndMoveShareTheSameObject) {
