@@ -47,8 +47,9 @@ const ClassRecord& Counted::Lookup() {
   return slot.Get([] {
     auto record = framework::RuntimeNewClass(nullptr, "Counted");
     record->SetFinalizer([](Object& self) {
-      // The object is still whole while its finalisers run.
-      FinalizerLog().push_back("Counted:" + std::to_string(static_cast<Counted&>(self).payload));
+      // The object is still whole while its finalisers run, and holding it does not end it twice.
+      Ref<Counted> held(&static_cast<Counted&>(self));
+      FinalizerLog().push_back("Counted:" + std::to_string(held->payload));
     });
     return record;
   });
