@@ -152,7 +152,7 @@ std::unique_ptr<ClassRecord> HalfwayBuilder() {
   auto record = framework::RuntimeNewClass(nullptr, "Counted");
   framework::RuntimeNewVtable(*record, {"A"});
   record->AddMethod("A", 0, "%%", {});
-  record->ReplaceSlot("B", 5);
+  record->ReplaceSlot("B", 1);  // one past the last slot
   return record;
 }
 
