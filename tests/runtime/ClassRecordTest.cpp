@@ -306,6 +306,11 @@ TEST(ClassRecordReflectionTest, PropertiesFoundWithoutRegardToCaseNearestDeclara
   Ref<Object> object = framework::RuntimeNewObject(shape);
   width->accessors.set(*object, Variant(std::int64_t{320}));
   EXPECT_EQ(std::get<std::int64_t>(width->accessors.get(*object)), 320);
+  try {
+    (void)framework::ValueAs<std::int64_t>(Variant(true), "Width");
+  } catch (const PendingException& e) {
+    EXPECT_STREQ(e.what(), "InvalidArgumentException: wrong value type for property Width");
+  }
 }
 
 TEST(ClassRecordReflectionTest, EventsAndInheritedEventImplementations) {
