@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/runtime/CallGuard.h"
 #include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/Object.h"
@@ -173,6 +174,18 @@ TEST_F(ReferenceTest, UpcastCopyAndMoveShareTheSameObject) {
   EXPECT_TRUE(FinalizerLog().empty());
   moved.reset();
   EXPECT_EQ(FinalizerLog().size(), 2U);
+}
+
+TEST_F(ReferenceTest, CallGuardHoldsTheReceiverAndArgumentsForTheCall) {
+  Ref<Counted> receiver = MakeObject<Counted>();
+  Ref<DerivedCounted> argument = MakeObject<DerivedCounted>();
+  {
+    framework::CallGuard guard{receiver.get(), argument.get()};
+    receiver.reset();
+    argument.reset();
+    EXPECT_TRUE(FinalizerLog().empty()) << "an object ended during the call";
+  }
+  EXPECT_EQ(FinalizerLog().size(), 3U);
 }
 
 TEST_F(ReferenceTest, ManyHandlesOnManyObjectsLeaveNothingBehind) {
