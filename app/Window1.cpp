@@ -22,14 +22,12 @@ Window1& Self(Object& object) {
   return framework::Downcast<Window1>(object);
 }
 
-// The array that a value holds for Words: a three-dimensional array (the framework makes String
-// arrays only), or nil where `nilAllowed`. Anything else is refused before the property is
-// touched.
+// The array that a value holds for Words (the framework makes three-dimensional String arrays
+// only), or nil where `nilAllowed`. Anything else is refused before the property is touched.
 Ref<framework::Array> TableOf(const Variant& value, bool nilAllowed) {
   const auto& object = framework::ValueAs<Ref<Object>>(value, "Words");
   Ref<framework::Array> array = framework::RuntimeCheckCast<framework::Array>(object.get());
-  if (!array && nilAllowed) return array;
-  if (!array || array->Dimensions() != 3) {
+  if (!array && !nilAllowed) {
     framework::Raise<framework::IllegalCastException>("Words takes a 3-dimensional String array");
   }
   return array;

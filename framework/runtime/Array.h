@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -10,43 +12,42 @@
 
 namespace framework {
 
-// Element type codes of CreateArray; only String arrays exist in this framework.
+// The one kind of array this framework makes: three dimensions of String elements (element type
+// code 3).
+inline constexpr std::int32_t kArrayDimensions = 3;
 inline constexpr std::int32_t kStringElementType = 3;
 
-// An n-dimensional array of strings, indices counted from 0 up to each dimension's upper bound.
-// Every element read and write checks every index.
+using ArrayIndices = std::span<const std::int32_t, kArrayDimensions>;
+
+// A three-dimensional array of strings, indices counted from 0 up to each dimension's upper
+// bound. Every element read and write checks every index.
 class Array final : public Object {
  public:
   FRAMEWORK_CLASS_RECORD(Array)
-  Array(const ClassRecord& record, std::int32_t elementType, std::vector<std::int32_t> upperBounds);
+  Array(const ClassRecord& record, ArrayIndices upperBounds);
 
-  std::int32_t ElementType() const noexcept { return elementType_; }
-  std::int32_t Dimensions() const noexcept {
-    return static_cast<std::int32_t>(upperBounds_.size());
-  }
-  std::span<const std::int32_t> UpperBounds() const noexcept { return upperBounds_; }
-  // True when `indices` name an element: one index per dimension, each within 0..its bound.
-  bool Holds(std::span<const std::int32_t> indices) const noexcept;
+  // True when every index lies within 0..its dimension's bound.
+  bool Holds(ArrayIndices indices) const noexcept;
 
-  const String& Element(std::span<const std::int32_t> indices) const;
-  void SetElement(std::span<const std::int32_t> indices, String&& value);
-  void Clear() noexcept;
+  const String& Element(ArrayIndices indices) const;
+  void SetElement(ArrayIndices indices, String&& value);
 
  private:
-  std::size_t Offset(std::span<const std::int32_t> indices) const;
+  // The first dimension whose index lies outside its bound, or kArrayDimensions for none.
+  std::size_t FirstOutside(ArrayIndices indices) const noexcept;
+  std::size_t Offset(ArrayIndices indices) const;
 
-  std::int32_t elementType_;
-  std::vector<std::int32_t> upperBounds_;
+  std::array<std::int32_t, kArrayDimensions> upperBounds_;
   std::vector<String> elements_;
 };
 
-// A new array with every element empty. Raises UnsupportedOperationException for an element
-// type other than String and OutOfBoundsException for a negative bound.
-Ref<Array> CreateArray(std::int32_t dimensions, std::int32_t elementType,
-                       std::span<const std::int32_t> upperBounds);
+// A new array with every element empty. Raises UnsupportedOperationException for another number
+// of dimensions or another element type, and OutOfBoundsException for a negative bound or more
+// elements than fit in memory.
+Ref<Array> CreateArray(std::int32_t dimensions, std::int32_t elementType, ArrayIndices upperBounds);
 
-// Element read (a new string) and write of a three-dimensional array; nil raises
-// NilObjectException, an index outside the bounds OutOfBoundsException.
+// Element read (a new string) and write; nil raises NilObjectException, an index outside the
+// bounds OutOfBoundsException.
 String ArrayElementGet(const Array* array, std::int32_t i, std::int32_t j, std::int32_t k);
 void ArrayElementSet(Array* array, String value, std::int32_t i, std::int32_t j, std::int32_t k);
 

@@ -86,10 +86,6 @@ EventImplementationFunction ClassRecord::FindEventImplementation(
   return nullptr;
 }
 
-void ClassRecord::AppendSlots(std::initializer_list<std::string_view> names) {
-  for (std::string_view name : names) slots_.emplace_back(name);
-}
-
 void ClassRecord::ReplaceSlot(std::string_view name, std::size_t index) {
   if (index >= slots_.size())
     Raise<OutOfBoundsException>("no virtual slot " + std::to_string(index));
@@ -135,7 +131,7 @@ std::unique_ptr<ClassRecord> RuntimeNewClass(const ClassRecord* superclass, std:
 }
 
 void RuntimeNewVtable(ClassRecord& record, std::initializer_list<std::string_view> ownSlots) {
-  record.AppendSlots(ownSlots);
+  for (std::string_view name : ownSlots) record.slots_.emplace_back(name);
 }
 
 void RuntimeAllocateAttributeTable(MethodEntry& entry, std::vector<Attribute> attributes) {

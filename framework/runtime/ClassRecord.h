@@ -113,11 +113,9 @@ class ClassRecord {
   EventImplementationFunction FindEventImplementation(std::string_view event) const noexcept;
 
   // Building; only the class's builder calls these, before it publishes the record.
-  void SetName(std::string name) { name_ = std::move(name); }
   void SetFactory(Factory factory) noexcept { factory_ = factory; }
   void SetInitializer(Initializer initializer) noexcept { initializer_ = initializer; }
   void SetFinalizer(Finalizer finalizer) noexcept { finalizer_ = finalizer; }
-  void AppendSlots(std::initializer_list<std::string_view> names);
   void ReplaceSlot(std::string_view name, std::size_t index);
   MethodEntry& AddMethod(std::string name, std::uint32_t flags, std::string signature,
                          std::any method);
@@ -128,6 +126,7 @@ class ClassRecord {
 
  private:
   friend std::unique_ptr<ClassRecord> RuntimeNewClass(const ClassRecord*, std::string);
+  friend void RuntimeNewVtable(ClassRecord&, std::initializer_list<std::string_view>);
   ClassRecord() = default;
 
   // Property names hashed and compared without regard to letter case.

@@ -1,13 +1,11 @@
 #include "framework/runtime/Delegate.h"
 
-#include "framework/runtime/FaultInjection.h"
+#include <string>
 
 namespace framework {
 
 std::unique_ptr<ClassRecord> Delegate::BuildClassRecord() {
-  auto record = RuntimeNewClass(nullptr, "Delegate");
-  RuntimeNewVtable(*record, {"Invoke"});
-  return record;
+  return RuntimeNewClass(nullptr, "Delegate");
 }
 
 Delegate::Delegate(const ClassRecord& record, DelegateInvoker invoker, std::any method,
@@ -21,7 +19,6 @@ Delegate::Delegate(const ClassRecord& record, DelegateInvoker invoker, std::any 
 
 Ref<Delegate> RuntimeCreateDelegate(DelegateInvoker invoker, std::any method, Ref<Object> target,
                                     std::string_view signature, std::int32_t flags) {
-  FaultInjection::Check(Operation::RuntimeCreateDelegate);
   if (!invoker) Raise<InvalidArgumentException>("a delegate needs an invoker");
   return MakeObject<Delegate>(Delegate::Lookup(), invoker, std::move(method), std::move(target),
                               std::string(signature), flags);
@@ -29,14 +26,20 @@ Ref<Delegate> RuntimeCreateDelegate(DelegateInvoker invoker, std::any method, Re
 
 namespace invokers {
 
+void RequireArguments(std::span<std::any> arguments, std::size_t count) {
+  if (arguments.size() != count) {
+    Raise<InvalidArgumentException>("an invoker for " + std::to_string(count) +
+                                    " arguments called with " + std::to_string(arguments.size()));
+  }
+}
+
 std::any InvokeProcedure(const Delegate& delegate, std::span<std::any>) {
   std::any_cast<void (*)()>(delegate.Method())();
   return {};
 }
 
 std::any InvokeExceptionHelper(const Delegate& delegate, std::span<std::any> arguments) {
-  if (arguments.size() != 2)
-    Raise<InvalidArgumentException>("the exception helper takes two pointers");
+  RequireArguments(arguments, 2);
   auto helper = std::any_cast<ExceptionHelperFunction>(delegate.Method());
   return helper(std::any_cast<void (*)(void*)>(arguments[0]), std::any_cast<void*>(arguments[1]));
 }

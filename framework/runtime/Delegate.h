@@ -5,7 +5,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <type_traits>
 
 #include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/Exceptions.h"
@@ -27,7 +26,6 @@ class Delegate final : public Object {
   Delegate(const ClassRecord& record, DelegateInvoker invoker, std::any method, Ref<Object> target,
            std::string signature, std::int32_t flags);
 
-  DelegateInvoker GetInvoker() const noexcept { return invoker_; }
   const std::any& Method() const noexcept { return method_; }
   Object* Target() const noexcept { return target_.get(); }
   const std::string& Signature() const noexcept { return signature_; }
@@ -53,29 +51,16 @@ class EntryPoint {
   EntryPoint() = default;
   explicit EntryPoint(const Ref<Delegate>& delegate) : delegate_(delegate) {}
   explicit operator bool() const noexcept { return static_cast<bool>(delegate_); }
-  const Delegate* Get() const noexcept { return delegate_.get(); }
 
+  // Calls the delegate with the arguments as they are passed (a framework object as Object*).
   template <class... Args>
   std::any operator()(Args&&... args) const {
     if (!delegate_) RaiseNilObjectException();
-    std::any packed[] = {Pack(std::forward<Args>(args))..., std::any()};
+    std::any packed[] = {std::any(std::forward<Args>(args))..., std::any()};
     return delegate_->Invoke(std::span<std::any>(packed, sizeof...(Args)));
   }
 
  private:
-  // Framework objects travel as Object*, whatever their static type; invokers cast them back.
-  template <class T>
-  static std::any Pack(T&& argument) {
-    using Plain = std::remove_cvref_t<T>;
-    if constexpr (std::is_pointer_v<Plain> &&
-                  std::is_base_of_v<Object, std::remove_cv_t<std::remove_pointer_t<Plain>>>) {
-      return std::any(static_cast<Object*>(
-          const_cast<std::remove_cv_t<std::remove_pointer_t<Plain>>*>(argument)));
-    } else {
-      return std::any(std::forward<T>(argument));
-    }
-  }
-
   Ref<Delegate> delegate_;
 };
 
@@ -84,8 +69,11 @@ inline EntryPoint EntryPointer(const Ref<Delegate>& delegate) {
 }
 
 // Invokers. Methods are member functions of the target's class; an invoker whose target is nil
-// raises NilObjectException.
+// raises NilObjectException. An invoker that takes arguments raises InvalidArgumentException
+// when called with another number of them.
 namespace invokers {
+
+void RequireArguments(std::span<std::any> arguments, std::size_t count);
 
 template <class Target>
 Target& TargetOf(const Delegate& delegate) {
@@ -99,7 +87,8 @@ template <class Target, class Sender>
 std::any IM_Invoke(const Delegate& delegate, std::span<std::any> arguments) {
   Target& target = TargetOf<Target>(delegate);
   auto method = std::any_cast<void (Target::*)(Sender*)>(delegate.Method());
-  Object* sender = arguments.empty() ? nullptr : std::any_cast<Object*>(arguments[0]);
+  RequireArguments(arguments, 1);
+  Object* sender = std::any_cast<Object*>(arguments[0]);
   Ref<Sender> typed = RuntimeCheckCast<Sender>(sender);
   (target.*method)(typed.get());
   return {};

@@ -6,16 +6,15 @@ RuntimeException::RuntimeException(const ClassRecord& record, std::string messag
     : Object(record), message_(std::move(message)) {}
 
 std::unique_ptr<ClassRecord> RuntimeException::BuildClassRecord() {
-  auto record = NewExceptionRecord<RuntimeException>(nullptr, "RuntimeException");
-  RuntimeNewVtable(*record, {"Message", "ErrorNumber", "Stack"});
-  return record;
+  return NewExceptionRecord<RuntimeException>(nullptr, "RuntimeException");
 }
 
 PendingException::PendingException(Ref<RuntimeException> raised)
-    : exception_(std::move(raised)),
-      description_(exception_ ? Describe(*exception_) : std::string("RuntimeException")) {}
+    : exception_(std::move(raised)), description_(Describe(*exception_)) {}
 
 void RuntimeRaiseException(Ref<RuntimeException> exception) {
+  // Raising nil raises a nil object.
+  if (!exception) exception = NewException<NilObjectException>("nil raised");
   throw PendingException(std::move(exception));
 }
 
@@ -27,7 +26,7 @@ Ref<RuntimeException> RuntimeTakeCurrentException() {
   try {
     throw;
   } catch (const PendingException& pending) {
-    return pending.Exception() ? pending.Exception() : NewException<RuntimeException>();
+    return pending.Exception();
   } catch (const std::exception& other) {
     return NewException<RuntimeException>(std::string("C++ exception: ") + other.what());
   } catch (...) {

@@ -50,14 +50,19 @@ FRAMEWORK_EXCEPTION_CLASS(InvalidArgumentException)
 
 #undef FRAMEWORK_EXCEPTION_CLASS
 
-// The C++ carrier of a raised framework exception.
+// Throws the exception as a PendingException; nil raises NilObjectException.
+[[noreturn]] void RuntimeRaiseException(Ref<RuntimeException> exception);
+
+// The C++ carrier of a raised framework exception, which it always holds.
 class PendingException : public std::exception {
  public:
-  explicit PendingException(Ref<RuntimeException> raised);
   const Ref<RuntimeException>& Exception() const noexcept { return exception_; }
   const char* what() const noexcept override { return description_.c_str(); }
 
  private:
+  friend void RuntimeRaiseException(Ref<RuntimeException> exception);
+  explicit PendingException(Ref<RuntimeException> raised);
+
   Ref<RuntimeException> exception_;
   std::string description_;
 };
@@ -67,8 +72,6 @@ template <class E>
 Ref<E> NewException(std::string message = {}) {
   return MakeObject<E>(E::Lookup(), std::move(message));
 }
-
-[[noreturn]] void RuntimeRaiseException(Ref<RuntimeException> exception);
 
 template <class E>
 [[noreturn]] void Raise(std::string message = {}) {

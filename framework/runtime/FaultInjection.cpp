@@ -1,5 +1,6 @@
 #include "framework/runtime/FaultInjection.h"
 
+#include "framework/runtime/Assert.h"
 #include "framework/runtime/Exceptions.h"
 
 namespace framework {
@@ -18,8 +19,9 @@ ArmedFault& Fault() {
 }  // namespace
 
 void FaultInjection::Arm(Operation operation, std::uint64_t nthCall, ExceptionFactory make) {
+  FRAMEWORK_ASSERT(nthCall > 0);
   Fault() = ArmedFault{operation, nthCall, std::move(make), false};
-  armed_ = nthCall > 0;
+  armed_ = true;
 }
 
 void FaultInjection::Disarm() noexcept {

@@ -19,13 +19,9 @@ enum class Operation : std::uint8_t {
   RuntimeStackCheck,
   RuntimeNewObject,
   RuntimeNewClass,
-  RuntimeCreateDelegate,
   SetProperties,
-  TextSet,
-  ListIndexGet,
   MenuItemSet,
   Append,
-  AddControl,
   RegisterAppObject,
 };
 
@@ -35,8 +31,8 @@ class FaultInjection {
  public:
   using ExceptionFactory = std::function<Ref<RuntimeException>()>;
 
-  // The `nthCall`-th call (counted from 1) of `operation` from now on raises; NilObjectException
-  // unless `make` says otherwise. One fault is armed at a time; it fires once.
+  // The `nthCall`-th call (counted from 1, so never 0) of `operation` from now on raises;
+  // NilObjectException unless `make` says otherwise. One fault is armed at a time; it fires once.
   static void Arm(Operation operation, std::uint64_t nthCall, ExceptionFactory make = {});
   static void Disarm() noexcept;
   static bool Fired() noexcept;

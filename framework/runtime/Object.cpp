@@ -26,9 +26,7 @@ bool Object::IsA(const ClassRecord& record) const noexcept {
   return class_->IsSubclassOf(record);
 }
 
-void Object::Unlock() noexcept {
-  FRAMEWORK_ASSERT(references_ > 0);
-  if (--references_ > 0) return;
+void Object::End() noexcept {
   // The finalisers run from the object's own class up to the root. A finaliser sees the object
   // still whole; it cannot resurrect it.
   references_ = 1;
@@ -45,11 +43,13 @@ void Object::Unlock() noexcept {
 }
 
 void RuntimeLockObject(Object* object) noexcept {
-  if (object) object->Lock();
+  if (object) ++object->references_;
 }
 
 void RuntimeUnlockObject(Object* object) noexcept {
-  if (object) object->Unlock();
+  if (!object) return;
+  FRAMEWORK_ASSERT(object->references_ > 0);
+  if (--object->references_ == 0) object->End();
 }
 
 }  // namespace framework

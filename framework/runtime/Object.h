@@ -15,9 +15,6 @@ class Object {
   Object(const Object&) = delete;
   Object& operator=(const Object&) = delete;
 
-  void Lock() noexcept { ++references_; }
-  void Unlock() noexcept;
-
   std::int64_t ReferenceCount() const noexcept { return references_; }
   const ClassRecord& Class() const noexcept { return *class_; }
   bool IsA(const ClassRecord& record) const noexcept;
@@ -30,11 +27,16 @@ class Object {
   virtual ~Object();
 
  private:
+  friend void RuntimeLockObject(Object* object) noexcept;
+  friend void RuntimeUnlockObject(Object* object) noexcept;
+  // The last release: the finalisers, then the end of the object.
+  void End() noexcept;
+
   const ClassRecord* class_;
   std::int64_t references_ = 1;
 };
 
-// RuntimeLockObject / RuntimeUnlockObject: nil is ignored.
+// Takes and releases a reference; nil is ignored. The last release ends the object.
 void RuntimeLockObject(Object* object) noexcept;
 void RuntimeUnlockObject(Object* object) noexcept;
 

@@ -18,13 +18,6 @@ class Ref {
   // Takes a new reference on `object`.
   explicit Ref(T* object) noexcept : object_(object) { RuntimeLockObject(object_); }
 
-  // Takes over a reference that the caller already owns.
-  static Ref Adopt(T* object) noexcept {
-    Ref ref;
-    ref.object_ = object;
-    return ref;
-  }
-
   Ref(const Ref& other) noexcept : Ref(other.object_) {}
   Ref(Ref&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
 
@@ -48,15 +41,26 @@ class Ref {
   T& operator*() const noexcept { return *object_; }
   explicit operator bool() const noexcept { return object_ != nullptr; }
 
-  // Gives up the reference without releasing it.
-  T* release() noexcept { return std::exchange(object_, nullptr); }
-  void reset() noexcept { Ref().swap(*this); }
-  void swap(Ref& other) noexcept { std::swap(object_, other.object_); }
+  void reset() noexcept { *this = Ref(); }
 
+  // Also against nil, which converts to an empty Ref.
   friend bool operator==(const Ref& a, const Ref& b) noexcept { return a.object_ == b.object_; }
-  friend bool operator==(const Ref& a, std::nullptr_t) noexcept { return a.object_ == nullptr; }
 
  private:
+  template <class U>
+  friend class Ref;
+  template <class U, class... Args>
+  friend Ref<U> MakeObject(Args&&... args);
+
+  // Takes over a reference that the caller already owns.
+  static Ref Adopt(T* object) noexcept {
+    Ref ref;
+    ref.object_ = object;
+    return ref;
+  }
+  // Gives up the reference without releasing it.
+  T* release() noexcept { return std::exchange(object_, nullptr); }
+
   T* object_ = nullptr;
 };
 

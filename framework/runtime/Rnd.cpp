@@ -3,6 +3,8 @@
 #include <random>
 #include <utility>
 
+#include "framework/runtime/Assert.h"
+
 namespace framework {
 
 namespace {
@@ -29,11 +31,13 @@ void SeedRnd(std::uint64_t seed) {
   Generator().seed(seed);
 }
 
-ScopedRawRndSource::ScopedRawRndSource(std::function<std::uint64_t()> source)
-    : previous_(std::exchange(RawSourceOverride(), std::move(source))) {}
+ScopedRawRndSource::ScopedRawRndSource(std::function<std::uint64_t()> source) {
+  FRAMEWORK_ASSERT(!RawSourceOverride());
+  RawSourceOverride() = std::move(source);
+}
 
 ScopedRawRndSource::~ScopedRawRndSource() {
-  RawSourceOverride() = std::move(previous_);
+  RawSourceOverride() = nullptr;
 }
 
 }  // namespace framework

@@ -12,16 +12,13 @@ double Rnd();
 void SeedRnd(std::uint64_t seed);
 
 // A test seam: while it lives, Rnd takes its raw 64-bit outputs from `source` instead of the
-// generator, so that a test can reach the edges of the range. Scopes nest.
+// generator, so that a test can reach the edges of the range. One at a time.
 class ScopedRawRndSource {
  public:
   explicit ScopedRawRndSource(std::function<std::uint64_t()> source);
   ~ScopedRawRndSource();
   ScopedRawRndSource(const ScopedRawRndSource&) = delete;
   ScopedRawRndSource& operator=(const ScopedRawRndSource&) = delete;
-
- private:
-  std::function<std::uint64_t()> previous_;
 };
 
 }  // namespace framework

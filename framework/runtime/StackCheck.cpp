@@ -11,23 +11,18 @@ namespace framework {
 
 namespace {
 
-struct StackBounds {
+// The low end of the calling thread's stack, or 0 when it cannot be found.
+std::uintptr_t QueryStackLowEnd() noexcept {
   std::uintptr_t low = 0;
-  std::uintptr_t high = 0;
-};
-
-StackBounds QueryStackBounds() noexcept {
-  StackBounds bounds;
   pthread_attr_t attributes;
-  if (pthread_getattr_np(pthread_self(), &attributes) != 0) return bounds;
+  if (pthread_getattr_np(pthread_self(), &attributes) != 0) return low;
   void* address = nullptr;
   std::size_t size = 0;
   if (pthread_attr_getstack(&attributes, &address, &size) == 0) {
-    bounds.low = reinterpret_cast<std::uintptr_t>(address);
-    bounds.high = bounds.low + size;
+    low = reinterpret_cast<std::uintptr_t>(address);
   }
   pthread_attr_destroy(&attributes);
-  return bounds;
+  return low;
 }
 
 }  // namespace
@@ -42,11 +37,11 @@ std::size_t StackReserve() noexcept {
 
 void RuntimeStackCheck() {
   FaultInjection::Check(Operation::RuntimeStackCheck);
-  thread_local const StackBounds bounds = QueryStackBounds();
+  thread_local const std::uintptr_t low = QueryStackLowEnd();
   const auto frame = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
-  // A frame outside the known stack (an alternate signal stack) is not checked.
-  if (frame <= bounds.low || frame > bounds.high) return;
-  if (frame - bounds.low < StackReserve()) {
+  // Unsigned: a frame below the stack (an alternate signal stack) wraps around, and one above it
+  // or on a stack not found lies far from the low end; neither raises.
+  if (frame - low < StackReserve()) {
     Raise<StackOverflowException>("stack nearly exhausted");
   }
 }

@@ -21,8 +21,6 @@ class String {
   static String WithCapacity(std::string_view bytes, std::size_t capacity);
 
   std::string_view Bytes() const noexcept { return bytes_; }
-  std::size_t Length() const noexcept { return bytes_.size(); }
-  bool IsEmpty() const noexcept { return bytes_.empty(); }
 
   friend bool operator==(const String&, const String&) = default;
   friend String AppendJoin(String&& a, std::string_view b);
@@ -31,9 +29,8 @@ class String {
   std::string bytes_;
 };
 
-// a + b. A temporary left operand lends its buffer to the result.
-String RuntimeAddString(const String& a, const String& b);
-String RuntimeAddString(String&& a, const String& b);
+// a + b, appended in place to the buffer of `a`.
+String RuntimeAddString(String a, const String& b);
 
 // The join of a temporary and bytes that are no String yet, without making one of them first.
 String AppendJoin(String&& a, std::string_view b);
@@ -42,8 +39,8 @@ String RuntimeAddString(String&& a, Bytes b) {
   return AppendJoin(std::move(a), b);
 }
 
-// The one-character string of a code point (UTF-8 encoded); raises OutOfBoundsException for a
-// code that is no Unicode scalar value.
+// The one-character string of an ASCII code (0..127); raises OutOfBoundsException for any other
+// code, since the framework makes no other characters.
 String Chr(std::int64_t code);
 
 }  // namespace framework

@@ -26,7 +26,7 @@ void UnsupportedOperation::operator()() const {
 
 void AddSlots(ClassRecord& record, std::initializer_list<SlotSpec> slots) {
   for (const SlotSpec& slot : slots) {
-    record.AppendSlots({slot.name});
+    RuntimeNewVtable(record, {slot.name});
     AddMethodEntry(record, slot);
   }
 }

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "framework/runtime/Exceptions.h"
-#include "framework/runtime/FaultInjection.h"
 #include "framework/ui/Backend.h"
 #include "framework/ui/ClassBuilding.h"
 #include "framework/ui/View.h"
@@ -54,7 +53,6 @@ std::unique_ptr<ClassRecord> PopupMenu::BuildClassRecord() {
 PopupMenu::PopupMenu(const ClassRecord& record) : RectControl(record) {}
 
 std::int64_t PopupMenu::ListIndex_Get() const {
-  FaultInjection::Check(Operation::ListIndexGet);
   return listIndex_;
 }
 

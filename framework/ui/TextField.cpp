@@ -1,6 +1,5 @@
 #include "framework/ui/TextField.h"
 
-#include "framework/runtime/FaultInjection.h"
 #include "framework/ui/Backend.h"
 #include "framework/ui/ClassBuilding.h"
 #include "framework/ui/View.h"
@@ -33,7 +32,6 @@ std::unique_ptr<ClassRecord> TextEdit::BuildClassRecord() {
 TextEdit::TextEdit(const ClassRecord& record) : RectControl(record) {}
 
 void TextEdit::Text_Set(const String& text) {
-  FaultInjection::Check(Operation::TextSet);
   text_ = text;
   if (auto* view = ViewAs<TextView>()) view->SetText(text_);
 }

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "framework/runtime/Exceptions.h"
-#include "framework/runtime/FaultInjection.h"
 #include "framework/ui/Backend.h"
 #include "framework/ui/ClassBuilding.h"
 #include "framework/ui/Control.h"
@@ -209,7 +208,6 @@ Ref<Object> Window::NewControl(const ClassRecord& controlClass) {
 }
 
 void Window::AddControl(const String& name, Object* control) {
-  FaultInjection::Check(Operation::AddControl);
   CheckNotClosed("Window._AddControl");
   if (!control) RaiseNilObjectException();
   if (!control->IsA(Control::Lookup())) RaiseIllegalCast(*control, Control::Lookup());

@@ -152,7 +152,7 @@ std::unique_ptr<ClassRecord> HalfwayBuilder() {
   auto record = framework::RuntimeNewClass(nullptr, "Counted");
   framework::RuntimeNewVtable(*record, {"A"});
   record->AddMethod("A", 0, "%%", {});
-  record->ReplaceSlot("B", 5);
+  record->ReplaceSlot("B", 1);  // one past the last slot
   return record;
 }
 
@@ -306,6 +306,11 @@ TEST(ClassRecordReflectionTest, PropertiesFoundWithoutRegardToCaseNearestDeclara
   Ref<Object> object = framework::RuntimeNewObject(shape);
   width->accessors.set(*object, Variant(std::int64_t{320}));
   EXPECT_EQ(std::get<std::int64_t>(width->accessors.get(*object)), 320);
+  try {
+    (void)framework::ValueAs<std::int64_t>(Variant(true), "Width");
+  } catch (const PendingException& e) {
+    EXPECT_STREQ(e.what(), "InvalidArgumentException: wrong value type for property Width");
+  }
 }
 
 TEST(ClassRecordReflectionTest, EventsAndInheritedEventImplementations) {
@@ -402,7 +407,7 @@ TEST(RuntimeCheckCastTest, NilRightClassSubclassAndWrongClass) {
         (void)framework::RuntimeCheckCast(wrong, Square::Lookup());
         ADD_FAILURE() << "cast of " << wrong->Class().Name() << " to Square succeeded";
       } catch (const PendingException& e) {
-        EXPECT_TRUE(e.Exception()->IsA(IllegalCastException::Lookup()));
+        EXPECT_EQ(e.what(), "IllegalCastException: " + wrong->Class().Name() + " is not a Square");
       }
       EXPECT_EQ(wrong->ReferenceCount(), 1) << "a failed cast kept a reference";
     }

@@ -7,7 +7,6 @@
 #include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/Delegate.h"
 #include "framework/runtime/Exceptions.h"
-#include "framework/runtime/FaultInjection.h"
 #include "framework/runtime/Object.h"
 #include "framework/runtime/Ref.h"
 
@@ -107,7 +106,6 @@ TEST_F(DelegateTest, KeepsInvokerMethodSignatureFlagsAndItsTargetAlive) {
   EXPECT_EQ(target->ReferenceCount(), 1) << "the delegate owns the only reference";
   EXPECT_EQ(delegate->Signature(), "( Sender )");
   EXPECT_EQ(delegate->Flags(), 1);
-  EXPECT_EQ(delegate->GetInvoker(), (&framework::invokers::IM_Invoke<Form, Button>));
   EXPECT_EQ(std::any_cast<void (Form::*)(Button*)>(delegate->Method()), &Form::Pressed);
   EXPECT_EQ(&delegate->Class(), &Delegate::Lookup());
 
@@ -165,11 +163,18 @@ TEST_F(DelegateTest, OtherInvokersPassResultsAndCallPlainFunctions) {
   EXPECT_EQ(procedureCalls, 2);
 }
 
-TEST_F(DelegateTest, CreationFailuresRaise) {
+TEST_F(DelegateTest, RefusesADelegateWithoutInvokerAndCallsWithTheWrongNumberOfArguments) {
   EXPECT_THROW(framework::RuntimeCreateDelegate(nullptr, &Procedure, nullptr, "(  )", 0),
                PendingException);
-  framework::ScopedFault fault(framework::Operation::RuntimeCreateDelegate, 1);
-  EXPECT_THROW(PressedDelegate(MakeObject<Form>()), PendingException);
+  auto form = MakeObject<Form>();
+  EntryPoint pressed = framework::EntryPointer(PressedDelegate(form));
+  EXPECT_THROW(pressed(), PendingException);
+  EXPECT_THROW(pressed(static_cast<Object*>(nullptr), static_cast<Object*>(nullptr)),
+               PendingException);
+  EXPECT_TRUE(form->calls.empty());
+  EntryPoint helper = framework::EntryPointer(framework::RuntimeCreateDelegate(
+      &framework::invokers::InvokeExceptionHelper, {}, nullptr, "( Ptr, Ptr ) as Object", 0));
+  EXPECT_THROW(helper(static_cast<void*>(nullptr)), PendingException);
 }
 
 }  // namespace

@@ -74,6 +74,7 @@ TEST(StackCheckTest, NormalUseDoesNotRaise) {
 }
 
 TEST(StackCheckTest, DeepRecursionRaisesStackOverflowNearTheEndOfTheStack) {
+  framework::RuntimeStackCheck();  // this thread's stack must not stand for the other one's
   bool overflow = false;
   std::uintptr_t low = 0;
   Descent descent{.limit = 1'000'000};  // far more than 1 MiB holds

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <compare>
 #include <cstdint>
 #include <ostream>
@@ -94,7 +95,7 @@ std::set<Cell> FilledCells(const Array* words) {
   for (std::int32_t i = 0; i <= 6; ++i)
     for (std::int32_t j = 0; j <= 11; ++j)
       for (std::int32_t k = 0; k <= 14; ++k)
-        if (!framework::ArrayElementGet(words, i, j, k).IsEmpty()) filled.insert({i, j, k});
+        if (!framework::ArrayElementGet(words, i, j, k).Bytes().empty()) filled.insert({i, j, k});
   return filled;
 }
 
@@ -129,12 +130,12 @@ class FillTest : public ::testing::Test {
 TEST_F(FillTest, FreshTableHasItsShapeAndReadsEmptyEverywhere) {
   Ref<Array> words = conjugation_table::CreateWords();
   EXPECT_EQ(words->ReferenceCount(), 1);
-  EXPECT_EQ(words->ElementType(), framework::kStringElementType);
-  EXPECT_EQ(std::vector<std::int32_t>(words->UpperBounds().begin(), words->UpperBounds().end()),
-            (std::vector<std::int32_t>{6, 11, 14}));
+  const std::array<std::int32_t, 3> last{6, 11, 14};
+  for (const auto& corner : {last, {7, 11, 14}, {6, 12, 14}, {6, 11, 15}})
+    EXPECT_EQ(words->Holds(corner), corner == last);
   EXPECT_TRUE(FilledCells(words.get()).empty());
-  EXPECT_TRUE(framework::ArrayElementGet(words.get(), 0, 0, 0).IsEmpty());
-  EXPECT_TRUE(framework::ArrayElementGet(words.get(), 6, 11, 14).IsEmpty());
+  EXPECT_TRUE(framework::ArrayElementGet(words.get(), 0, 0, 0).Bytes().empty());
+  EXPECT_TRUE(framework::ArrayElementGet(words.get(), 6, 11, 14).Bytes().empty());
 }
 
 TEST_F(FillTest, CompleteFillWritesExactlyTheCellsOfTheRuns) {
