@@ -92,11 +92,11 @@ TEST_F(StartupSteps, FailingControlCreationReachesTheHandlerAndLeavesNoWindow) {
 }
 
 // A plain C++ exception, from a step of start-up (the application's registration) or from a
-// handler under the framework's exception handling (the language list's Open), is named on
-// standard error and to the user, and the process fails.
+// handler under the framework's exception handling (the language list's Open reading its cell),
+// is named on standard error and to the user, and the process fails.
 TEST_F(StartupSteps, APlainCppExceptionIsNamedTwiceAndExitsWithOne) {
   const std::string named = "RuntimeException: C++ exception: std::bad_alloc";
-  for (Operation operation : {Operation::RegisterAppObject, Operation::ListIndexGet}) {
+  for (Operation operation : {Operation::RegisterAppObject, Operation::ArrayGet}) {
     SCOPED_TRACE(static_cast<int>(operation));
     framework::ResetProcessStateForTesting();
     unhandled.clear();
