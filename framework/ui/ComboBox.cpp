@@ -37,7 +37,7 @@ void CheckRow(std::int64_t row, std::int64_t count, bool allowNone) {
 // --- PopupMenu -------------------------------------------------------------------------------
 
 std::unique_ptr<ClassRecord> PopupMenu::BuildClassRecord() {
-  auto record = NewClassRecord<PopupMenu>(&RectControl::Lookup(), "PopupMenu");
+  auto record = RuntimeNewClass(&RectControl::Lookup(), "PopupMenu");
   AddSlots(*record, {{"AddRow", "%%s"},
                      {"AddRows", "%%A1s"},
                      {"AddSeparator", "%%"},
@@ -47,7 +47,7 @@ std::unique_ptr<ClassRecord> PopupMenu::BuildClassRecord() {
   DeclareEvents(*record, {"Change", "GotFocus", "LostFocus", "MouseDown", "MouseUp"});
   BindProperties<PopupMenu>(*record)
       .Add("InitialValue", &PopupMenu::InitialValue, &PopupMenu::SetInitialValue)
-      .Add("ListIndex", &PopupMenu::ListIndex_Get, &PopupMenu::ListIndex_Set);
+      .AddLive("ListIndex", &PopupMenu::ListIndex_Get, &PopupMenu::ListIndex_Set);
   return record;
 }
 
@@ -79,10 +79,6 @@ void PopupMenu::SetInitialValue(const String& rows) {
   rows_ = SplitRows(rows.Bytes());
   listIndex_ = -1;
   text_ = String();
-  if (auto* view = ViewAs<ListView>()) {
-    view->SetRows(rows_);
-    view->SetSelection(listIndex_, text_);
-  }
 }
 
 std::int64_t PopupMenu::RowOfText(const String& text, std::int64_t preferred) const noexcept {
@@ -97,23 +93,18 @@ std::int64_t PopupMenu::RowOfText(const String& text, std::int64_t preferred) co
 }
 
 void PopupMenu::UserChanged(std::int64_t shownRow, const String& text) {
-  std::int64_t row = RowOfText(text, shownRow);
-  String shownText = text;
-  if (!Editable()) {
-    row = shownRow >= 0 && shownRow < ListCount() ? shownRow : -1;
-    shownText = row >= 0 ? rows_[static_cast<std::size_t>(row)] : String();
-  }
+  const std::int64_t row = RowOfText(text, shownRow);
   if (row >= 0 && row != shownRow) {
     if (auto* view = ViewAs<ListView>()) view->ShowCurrentRow(row);
   }
-  if (row == listIndex_ && shownText == text_) return;
+  if (row == listIndex_ && text == text_) return;
   listIndex_ = row;
-  text_ = std::move(shownText);
+  text_ = text;
   RaiseUserEvent(kChangeEvent);
 }
 
 std::unique_ptr<ControlView> PopupMenu::CreateView(UiBackend& backend, WindowView& parent) {
-  return backend.CreateListView(*this, parent, Editable());
+  return backend.CreateListView(*this, parent);
 }
 
 void PopupMenu::DrawOwnParts() {
@@ -127,20 +118,11 @@ void PopupMenu::DrawOwnParts() {
 std::unique_ptr<ClassRecord> ComboBox::BuildClassRecord() {
   auto record = NewClassRecord<ComboBox>(&PopupMenu::Lookup(), "ComboBox");
   AddSlots(*record, {{"SelectAll", "%%"}});
-  BindProperties<ComboBox>(*record).Add("AutoComplete", &ComboBox::autoComplete_,
-                                        &ComboBox::ShowAutoComplete);
+  // Typed text is never completed.
+  BindProperties<ComboBox>(*record).Fixed("AutoComplete", false);
   return record;
 }
 
 ComboBox::ComboBox(const ClassRecord& record) : PopupMenu(record) {}
-
-void ComboBox::DrawOwnParts() {
-  PopupMenu::DrawOwnParts();
-  ShowAutoComplete();
-}
-
-void ComboBox::ShowAutoComplete() {
-  if (auto* view = ViewAs<ListView>()) view->SetAutoComplete(autoComplete_);
-}
 
 }  // namespace framework

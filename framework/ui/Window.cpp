@@ -99,30 +99,31 @@ std::unique_ptr<ClassRecord> Window::BuildClassRecord() {
                           "CreateControls",
                           "AddMenuHandlers"});
   using W = Window;
+  // A document window placed by the desktop that the user can resize, with close and minimise
+  // buttons, shown once it is built.
   BindProperties<W>(*record)
-      .Add("Width", &W::Width, [](W& w, std::int64_t width) { w.SetContentSize(width, w.height_); })
-      .Add("Height", &W::Height,
-           [](W& w, std::int64_t height) { w.SetContentSize(w.width_, height); })
-      .Add("MinWidth", &W::minWidth_, &W::ShowSize)
-      .Add("MinHeight", &W::minHeight_, &W::ShowSize)
-      .Add("MaxWidth", &W::maxWidth_, &W::ShowSize)
-      .Add("MaxHeight", &W::maxHeight_, &W::ShowSize)
-      .Add("Frame", &W::frame_)
-      .Add("Title", &W::Title, &W::SetTitle)
-      .Add("CloseButton", &W::closeButton_, &W::ShowButtons)
-      .Add("Resizeable", &W::resizeable_, &W::ShowSize)
-      .Add("MaximizeButton", &W::maximizeButton_, &W::ShowButtons)
-      .Add("MinimizeButton", &W::minimizeButton_, &W::ShowButtons)
-      .Add("FullScreenButton", &W::fullScreenButton_)
-      .Add("Composite", &W::composite_)
-      .Add("MacProcId", &W::macProcId_)
-      .Add("Placement", &W::placement_)
-      .Add("Visible", &W::Visible, &W::SetVisible)
-      .Add("LiveResize", &W::liveResize_)
-      .Add("FullScreen", &W::fullScreen_)
-      .Add("MenuBarVisible", &W::menuBarVisible_, &W::ShowMenuBarVisible)
-      .Add("HasBackColor", &W::hasBackColor_, &W::ShowBackColor)
-      .Add("BackColor", &W::backColor_, &W::ShowBackColor)
+      .Add("Width", &W::width_)
+      .Add("Height", &W::height_)
+      .Add("MinWidth", &W::minWidth_)
+      .Add("MinHeight", &W::minHeight_)
+      .Add("MaxWidth", &W::maxWidth_)
+      .Add("MaxHeight", &W::maxHeight_)
+      .Fixed("Frame", 0)
+      .Add("Title", &W::title_)
+      .Fixed("CloseButton", true)
+      .Fixed("Resizeable", true)
+      .Fixed("MaximizeButton", false)
+      .Fixed("MinimizeButton", true)
+      .Fixed("FullScreenButton", false)
+      .Fixed("Composite", false)
+      .Fixed("MacProcId", 0)
+      .Fixed("Placement", 0)
+      .Fixed("Visible", true)
+      .Fixed("LiveResize", true)
+      .Fixed("FullScreen", false)
+      .Fixed("MenuBarVisible", true)
+      .Add("HasBackColor", &W::hasBackColor_)
+      .Add("BackColor", &W::backColor_)
       .Add(
           "MenuBar", [](const W& w) { return w.MenuBar_Get(0); },
           [](W& w, Ref<MenuBar> bar) { w.MenuBar_Set(0, std::move(bar)); });
@@ -143,16 +144,15 @@ void Window::Constructor() {
   constructed_ = true;
   try {
     RaiseBuildEvents();
-    if (!closed_) Draw(backend);
+    Draw(backend);
   } catch (...) {
+    closed_ = true;
     ReleaseContents();
     throw;
   }
-  if (closed_) return;  // a build event closed the window
   open_ = true;
   OpenWindowList().push_back(self);
-  bool opened = DeliverOpenEvents();
-  if (opened && visible_ && view_) view_->Show();
+  if (DeliverOpenEvents() && view_) view_->Show();
 }
 
 void Window::RaiseBuildEvents() {
@@ -162,7 +162,6 @@ void Window::RaiseBuildEvents() {
 }
 
 void Window::RaiseBuildEvent(std::string_view event, Object* argument) {
-  if (closed_) return;
   if (EventImplementationFunction implementation = Class().FindEventImplementation(event)) {
     implementation(*this, argument);
   }
@@ -171,13 +170,12 @@ void Window::RaiseBuildEvent(std::string_view event, Object* argument) {
 // The window and every control that the build events made, each drawn whole, once, with what
 // the build events set; the frame first, since the controls take their colours from it.
 void Window::Draw(UiBackend& backend) {
-  view_ = backend.CreateWindowView(*this,
-                                   WindowButtons{closeButton_, minimizeButton_, maximizeButton_});
+  view_ = backend.CreateWindowView(*this);
   view_->SetTitle(title_);
-  ShowBackColor();
-  view_->SetMenuBar(menuBar_.get());
-  ShowMenuBarVisible();
-  ShowSize();
+  if (hasBackColor_) view_->SetBackColor(backColor_);
+  if (menuBar_) view_->SetMenuBar(*menuBar_);
+  view_->SetSizeLimits(SizeLimits{minWidth_, minHeight_, maxWidth_, maxHeight_});
+  view_->SetContentSize(width_, height_);
   for (const OwnedControl& owned : controls_) {
     if (owned.rect && owned.rect->IsConstructed()) owned.rect->Draw(backend, *view_);
   }
@@ -196,13 +194,12 @@ bool Window::DeliverOpenEvents() {
 }
 
 Ref<Object> Window::NewControl(const ClassRecord& controlClass) {
-  CheckNotClosed("Window.__New");
+  RequireBuilding("Window.__New");
   if (!controlClass.IsSubclassOf(Control::Lookup())) {
     Raise<InvalidArgumentException>(controlClass.Name() + " is no control class");
   }
   Ref<Object> object = RuntimeNewObject(controlClass);
   auto& control = Downcast<Control>(*object);
-  control.JoinWindow(*this);
   controls_.push_back(
       OwnedControl{Ref<Control>(&control), String(), false, dynamic_cast<RectControl*>(&control)});
   return object;
@@ -210,30 +207,22 @@ Ref<Object> Window::NewControl(const ClassRecord& controlClass) {
 
 void Window::AddControl(const String& name, Object* control) {
   FaultInjection::Check(Operation::AddControl);
-  CheckNotClosed("Window._AddControl");
+  RequireBuilding("Window._AddControl");
   if (!control) RaiseNilObjectException();
-  if (!control->IsA(Control::Lookup())) RaiseIllegalCast(*control, Control::Lookup());
-  auto& typed = Downcast<Control>(*control);
-  if (typed.OwnerWindow() && typed.OwnerWindow() != this) {
+  auto owned = std::ranges::find_if(
+      controls_, [control](const OwnedControl& entry) { return entry.control.get() == control; });
+  if (owned == controls_.end()) {
     Raise<InvalidArgumentException>("control " + std::string(name.Bytes()) +
-                                    " belongs to another window");
+                                    " was not made by this window's __New");
   }
+  if (owned->registered) Raise<InvalidArgumentException>("the control is registered already");
   if (ControlByName(name)) {
     Raise<InvalidArgumentException>("the window has a control named " + std::string(name.Bytes()) +
                                     " already");
   }
-  auto owned = std::ranges::find_if(
-      controls_, [&typed](const OwnedControl& entry) { return entry.control.get() == &typed; });
-  if (owned == controls_.end()) {
-    typed.JoinWindow(*this);
-    owned = controls_.insert(controls_.end(), OwnedControl{Ref<Control>(&typed), String(), false,
-                                                           dynamic_cast<RectControl*>(&typed)});
-  } else if (owned->registered) {
-    Raise<InvalidArgumentException>("the control is registered already");
-  }
   owned->name = name;
   owned->registered = true;
-  typed.SetName(name);
+  owned->control->SetName(name);
 }
 
 Ref<Control> Window::ControlByName(const String& name) const {
@@ -285,11 +274,14 @@ Ref<MenuBar> Window::MenuBar_Get(std::int32_t) const {
 
 void Window::MenuBar_Set(std::int32_t, Ref<MenuBar> bar) {
   CheckNotClosed("Window.MenuBar.Set");
+  if (view_) RefuseChangeOnceDrawn(*this, "MenuBar");
   menuBar_ = std::move(bar);
-  if (view_) view_->SetMenuBar(menuBar_.get());
 }
 
 void Window::Close() {
+  if (constructed_ && !open_ && !closed_) {
+    Raise<UnsupportedOperationException>("Window.Close while the window is being built");
+  }
   Ref<Window> self(this);
   bool wasOpen = open_;
   open_ = false;
@@ -322,49 +314,15 @@ void Window::CheckNotClosed(const char* operation) const {
   if (closed_) Raise<UnsupportedOperationException>(std::string(operation) + " on a closed window");
 }
 
-// The view keeps a size that the user gave the window until the program sets a new one.
-void Window::SetContentSize(std::int64_t width, std::int64_t height) {
-  if (width == width_ && height == height_) return;
-  width_ = width;
-  height_ = height;
-  ShowSize();
-}
-
-void Window::SetTitle(const String& title) {
-  title_ = title;
-  if (view_) view_->SetTitle(title_);
-}
-
-void Window::SetVisible(bool visible) {
-  visible_ = visible;
-  if (!open_ || !view_) return;  // a window being built shows at the end of its construction
-  if (visible_) {
-    view_->Show();
-  } else {
-    view_->Hide();
+void Window::RequireBuilding(const char* operation) const {
+  CheckNotClosed(operation);
+  if (!constructed_ || view_) {
+    Raise<UnsupportedOperationException>(std::string(operation) +
+                                         ": controls are made while the window is built");
   }
 }
 
-void Window::ShowSize() {
-  if (!view_) return;
-  view_->SetSizeLimits(SizeLimits{minWidth_, minHeight_, maxWidth_, maxHeight_}, resizeable_);
-  view_->SetContentSize(width_, height_);
-}
-
-void Window::ShowButtons() {
-  if (view_) view_->SetButtons(WindowButtons{closeButton_, minimizeButton_, maximizeButton_});
-}
-
-void Window::ShowBackColor() {
-  if (view_) view_->SetBackColor(hasBackColor_, backColor_);
-}
-
-void Window::ShowMenuBarVisible() {
-  if (view_) view_->SetMenuBarVisible(menuBarVisible_);
-}
-
 void Window::ApplyTabOrder() {
-  if (!view_) return;
   std::vector<RectControl*> controls;
   controls.reserve(controls_.size());
   for (const OwnedControl& owned : controls_) {

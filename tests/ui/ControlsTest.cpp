@@ -29,6 +29,9 @@ class ControlsTest : public UiTest {
     window_ = OpenTestWindow();
     return RuntimeCheckCast<C>(window_->ControlByName("Control").get());
   }
+  QWidget* Widget(const char* name) const {
+    return WidgetOf(*RuntimeCheckCast<RectControl>(window_->ControlByName(name).get()));
+  }
   std::vector<std::string> Changes() const {
     std::vector<std::string> changes;
     for (const std::string& entry : window_->log) {
@@ -91,11 +94,16 @@ TEST_F(ControlsTest, LongRowsShowWholeInTheDropDownAndFromTheirStartInTheEntry) 
 }
 
 TEST_F(ControlsTest, ChangeIsRaisedForUserChangesOnly) {
-  Ref<ComboBox> combo = OneControl<ComboBox>(ComboList("zero\rone\rtwo"));
-  auto* widget = qobject_cast<QComboBox*>(WidgetOf(*combo));
-  // Applying the list and setting ListIndex from the program raise nothing.
+  TestWindow::NextScript().createControls = [](TestWindow& w) {
+    w.Add<ComboBox>("Control", ComboList("zero\rone\rtwo\rthree"));
+    w.Add<ComboBox>("Twice", ComboList("one\rone"));
+  };
+  window_ = OpenTestWindow();
+  Ref<ComboBox> combo = RuntimeCheckCast<ComboBox>(window_->ControlByName("Control").get());
+  auto* widget = qobject_cast<QComboBox*>(Widget("Control"));
+  // Setting ListIndex from the program raises nothing.
   combo->ListIndex_Set(2);
-  SetProperties(combo.get(), ComboList("zero\rone\rtwo\rthree"));
+  combo->ListIndex_Set(0);
   EXPECT_EQ(widget->currentIndex(), 0);
   EXPECT_TRUE(Changes().empty());
 
@@ -126,20 +134,8 @@ TEST_F(ControlsTest, ChangeIsRaisedForUserChangesOnly) {
   EXPECT_EQ(widget->count(), 4);
 
   // Of two equal rows, the one chosen is the one reported.
-  SetProperties(combo.get(), ComboList("one\rone"));
-  QTest::keyClick(widget, Qt::Key_Down);
-  EXPECT_EQ(Changes().back(), "Change:Control:1");
-}
-
-// Sets each alignment value through `property` and reads back what `shown` shows: 0 the default
-// and 1 left, 2 centre, 3 right.
-void ExpectAlignments(Object& control, const char* property,
-                      const std::function<Qt::Alignment()>& shown) {
-  const Qt::Alignment expected[] = {Qt::AlignLeft, Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
-  for (std::int64_t value = 0; value < 4; ++value) {
-    SetProperties(&control, EncodePropertyList({Integer(property, value)}));
-    EXPECT_EQ(shown() & Qt::AlignHorizontal_Mask, expected[value]) << property << " " << value;
-  }
+  QTest::keyClick(Widget("Twice"), Qt::Key_Down);
+  EXPECT_EQ(Changes().back(), "Change:Twice:1");
 }
 
 TEST_F(ControlsTest, TextFieldReadsBackEveryByteAndShowsCrAsALineBreak) {
@@ -163,73 +159,54 @@ TEST_F(ControlsTest, TextFieldReadsBackEveryByteAndShowsCrAsALineBreak) {
   EXPECT_TRUE(widget->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
   EXPECT_EQ(widget->palette().color(QPalette::Base), QColor(Qt::white));
   EXPECT_EQ(widget->palette().color(QPalette::Text), QColor(Qt::black));
-  ExpectAlignments(*field, "Alignment",
-                   [widget] { return widget->document()->defaultTextOption().alignment(); });
 }
 
-TEST_F(ControlsTest, FontsFollowTextFontAndTextSize) {
-  Ref<Label> label =
-      OneControl<Label>(EncodePropertyList({Text("Text", "言語"), Text("TextFont", "System"),
-                                            Single("TextSize", 14.0F), Boolean("Bold", true)}));
-  QWidget* widget = WidgetOf(*label);
-  EXPECT_EQ(widget->font().pointSizeF(), 14.0);
-  EXPECT_TRUE(widget->font().bold());
-  EXPECT_EQ(qobject_cast<QLabel*>(widget)->text(), QString::fromUtf8("言語"));
-  ExpectAlignments(*label, "TextAlign",
-                   [widget] { return qobject_cast<QLabel*>(widget)->alignment(); });
-  // A multi-line label shows a line per CR-separated part, a single-line one a single line.
-  SetProperties(label.get(),
-                EncodePropertyList({Boolean("MultiLine", true), Text("Text", "a\rb")}));
-  EXPECT_EQ(qobject_cast<QLabel*>(widget)->text(), QStringLiteral("a\nb"));
-  SetProperties(label.get(), EncodePropertyList({Boolean("MultiLine", false)}));
-  EXPECT_EQ(qobject_cast<QLabel*>(widget)->text(), QStringLiteral("a b"));
+TEST_F(ControlsTest, LabelsShowTheirTextOnOneLineInTheirSize) {
+  TestWindow::NextScript().createControls = [](TestWindow& w) {
+    w.Add<Label>("Sized", EncodePropertyList({Text("Text", "a\rb"), Text("TextFont", "System"),
+                                              Single("TextSize", 14.0F)}));
+    w.Add<Label>("Default", EncodePropertyList({Single("TextSize", 0.0F)}));
+  };
+  window_ = OpenTestWindow();
+  auto* sized = qobject_cast<QLabel*>(Widget("Sized"));
+  EXPECT_EQ(sized->font().pointSizeF(), 14.0);
+  EXPECT_EQ(sized->text(), QStringLiteral("a b"));
   // Size 0 is the desktop font's default size.
-  SetProperties(label.get(), EncodePropertyList({Single("TextSize", 0.0F)}));
-  EXPECT_EQ(widget->font().pointSizeF(), QApplication::font().pointSizeF());
-  EXPECT_THROW(SetProperties(label.get(), EncodePropertyList({Single("TextSize", -1.0F)})),
-               PendingException);
+  EXPECT_EQ(Widget("Default")->font().pointSizeF(), QApplication::font().pointSizeF());
 }
 
 // Hidden or disabled, alone or both, a button raises no Action: neither when the framework
 // presses it nor when its widget is clicked.
 TEST_F(ControlsTest, BevelButtonRaisesActionOnlyWhileVisibleAndEnabled) {
-  Ref<BevelButton> button = OneControl<BevelButton>(EncodePropertyList(
-      {Integer("Width", 60), Integer("Height", 22), Text("Caption", "ランダム")}));
-  auto* widget = qobject_cast<QPushButton*>(WidgetOf(*button));
-  EXPECT_EQ(widget->text(), QString::fromUtf8("ランダム"));
   const struct {
+    const char* name;
     bool visible;
     bool enabled;
-  } states[] = {{false, false}, {true, false}, {false, true}, {true, true}};
-  for (const auto& [visible, enabled] : states) {
-    SCOPED_TRACE(testing::Message() << "visible " << visible << ", enabled " << enabled);
-    SetProperties(button.get(),
-                  EncodePropertyList({Boolean("Visible", visible), Boolean("Enabled", enabled)}));
+  } states[] = {{"Neither", false, false},
+                {"Shown", true, false},
+                {"Enabled", false, true},
+                {"Both", true, true}};
+  TestWindow::NextScript().createControls = [&states](TestWindow& w) {
+    for (const auto& [name, visible, enabled] : states) {
+      w.Add<BevelButton>(
+          name, EncodePropertyList({Text("Caption", "ランダム"), Boolean("Visible", visible),
+                                    Boolean("Enabled", enabled)}));
+    }
+  };
+  window_ = OpenTestWindow();
+  for (const auto& [name, visible, enabled] : states) {
+    SCOPED_TRACE(name);
+    Ref<BevelButton> button = RuntimeCheckCast<BevelButton>(window_->ControlByName(name).get());
+    auto* widget = qobject_cast<QPushButton*>(WidgetOf(*button));
+    EXPECT_EQ(widget->text(), QString::fromUtf8("ランダム"));
     EXPECT_EQ(widget->isHidden(), !visible);
     EXPECT_EQ(widget->isEnabled(), enabled);
     window_->log.clear();
     button->Push();
     widget->click();
-    const auto actions = std::ranges::count(window_->log, std::string("Action:Control"));
+    const auto actions = std::ranges::count(window_->log, "Action:" + std::string(name));
     EXPECT_EQ(actions, visible && enabled ? 2 : 0);
   }
-}
-
-// The user types into an editable field; each line break, whichever key made it, reads back as
-// one CR.
-TEST_F(ControlsTest, AnEditedFieldReadsBackACrForEachLineBreak) {
-  Ref<TextField> field = OneControl<TextField>(EncodePropertyList({Boolean("ReadOnly", false)}));
-  auto* widget = qobject_cast<QPlainTextEdit*>(WidgetOf(*field));
-  ASSERT_NE(widget, nullptr);
-  QTest::keyClicks(widget, "sum es");
-  QTest::keyClick(widget, Qt::Key_Return);
-  QTest::keyClicks(widget, "sumus");
-  QTest::keyClick(widget, Qt::Key_Enter);
-  QTest::keyClicks(widget, "estis");
-  QTest::keyClick(widget, Qt::Key_Return, Qt::ShiftModifier);
-  QTest::keyClicks(widget, "?");
-  EXPECT_EQ(widget->document()->blockCount(), 3);
-  EXPECT_EQ(field->Text().Bytes(), "sum es\rsumus\restis\r?");
 }
 
 // The read-only field takes no text in any form, while selecting and copying work; a list's
@@ -297,15 +274,15 @@ TEST_F(ControlsTest, AReadOnlyFieldTakesNoTextInAnyFormAListEntryDoes) {
 
 TEST_F(ControlsTest, BevelButtonNeedsThePluginEntryPoints) {
   ResetProcessStateForTesting();
-  Ref<TestWindow> window = OpenTestWindow();
+  TestWindow::NextScript().createControls = [](TestWindow& w) { w.Add<BevelButton>("Button"); };
   try {
-    window->NewControl(BevelButton::Lookup());
+    OpenTestWindow();
     FAIL();
   } catch (const PendingException& raised) {
     EXPECT_TRUE(raised.Exception()->IsA(UnsupportedOperationException::Lookup()));
   }
   InitPluginEntrypoints();
-  EXPECT_NE(window->NewControl(BevelButton::Lookup()), nullptr);
+  EXPECT_NE(OpenTestWindow()->ControlByName("Button"), nullptr);
 }
 
 TEST_F(ControlsTest, EventHandlersAreCheckedWhenAttached) {
