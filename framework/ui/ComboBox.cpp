@@ -26,8 +26,8 @@ std::vector<String> SplitRows(std::string_view text) {
   return rows;
 }
 
-void CheckRow(std::int64_t row, std::int64_t count, bool allowNone) {
-  if ((allowNone && row == -1) || (row >= 0 && row < count)) return;
+void CheckRow(std::int64_t row, std::int64_t count) {
+  if (row >= 0 && row < count) return;
   Raise<OutOfBoundsException>("row " + std::to_string(row) + " of a list of " +
                               std::to_string(count) + " rows");
 }
@@ -59,9 +59,9 @@ std::int64_t PopupMenu::ListIndex_Get() const {
 }
 
 void PopupMenu::ListIndex_Set(std::int64_t row) {
-  CheckRow(row, ListCount(), true);
+  CheckRow(row, ListCount());
   listIndex_ = row;
-  text_ = row >= 0 ? rows_[static_cast<std::size_t>(row)] : String();
+  text_ = rows_[static_cast<std::size_t>(row)];
   if (auto* view = ViewAs<ListView>()) view->SetSelection(listIndex_, text_);
 }
 
@@ -70,7 +70,7 @@ std::int64_t PopupMenu::ListCount() const noexcept {
 }
 
 const String& PopupMenu::List(std::int64_t row) const {
-  CheckRow(row, ListCount(), false);
+  CheckRow(row, ListCount());
   return rows_[static_cast<std::size_t>(row)];
 }
 

@@ -17,7 +17,7 @@ class PopupMenu : public RectControl {
 
   // PopupMenu.ListIndex.Get: the selected row, or -1 when no row is selected.
   std::int64_t ListIndex_Get() const;
-  // Selects a row (-1 none); OutOfBoundsException for a row that does not exist.
+  // Selects a row; OutOfBoundsException for a row that does not exist.
   void ListIndex_Set(std::int64_t row);
 
   std::int64_t ListCount() const noexcept;

@@ -67,10 +67,6 @@ void Control::RaiseUserEvent(std::int32_t eventNumber) {
   CallWithExceptionHandling([&] { RaiseEvent(eventNumber); });
 }
 
-void Control::LeaveWindow() noexcept {
-  handlers_.clear();
-}
-
 // --- RectControl -----------------------------------------------------------------------------
 
 std::unique_ptr<ClassRecord> RectControl::BuildClassRecord() {
@@ -136,16 +132,15 @@ void RectControl::Draw(UiBackend& backend, WindowView& parent) {
   view_->SetVisible(visible_);
 }
 
+void RectControl::LeaveWindow() noexcept {
+  view_.reset();
+}
+
 void RectControl::SetTextSize(float points) {
   if (!std::isfinite(points) || points < 0.0F) {
     Raise<InvalidArgumentException>("TextSize " + std::to_string(points) + " is no font size");
   }
   textSize_ = points;
-}
-
-void RectControl::LeaveWindow() noexcept {
-  view_.reset();
-  Control::LeaveWindow();
 }
 
 }  // namespace framework

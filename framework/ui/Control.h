@@ -38,9 +38,6 @@ class Control : public Object {
 
   // The framework's side of RuntimeAddEventHandler.
   void AttachHandler(std::int32_t eventNumber, EventStub stub, Ref<Delegate> handler);
-  // Releases the handlers (whose delegates hold the window) and the rendering; the window calls
-  // this when it closes.
-  virtual void LeaveWindow() noexcept;
 
   // Raises an event for a user action: through the framework's exception handling, with the
   // control kept alive for the call.
@@ -83,7 +80,8 @@ class RectControl : public Control {
   std::int64_t TabIndex() const noexcept { return tabIndex_; }
 
   ControlView* View() const noexcept { return view_.get(); }
-  void LeaveWindow() noexcept override;
+  // Ends the rendering; the window calls this when it closes.
+  void LeaveWindow() noexcept;
 
  protected:
   // Creates the class's rendering in the window's view.

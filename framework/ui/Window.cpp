@@ -299,10 +299,13 @@ void Window::UserClosed() {
 
 void Window::ReleaseContents() noexcept {
   // The controls' handlers and the menu handlers hold delegates whose target is this window:
-  // letting go of them breaks those cycles. The rendering goes before the menu bar it observes.
+  // letting go of the controls and the menu handlers breaks those cycles. A control that outlives
+  // the window shows nothing. The rendering goes before the menu bar it observes.
   std::vector<OwnedControl> controls = std::move(controls_);
   controls_.clear();
-  for (OwnedControl& owned : controls) owned.control->LeaveWindow();
+  for (OwnedControl& owned : controls) {
+    if (owned.rect) owned.rect->LeaveWindow();
+  }
   controls.clear();
   view_.reset();
   menuBar_.reset();

@@ -136,6 +136,10 @@ TEST_F(ControlsTest, ChangeIsRaisedForUserChangesOnly) {
   // Of two equal rows, the one chosen is the one reported.
   QTest::keyClick(Widget("Twice"), Qt::Key_Down);
   EXPECT_EQ(Changes().back(), "Change:Twice:1");
+  // A Change handler's exception goes to the unhandled-exception handler, not into the toolkit.
+  window_->script.onChange = [](TestWindow&) { RaiseNilObjectException(); };
+  QTest::keyClick(widget, Qt::Key_Up);
+  EXPECT_EQ(presented_, std::vector<std::string>{"NilObjectException"});
 }
 
 TEST_F(ControlsTest, TextFieldReadsBackEveryByteAndShowsCrAsALineBreak) {
@@ -164,13 +168,15 @@ TEST_F(ControlsTest, TextFieldReadsBackEveryByteAndShowsCrAsALineBreak) {
 TEST_F(ControlsTest, LabelsShowTheirTextOnOneLineInTheirSize) {
   TestWindow::NextScript().createControls = [](TestWindow& w) {
     w.Add<Label>("Sized", EncodePropertyList({Text("Text", "a\rb"), Text("TextFont", "System"),
-                                              Single("TextSize", 14.0F)}));
+                                              Single("TextSize", 14.0F),
+                                              ColorValue("TextColor", 0x00123456)}));
     w.Add<Label>("Default", EncodePropertyList({Single("TextSize", 0.0F)}));
   };
   window_ = OpenTestWindow();
   auto* sized = qobject_cast<QLabel*>(Widget("Sized"));
   EXPECT_EQ(sized->font().pointSizeF(), 14.0);
   EXPECT_EQ(sized->text(), QStringLiteral("a b"));
+  EXPECT_EQ(sized->palette().color(QPalette::WindowText), QColor(0x12, 0x34, 0x56));
   // Size 0 is the desktop font's default size.
   EXPECT_EQ(Widget("Default")->font().pointSizeF(), QApplication::font().pointSizeF());
 }

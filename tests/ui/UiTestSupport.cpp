@@ -45,6 +45,7 @@ void TestWindow::OnOpen(Control* sender) {
 void TestWindow::OnChange(ComboBox* sender) {
   log.push_back("Change:" + std::string(sender->Name().Bytes()) + ":" +
                 std::to_string(sender->ListIndex_Get()));
+  if (script.onChange) script.onChange(*this);
 }
 
 void TestWindow::OnAction(BevelButton* sender) {

@@ -103,7 +103,9 @@ TEST_F(WindowTest, ClosingReleasesEverythingAndTheLastWindowQuits) {
     };
     Ref<TestWindow> first = OpenTestWindow();
     Ref<TestWindow> second = OpenTestWindow();
+    Ref<Control> list = first->ControlByName("List");
     first->Close();
+    EXPECT_EQ(WidgetOf(*RuntimeCheckCast<ComboBox>(list.get())), nullptr);
     EXPECT_FALSE(first->IsOpen());
     EXPECT_EQ(first->Controls().size(), 0u);
     EXPECT_EQ(first->MenuBar_Get(0), nullptr);
