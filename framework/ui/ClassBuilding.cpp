@@ -99,7 +99,7 @@ std::string TypeCodeOf(ValueType type, const ClassRecord* objectClass) {
     case ValueType::FontUnits:
       return "u1";
     case ValueType::Object:
-      return "o<" + (objectClass ? objectClass->Name() : std::string("Object")) + ">";
+      return "o<" + objectClass->Name() + ">";
   }
   return {};
 }

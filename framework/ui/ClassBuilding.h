@@ -77,7 +77,7 @@ constexpr ValueType ValueTypeOf() {
     return ValueType::Object;
   }
 }
-std::string TypeCodeOf(ValueType type, const ClassRecord* objectClass = nullptr);
+std::string TypeCodeOf(ValueType type, const ClassRecord* objectClass);
 
 // A value of type T from a property value; a wrongly typed value raises
 // InvalidArgumentException naming the property, an object of another class

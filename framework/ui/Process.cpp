@@ -191,7 +191,6 @@ bool QuitRequested() noexcept {
 
 void UnhandledException(RuntimeException* exception) {
   Ref<RuntimeException> shown(exception);
-  if (!shown) shown = NewException<RuntimeException>();
   State().unhandledExceptionRan = true;
   std::cerr << "Unhandled exception: " << Describe(*shown) << std::endl;
   // A second exception while the first is being shown (the dialog runs events) is only logged.

@@ -138,7 +138,6 @@ Window::~Window() {
 
 void Window::Constructor() {
   if (constructed_) Raise<InvalidArgumentException>(Class().Name() + " is constructed already");
-  CheckNotClosed("Window.Constructor");
   UiBackend& backend = RequireBackend("Window.Constructor");
   Ref<Window> self(this);
   constructed_ = true;
@@ -208,7 +207,6 @@ Ref<Object> Window::NewControl(const ClassRecord& controlClass) {
 void Window::AddControl(const String& name, Object* control) {
   FaultInjection::Check(Operation::AddControl);
   RequireBuilding("Window._AddControl");
-  if (!control) RaiseNilObjectException();
   auto owned = std::ranges::find_if(
       controls_, [control](const OwnedControl& entry) { return entry.control.get() == control; });
   if (owned == controls_.end()) {
@@ -279,8 +277,8 @@ void Window::MenuBar_Set(std::int32_t, Ref<MenuBar> bar) {
 }
 
 void Window::Close() {
-  if (constructed_ && !open_ && !closed_) {
-    Raise<UnsupportedOperationException>("Window.Close while the window is being built");
+  if (!open_ && !closed_) {
+    Raise<UnsupportedOperationException>("Window.Close before the window is open");
   }
   Ref<Window> self(this);
   bool wasOpen = open_;

@@ -57,7 +57,7 @@ class Window : public Object {
 
   // Closes the window: it lets go of its controls, their handlers, its menu handlers, its menu
   // bar and its rendering, and the framework lets go of it. Closing the last open window quits.
-  // The build events cannot close the window.
+  // A window closes once it is open: its build events cannot close it.
   void Close();
   bool IsOpen() const noexcept { return open_; }
 

@@ -137,7 +137,7 @@ TEST_F(ControlsTest, ChangeIsRaisedForUserChangesOnly) {
   QTest::keyClick(Widget("Twice"), Qt::Key_Down);
   EXPECT_EQ(Changes().back(), "Change:Twice:1");
   // A Change handler's exception goes to the unhandled-exception handler, not into the toolkit.
-  window_->script.onChange = [](TestWindow&) { RaiseNilObjectException(); };
+  window_->script.onUserEvent = [](TestWindow&) { RaiseNilObjectException(); };
   QTest::keyClick(widget, Qt::Key_Up);
   EXPECT_EQ(presented_, std::vector<std::string>{"NilObjectException"});
 }
@@ -213,6 +213,13 @@ TEST_F(ControlsTest, BevelButtonRaisesActionOnlyWhileVisibleAndEnabled) {
     const auto actions = std::ranges::count(window_->log, "Action:" + std::string(name));
     EXPECT_EQ(actions, visible && enabled ? 2 : 0);
   }
+  // An Action handler's exception passes on from Push, and goes from a click to the
+  // unhandled-exception handler.
+  window_->script.onUserEvent = [](TestWindow&) { RaiseNilObjectException(); };
+  Ref<BevelButton> both = RuntimeCheckCast<BevelButton>(window_->ControlByName("Both").get());
+  EXPECT_THROW(both->Push(), PendingException);
+  qobject_cast<QPushButton*>(WidgetOf(*both))->click();
+  EXPECT_EQ(presented_, std::vector<std::string>{"NilObjectException"});
 }
 
 // The read-only field takes no text in any form, while selecting and copying work; a list's

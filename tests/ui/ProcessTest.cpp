@@ -85,7 +85,7 @@ TEST_F(ProcessTest, StartUpServices) {
 
 TEST_F(ProcessTest, TheLoopReturnsAtOnceWhenQuitCameFirst) {
   // An unhandled exception during start-up ends the application before the loop runs.
-  UnhandledException(nullptr);
+  UnhandledException(NewException<RuntimeException>().get());
   RuntimeRun();
   EXPECT_EQ(RuntimeExit(), 1);
 }

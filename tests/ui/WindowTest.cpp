@@ -165,6 +165,7 @@ TEST_F(WindowTest, ControlsAreMadeAndRegisteredWhileTheWindowIsBuilt) {
   Ref<TestWindow> window = OpenTestWindow();
   EXPECT_EQ(window->Controls().size(), 1u);
   EXPECT_THROW(window->NewControl(Label::Lookup()), PendingException);
+  EXPECT_THROW(window->Constructor(), PendingException);
   EXPECT_THROW(RuntimeCheckCast<TestWindow>(RuntimeNewObject(TestWindow::Lookup()).get())
                    ->NewControl(Label::Lookup()),
                PendingException);
