@@ -117,10 +117,6 @@ RectControl::RectControl(const ClassRecord& record) : Control(record) {}
 
 RectControl::~RectControl() = default;
 
-void RectControl::Constructor() {
-  constructed_ = true;
-}
-
 void RectControl::Draw(UiBackend& backend, WindowView& parent) {
   FRAMEWORK_ASSERT(!view_);
   view_ = CreateView(backend, parent);

@@ -63,10 +63,9 @@ class RectControl : public Control {
   explicit RectControl(const ClassRecord& record);
   ~RectControl() override;
 
-  // RectControl.Constructor: the window draws a constructed control when its build events are
-  // done, with every property set by then.
-  virtual void Constructor();
-  bool IsConstructed() const noexcept { return constructed_; }
+  // RectControl.Constructor: nothing to do here; the window draws its registered controls when
+  // its build events are done, with every property set by then.
+  virtual void Constructor() {}
   // Creates the control's widget in the window's rendering and draws it whole.
   void Draw(UiBackend& backend, WindowView& parent);
   bool IsDrawn() const noexcept { return view_ != nullptr; }
@@ -109,7 +108,6 @@ class RectControl : public Control {
   bool visible_ = true;
   float textSize_ = 0.0F;
   std::unique_ptr<ControlView> view_;
-  bool constructed_ = false;
 };
 
 }  // namespace framework

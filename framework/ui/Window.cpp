@@ -176,7 +176,7 @@ void Window::Draw(UiBackend& backend) {
   view_->SetSizeLimits(SizeLimits{minWidth_, minHeight_, maxWidth_, maxHeight_});
   view_->SetContentSize(width_, height_);
   for (const OwnedControl& owned : controls_) {
-    if (owned.rect && owned.rect->IsConstructed()) owned.rect->Draw(backend, *view_);
+    if (owned.registered && owned.rect) owned.rect->Draw(backend, *view_);
   }
   ApplyTabOrder();
 }
@@ -234,12 +234,10 @@ void Window::AddMenuHandler(const String& itemName, EntryPoint handler) {
   CheckNotClosed("Window._AddMenuHandler");
   if (!handler) RaiseNilObjectException();
   std::string name(itemName.Bytes());
-  auto found = std::ranges::find(menuHandlers_, name, &MenuHandler::itemName);
-  if (found != menuHandlers_.end()) {
-    found->handler = std::move(handler);
-  } else {
-    menuHandlers_.push_back(MenuHandler{std::move(name), std::move(handler)});
+  if (std::ranges::find(menuHandlers_, name, &MenuHandler::itemName) != menuHandlers_.end()) {
+    Raise<InvalidArgumentException>("the window has a menu handler for " + name + " already");
   }
+  menuHandlers_.push_back(MenuHandler{std::move(name), std::move(handler)});
 }
 
 bool Window::HandleMenuAction(std::string_view itemName) {
@@ -271,8 +269,7 @@ Ref<MenuBar> Window::MenuBar_Get(std::int32_t) const {
 }
 
 void Window::MenuBar_Set(std::int32_t, Ref<MenuBar> bar) {
-  CheckNotClosed("Window.MenuBar.Set");
-  if (view_) RefuseChangeOnceDrawn(*this, "MenuBar");
+  RequireBuilding("Window.MenuBar.Set");
   menuBar_ = std::move(bar);
 }
 
@@ -318,8 +315,7 @@ void Window::CheckNotClosed(const char* operation) const {
 void Window::RequireBuilding(const char* operation) const {
   CheckNotClosed(operation);
   if (!constructed_ || view_) {
-    Raise<UnsupportedOperationException>(std::string(operation) +
-                                         ": controls are made while the window is built");
+    Raise<UnsupportedOperationException>(std::string(operation) + " while the window is not built");
   }
 }
 

@@ -48,10 +48,11 @@ class Window : public Object {
   // The control registered under `name` as a new reference, or nil.
   Ref<Control> ControlByName(const String& name) const;
   // Registers the handler that runs when a menu item of that name is chosen; it returns True
-  // when it handled the item. A later registration for the same name replaces the earlier one.
+  // when it handled the item. A name takes one handler.
   void AddMenuHandler(const String& itemName, EntryPoint handler);
 
-  // Window.MenuBar.Get / Set (the integer argument is always 0).
+  // Window.MenuBar.Get / Set (the integer argument is always 0); the bar is set while the window
+  // is built.
   Ref<MenuBar> MenuBar_Get(std::int32_t index) const;
   void MenuBar_Set(std::int32_t index, Ref<MenuBar> bar);
 

@@ -92,9 +92,13 @@ TEST_F(WindowTest, ClosingReleasesEverythingAndTheLastWindowQuits) {
     TestWindow::NextScript().layout = [](TestWindow& w) {
       Ref<MenuBar> bar = RuntimeCheckCast<MenuBar>(RuntimeNewObject(MenuBar::Lookup()).get());
       w.MenuBar_Set(0, bar);
-      w.AddMenuHandler("Anything", EntryPointer(RuntimeCreateDelegate(
-                                       &invokers::IM_InvokeBoolean<TestWindow>, &TestWindow::OnMenu,
-                                       Ref<Object>(&w), "(  ) as Boolean", 0)));
+      EntryPoint menu = EntryPointer(RuntimeCreateDelegate(&invokers::IM_InvokeBoolean<TestWindow>,
+                                                           &TestWindow::OnMenu, Ref<Object>(&w),
+                                                           "(  ) as Boolean", 0));
+      w.AddMenuHandler("Anything", menu);
+      // A name takes one handler, and a handler is never nil.
+      EXPECT_THROW(w.AddMenuHandler("Anything", menu), PendingException);
+      EXPECT_THROW(w.AddMenuHandler("Nothing", EntryPoint()), PendingException);
     };
     TestWindow::NextScript().createControls = [](TestWindow& w) {
       w.Add<ComboBox>("List", EncodePropertyList({Text("InitialValue", "a\rb")}));
@@ -117,6 +121,10 @@ TEST_F(WindowTest, ClosingReleasesEverythingAndTheLastWindowQuits) {
     EXPECT_TRUE(OpenWindows().empty());
     EXPECT_TRUE(QuitRequested());
     EXPECT_THROW(second->NewControl(Label::Lookup()), PendingException);
+    EXPECT_THROW(second->AddMenuHandler(
+                     "Late", EntryPointer(RuntimeCreateDelegate(
+                                 &invokers::InvokeProcedure, +[] {}, nullptr, "(  )", 0))),
+                 PendingException);
   }
   EXPECT_EQ(Object::LiveCount(), liveAtStart_);
 }
@@ -161,6 +169,7 @@ TEST_F(WindowTest, ControlsAreMadeAndRegisteredWhileTheWindowIsBuilt) {
     EXPECT_THROW(w.AddControl("X", RuntimeNewObject(Label::Lookup()).get()), PendingException);
     EXPECT_THROW(w.AddControl("X", nullptr), PendingException);
     EXPECT_THROW(w.NewControl(Window::Lookup()), PendingException);
+    EXPECT_EQ(w.ControlByName(""), nullptr);  // the unregistered control
   };
   Ref<TestWindow> window = OpenTestWindow();
   EXPECT_EQ(window->Controls().size(), 1u);
