@@ -323,7 +323,7 @@ void Window::ApplyTabOrder() {
   std::vector<RectControl*> controls;
   controls.reserve(controls_.size());
   for (const OwnedControl& owned : controls_) {
-    if (owned.registered && owned.rect && owned.rect->View()) controls.push_back(owned.rect);
+    if (owned.rect && owned.rect->View()) controls.push_back(owned.rect);
   }
   std::ranges::stable_sort(controls, {}, &RectControl::TabIndex);
   std::vector<ControlView*> order;

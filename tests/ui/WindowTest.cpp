@@ -197,6 +197,7 @@ TEST_F(WindowTest, TabIndexOrdersKeyboardFocus) {
   EXPECT_EQ(widget("Label")->focusPolicy(), Qt::NoFocus);
   EXPECT_EQ(widget("Button")->focusPolicy(), Qt::NoFocus);
   QMainWindow* main = MainWindowOf(*window);
+  EXPECT_FALSE(main->centralWidget()->autoFillBackground());  // no HasBackColor
   main->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(main));
   widget("First")->setFocus();
