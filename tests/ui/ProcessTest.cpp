@@ -45,6 +45,10 @@ TEST_F(ProcessTest, CallsUnderExceptionHandlingGoThroughTheInstalledHelper) {
   ASSERT_NE(raised, nullptr);
   EXPECT_TRUE(raised->IsA(IllegalCastException::Lookup()));
   EXPECT_EQ(CallFunctionWithExceptionHandling([](void*) {}, nullptr), nullptr);
+  // Raised without an exception object, it is a RuntimeException all the same.
+  EXPECT_NE(
+      CallFunctionWithExceptionHandling([](void*) { RuntimeRaiseException(nullptr); }, nullptr),
+      nullptr);
 
   // A helper whose result is no object reference reports no success.
   RuntimeSetExceptionHelper(EntryPointer(RuntimeCreateDelegate(
