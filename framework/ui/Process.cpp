@@ -177,7 +177,6 @@ void RunFrameworkInitialization(EntryPoint lateStartup) {
 void RuntimeRun() {
   UiBackend& backend = RequireBackend("_RuntimeRun");
   if (!State().quitRequested) backend.Run();
-  State().quitRequested = false;
 }
 
 void QuitApplication() {

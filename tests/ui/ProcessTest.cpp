@@ -17,9 +17,20 @@ TEST_F(ProcessTest, ExitCodeIsOneOnceAnExceptionWentUnhandled) {
   EXPECT_EQ(RuntimeExit(), 0);
   QuitApplication();
   EXPECT_EQ(RuntimeExit(), 0);
+  testing::internal::CaptureStderr();
   UnhandledException(NewException<OutOfBoundsException>("row 7").get());
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Unhandled exception: OutOfBoundsException: row 7\n");
   EXPECT_EQ(RuntimeExit(), 1);
   EXPECT_EQ(presented_, std::vector<std::string>{"OutOfBoundsException"});
+  // One raised while the first is being shown is named on standard error only.
+  SetUnhandledExceptionPresenter([](const RuntimeException&) {
+    UnhandledException(NewException<NilObjectException>().get());
+  });
+  testing::internal::CaptureStderr();
+  UnhandledException(NewException<IllegalCastException>().get());
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("exception: NilObjectException"),
+            std::string::npos);
   ResetProcessStateForTesting();
   EXPECT_EQ(RuntimeExit(), 0);
 }
