@@ -52,7 +52,6 @@ QtListView::QtListView(PopupMenu& model, QWidget& parent) : QtControlView(parent
   auto* entry = new QtListEntry(widget_);      // owned by the combo box
   entry->setCompleter(new QCompleter(entry));  // owned by the entry
   widget_->setLineEdit(entry);
-  widget_->setCompleter(nullptr);
   widget_->setInsertPolicy(QComboBox::NoInsert);
   QObject::connect(widget_, &QComboBox::editTextChanged, receiver_.get(),
                    [this] { ReportUserChange(); });
