@@ -144,8 +144,8 @@ TEST_F(ControlsTest, ChangeIsRaisedForUserChangesOnly) {
 
 TEST_F(ControlsTest, TextFieldReadsBackEveryByteAndShowsCrAsALineBreak) {
   Ref<TextField> field = OneControl<TextField>(
-      EncodePropertyList({Boolean("ReadOnly", true), ColorValue("TextColor", 0x00000000),
-                          ColorValue("BackColor", 0x00FFFFFF), Text("Text", "")}));
+      EncodePropertyList({Boolean("ReadOnly", true), ColorValue("TextColor", 0x00123456),
+                          ColorValue("BackColor", 0x00FFFFE0), Text("Text", "")}));
   auto* widget = qobject_cast<QPlainTextEdit*>(WidgetOf(*field));
   ASSERT_NE(widget, nullptr);
   std::string text = "sum, es, est\rsumus, estis, sunt";
@@ -161,24 +161,32 @@ TEST_F(ControlsTest, TextFieldReadsBackEveryByteAndShowsCrAsALineBreak) {
   EXPECT_EQ(widget->textCursor().selectedText(), QStringLiteral("c"));
   EXPECT_TRUE(widget->isReadOnly());
   EXPECT_TRUE(widget->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
-  EXPECT_EQ(widget->palette().color(QPalette::Base), QColor(Qt::white));
-  EXPECT_EQ(widget->palette().color(QPalette::Text), QColor(Qt::black));
+  EXPECT_EQ(widget->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xE0));
+  EXPECT_EQ(widget->palette().color(QPalette::Text), QColor(0x12, 0x34, 0x56));
+  EXPECT_EQ(widget->lineWrapMode(), QPlainTextEdit::WidgetWidth);
 }
 
-TEST_F(ControlsTest, LabelsShowTheirTextOnOneLineInTheirSize) {
+// A label shows its text as it is, on one line, left-aligned and vertically centred in its box,
+// and cannot be selected.
+TEST_F(ControlsTest, LabelsShowPlainTextOnOneLineInTheirSize) {
   TestWindow::NextScript().createControls = [](TestWindow& w) {
-    w.Add<Label>("Sized", EncodePropertyList({Text("Text", "a\rb"), Text("TextFont", "System"),
+    w.Add<Label>("Sized", EncodePropertyList({Text("Text", "<b>a\rb"), Text("TextFont", "System"),
                                               Single("TextSize", 14.0F),
                                               ColorValue("TextColor", 0x00123456)}));
-    w.Add<Label>("Default", EncodePropertyList({Single("TextSize", 0.0F)}));
+    w.Add<Label>("Default",
+                 EncodePropertyList({Single("TextSize", 0.0F), Integer("Width", 1LL << 40)}));
   };
   window_ = OpenTestWindow();
   auto* sized = qobject_cast<QLabel*>(Widget("Sized"));
   EXPECT_EQ(sized->font().pointSizeF(), 14.0);
-  EXPECT_EQ(sized->text(), QStringLiteral("a b"));
+  EXPECT_EQ(sized->text(), QStringLiteral("<b>a b"));
+  EXPECT_EQ(sized->textFormat(), Qt::PlainText);
+  EXPECT_EQ(sized->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
+  EXPECT_EQ(sized->textInteractionFlags(), Qt::NoTextInteraction);
   EXPECT_EQ(sized->palette().color(QPalette::WindowText), QColor(0x12, 0x34, 0x56));
-  // Size 0 is the desktop font's default size.
+  // Size 0 is the desktop font's default size; a width beyond the toolkit's is its largest.
   EXPECT_EQ(Widget("Default")->font().pointSizeF(), QApplication::font().pointSizeF());
+  EXPECT_EQ(Widget("Default")->width(), QWIDGETSIZE_MAX);
 }
 
 // Hidden or disabled, alone or both, a button raises no Action: neither when the framework

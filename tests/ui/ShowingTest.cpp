@@ -64,7 +64,8 @@ TEST_F(ShowingTest, SettingTheSameTextAgainResetsWhatTheUserMoved) {
   field->Text_Set(text);
   auto* widget = qobject_cast<QPlainTextEdit*>(WidgetOf(*field));
 
-  widget->selectAll();
+  widget->moveCursor(QTextCursor::End);
+  widget->moveCursor(QTextCursor::Start, QTextCursor::KeepAnchor);  // selected back to the start
   field->Text_Set(text);
   EXPECT_FALSE(widget->textCursor().hasSelection());
   EXPECT_EQ(widget->textCursor().position(), 0);

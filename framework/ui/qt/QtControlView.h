@@ -32,10 +32,7 @@ class QtControlView : public Interface, public QtWidgetHolder {
   explicit QtControlView(QWidget& parent)
       : widget_(new W(&parent)), receiver_(std::make_unique<QObject>()) {}
   ~QtControlView() override {
-    if (widget_) {
-      widget_->hide();
-      widget_->deleteLater();
-    }
+    if (widget_) widget_->deleteLater();
   }
   QtControlView(const QtControlView&) = delete;
   QtControlView& operator=(const QtControlView&) = delete;
