@@ -12,7 +12,7 @@ class WindowTest : public UiTest {};
 std::string WindowList() {
   return EncodePropertyList(
       {Integer("Width", 600), Integer("Height", 400), Integer("MinWidth", 64),
-       Integer("MinHeight", 64), Integer("MaxWidth", 32000), Integer("MaxHeight", 32000),
+       Integer("MinHeight", 60), Integer("MaxWidth", 32000), Integer("MaxHeight", 32000),
        Text("Title", "ヴェルボリカ"), Boolean("CloseButton", true), Boolean("Resizeable", true),
        Boolean("MaximizeButton", false), Boolean("MinimizeButton", true), Integer("MacProcID", 0),
        Boolean("Visible", true), Boolean("MenuBarVisible", true), Boolean("HasBackColor", true),
@@ -70,7 +70,7 @@ TEST_F(WindowTest, PropertyListSetsTitleSizeLimitsButtonsAndBackground) {
   ASSERT_TRUE(WaitFor([&] { return main->centralWidget()->size() == QSize(600, 400); }));
   EXPECT_EQ(main->windowTitle(), QString::fromUtf8("ヴェルボリカ"));
   QWidget* content = main->centralWidget();
-  EXPECT_EQ(content->minimumSize(), QSize(64, 64));
+  EXPECT_EQ(content->minimumSize(), QSize(64, 60));
   EXPECT_EQ(content->maximumSize(), QSize(32000, 32000));
   EXPECT_GT(content->y(), 0);  // below the menu bar
   EXPECT_TRUE(main->windowFlags().testFlag(Qt::WindowCloseButtonHint));

@@ -30,7 +30,6 @@ QtWindowView::QtWindowView(Window& model)
 QtWindowView::~QtWindowView() {
   renderer_.reset();
   window_->SetCloseHandler(nullptr);
-  window_->hide();
 }
 
 void QtWindowView::SetTitle(const String& title) {
@@ -73,7 +72,7 @@ void QtWindowView::SetTabOrder(std::span<ControlView* const> order) {
   QWidget* previous = nullptr;
   for (ControlView* view : order) {
     QWidget* widget = WidgetOfView(view);
-    if (!widget || widget->focusPolicy() == Qt::NoFocus) continue;
+    if (!widget) continue;
     if (previous) QWidget::setTabOrder(previous, widget);
     previous = widget;
   }
