@@ -155,6 +155,8 @@ TEST_F(SetPropertiesTest, AppliesEveryEntryInOrderOrNothingAtAll) {
   EXPECT_EQ(label->Text(), String("second"));
   EXPECT_EQ(label->Left(), 5);
   EXPECT_THROW(SetProperties(nullptr, list), PendingException);
+  EXPECT_THROW(SetProperties(label.get(), EncodePropertyList({Single("TextSize", -1.0F)})),
+               PendingException);
 
   // A property's accessors, given an object of another class, raise and write nothing.
   Ref<TextField> field = RuntimeCheckCast<TextField>(RuntimeNewObject(TextField::Lookup()).get());

@@ -184,9 +184,9 @@ TEST_F(WindowTest, ControlsAreMadeAndRegisteredWhileTheWindowIsBuilt) {
 // button that take none: Tab visits them by TabIndex and wraps round.
 TEST_F(WindowTest, TabIndexOrdersKeyboardFocus) {
   TestWindow::NextScript().createControls = [](TestWindow& w) {
-    w.Add<TextField>("Third", EncodePropertyList({Integer("TabIndex", 7)}));
     w.Add<ComboBox>("First", EncodePropertyList({Integer("TabIndex", 2)}));
     w.Add<Label>("Label", EncodePropertyList({Integer("TabIndex", 3)}));
+    w.Add<TextField>("Third", EncodePropertyList({Integer("TabIndex", 7)}));
     w.Add<BevelButton>("Button", EncodePropertyList({Integer("TabIndex", 4)}));
     w.Add<ComboBox>("Second", EncodePropertyList({Integer("TabIndex", 5)}));
   };
