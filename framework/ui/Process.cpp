@@ -170,8 +170,7 @@ Ref<Application> RegisteredApplication() {
 }
 
 void RunFrameworkInitialization(EntryPoint lateStartup) {
-  if (!lateStartup) RaiseNilObjectException();
-  lateStartup();
+  lateStartup();  // a nil entry raises NilObjectException
 }
 
 void RuntimeRun() {
