@@ -60,6 +60,10 @@ TEST_F(ControlsTest, ComboBoxRowsComeFromInitialValueWithoutAnEmptyLastRow) {
   EXPECT_EQ(widget->currentText(), QString::fromUtf8("ラテン語"));
   EXPECT_THROW(combo->List(4), PendingException);
   EXPECT_THROW(combo->ListIndex_Set(4), PendingException);
+  // New rows select none of them.
+  Ref<ComboBox> fresh = RuntimeCheckCast<ComboBox>(RuntimeNewObject(ComboBox::Lookup()).get());
+  SetProperties(fresh.get(), ComboList("a\rb") + EncodePropertyList({Text("InitialValue", "c")}));
+  EXPECT_EQ(fresh->ListIndex_Get(), -1);
 }
 
 TEST_F(ControlsTest, LongRowsShowWholeInTheDropDownAndFromTheirStartInTheEntry) {
