@@ -161,11 +161,13 @@ TEST_F(WindowTest, AnOpenHandlerExceptionGoesToTheUnhandledExceptionHandler) {
 // Controls are made by the window's __New and registered under names of their own while the
 // build events run; once the window is drawn it takes no new ones.
 TEST_F(WindowTest, ControlsAreMadeAndRegisteredWhileTheWindowIsBuilt) {
-  TestWindow::NextScript().createControls = [](TestWindow& w) {
+  Ref<Object> unregistered;
+  TestWindow::NextScript().createControls = [&unregistered](TestWindow& w) {
     Ref<Object> label = w.NewControl(Label::Lookup());
     w.AddControl("L", label.get());
     EXPECT_THROW(w.AddControl("M", label.get()), PendingException);
-    EXPECT_THROW(w.AddControl("L", w.NewControl(Label::Lookup()).get()), PendingException);
+    unregistered = w.NewControl(Label::Lookup());
+    EXPECT_THROW(w.AddControl("L", unregistered.get()), PendingException);
     EXPECT_THROW(w.AddControl("X", RuntimeNewObject(Label::Lookup()).get()), PendingException);
     EXPECT_THROW(w.AddControl("X", nullptr), PendingException);
     EXPECT_THROW(w.NewControl(Window::Lookup()), PendingException);
@@ -174,6 +176,7 @@ TEST_F(WindowTest, ControlsAreMadeAndRegisteredWhileTheWindowIsBuilt) {
   Ref<TestWindow> window = OpenTestWindow();
   EXPECT_EQ(window->Controls().size(), 1u);
   EXPECT_THROW(window->NewControl(Label::Lookup()), PendingException);
+  EXPECT_THROW(window->AddControl("Late", unregistered.get()), PendingException);
   EXPECT_THROW(window->Constructor(), PendingException);
   EXPECT_THROW(RuntimeCheckCast<TestWindow>(RuntimeNewObject(TestWindow::Lookup()).get())
                    ->NewControl(Label::Lookup()),
