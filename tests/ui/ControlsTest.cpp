@@ -209,8 +209,9 @@ TEST_F(ControlsTest, BevelButtonRaisesActionOnlyWhileVisibleAndEnabled) {
   TestWindow::NextScript().createControls = [&states](TestWindow& w) {
     for (const auto& [name, visible, enabled] : states) {
       w.Add<BevelButton>(
-          name, EncodePropertyList({Text("Caption", "ランダム"), Boolean("Visible", visible),
-                                    Boolean("Enabled", enabled)}));
+          name,
+          EncodePropertyList({Text("Caption", "ランダム"), ColorValue("TextColor", 0x00123456),
+                              Boolean("Visible", visible), Boolean("Enabled", enabled)}));
     }
   };
   window_ = OpenTestWindow();
@@ -219,6 +220,7 @@ TEST_F(ControlsTest, BevelButtonRaisesActionOnlyWhileVisibleAndEnabled) {
     Ref<BevelButton> button = RuntimeCheckCast<BevelButton>(window_->ControlByName(name).get());
     auto* widget = qobject_cast<QPushButton*>(WidgetOf(*button));
     EXPECT_EQ(widget->text(), QString::fromUtf8("ランダム"));
+    EXPECT_EQ(widget->palette().color(QPalette::ButtonText), QColor(0x12, 0x34, 0x56));
     EXPECT_EQ(widget->isHidden(), !visible);
     EXPECT_EQ(widget->isEnabled(), enabled);
     window_->log.clear();
