@@ -202,18 +202,21 @@ void BM_DisplayOneCell(benchmark::State& state) {
 }
 BENCHMARK(BM_DisplayOneCell)->Unit(benchmark::kMicrosecond);
 
-// Decoding and applying all eleven property lists to the window and its controls.
+// Decoding and applying all eleven property lists to a window and its controls, as they are
+// before the window is drawn.
 void BM_ApplyPropertyLists(benchmark::State& state) {
   WarmUpOnce();
-  Ref<app::Window1> window = app::Window1::ImplicitInstance();
-  auto controls = window->Controls();
+  Ref<framework::Object> window = framework::RuntimeNewObject(app::Window1::Lookup());
+  std::vector<Ref<framework::Object>> controls;
+  for (const app::ControlDesign& design : app::ControlDesigns()) {
+    controls.push_back(framework::RuntimeNewObject(app::ControlClass(design.kind)));
+  }
   for (auto _ : state) {
     framework::SetProperties(window.get(), app::WindowPropertyList());
     for (std::size_t i = 0; i < controls.size(); ++i) {
       framework::SetProperties(controls[i].get(), app::ControlPropertyList(i));
     }
   }
-  Close(window);
 }
 BENCHMARK(BM_ApplyPropertyLists)->Unit(benchmark::kMicrosecond);
 

@@ -8,10 +8,8 @@
 namespace framework {
 
 class BevelButton;
-class Label;
 class PopupMenu;
 class RuntimeException;
-class TextEdit;
 class Window;
 
 // The toolkit that renders the framework's objects and runs the event loop. RuntimeInit installs
@@ -20,13 +18,10 @@ class UiBackend {
  public:
   virtual ~UiBackend() = default;
 
-  // A window's rendering, made with its title-bar buttons.
-  virtual std::unique_ptr<WindowView> CreateWindowView(Window& window,
-                                                       const WindowButtons& buttons) = 0;
-  virtual std::unique_ptr<ListView> CreateListView(PopupMenu& list, WindowView& parent,
-                                                   bool editable) = 0;
-  virtual std::unique_ptr<TextView> CreateTextView(TextEdit& text, WindowView& parent) = 0;
-  virtual std::unique_ptr<LabelView> CreateLabelView(Label& label, WindowView& parent) = 0;
+  virtual std::unique_ptr<WindowView> CreateWindowView(Window& window) = 0;
+  virtual std::unique_ptr<ListView> CreateListView(PopupMenu& list, WindowView& parent) = 0;
+  virtual std::unique_ptr<TextView> CreateTextView(WindowView& parent) = 0;
+  virtual std::unique_ptr<LabelView> CreateLabelView(WindowView& parent) = 0;
   virtual std::unique_ptr<ButtonView> CreateButtonView(BevelButton& button, WindowView& parent) = 0;
 
   // Runs the event loop until Quit.

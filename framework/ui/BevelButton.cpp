@@ -20,35 +20,31 @@ std::unique_ptr<ClassRecord> BevelButton::BuildClassRecord() {
   AddSlots(*record, {{"AddRow", "%%s"}, {"DeleteAllRows", "%%"}, {"List", "%s%i8"}});
   DeclareEvents(*record, {"MouseDown", "MouseUp", "Action"});
   using B = BevelButton;
+  // A plain push button with a text caption: no icon, no menu, no background of its own.
   BindProperties<B>(*record)
-      .Add("Caption", &B::Caption, &B::SetCaption)
-      .Add("CaptionAlign", &B::captionAlign_)
-      .Add("CaptionPlacement", &B::captionPlacement_)
-      .Add("CaptionDelta", &B::captionDelta_)
-      .Add("IconAlign", &B::iconAlign_)
-      .Add("IconDX", &B::iconDX_)
-      .Add("IconDY", &B::iconDY_)
-      .Add("Bevel", &B::bevel_)
-      .Add("HasMenu", &B::hasMenu_)
-      .Add("HasBackColor", &B::hasBackColor_, &B::ShowButton)
-      .Add("BackColor", &B::backColor_, &B::ShowButton)
-      .Add("TextColor", &B::textColor_, &B::ShowButton)
-      .Add("Value", &B::value_)
-      .Add("MenuValue", &B::menuValue_)
-      .Add("ButtonType", &B::buttonType_)
-      .Add("AcceptFocus", &B::acceptFocus_, &B::ShowFocusKind);
+      .Add("Caption", &B::caption_)
+      .Fixed("CaptionAlign", 3)
+      .Fixed("CaptionPlacement", 1)
+      .Fixed("CaptionDelta", 0)
+      .Fixed("IconAlign", 0)
+      .Fixed("IconDX", 0)
+      .Fixed("IconDY", 0)
+      .Fixed("Bevel", 0)
+      .Fixed("HasMenu", 0)
+      .Fixed("HasBackColor", false)
+      .Add("BackColor", &B::backColor_)
+      .Add("TextColor", &B::textColor_)
+      .Fixed("Value", false)
+      .Fixed("MenuValue", 0)
+      .Fixed("ButtonType", 0)
+      .Fixed("AcceptFocus", false);
   return record;
 }
 
 BevelButton::BevelButton(const ClassRecord& record) : RectControl(record) {}
 
-void BevelButton::SetCaption(const String& caption) {
-  caption_ = caption;
-  ShowButton();
-}
-
 void BevelButton::Push() {
-  if (visible_ && enabled_) RaiseEvent(kActionEvent);
+  if (Visible() && Enabled()) RaiseEvent(kActionEvent);
 }
 
 void BevelButton::UserPressed() {
@@ -61,14 +57,9 @@ std::unique_ptr<ControlView> BevelButton::CreateView(UiBackend& backend, WindowV
 }
 
 void BevelButton::DrawOwnParts() {
-  ShowButton();
-}
-
-void BevelButton::ShowButton() {
   auto* view = ViewAs<ButtonView>();
-  if (!view) return;
   view->SetCaption(caption_);
-  view->SetColors(textColor_, hasBackColor_, backColor_);
+  view->SetTextColor(textColor_);
 }
 
 }  // namespace framework

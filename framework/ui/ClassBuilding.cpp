@@ -1,6 +1,8 @@
 #include "framework/ui/ClassBuilding.h"
 
 #include <cstdint>
+#include <cstdio>
+#include <variant>
 
 namespace framework {
 
@@ -18,7 +20,43 @@ void AddMethodEntry(ClassRecord& record, const SlotSpec& slot) {
       entry, slot.hidden ? std::vector<Attribute>{{"Hidden", ""}} : std::vector<Attribute>{});
 }
 
+// A property value as a message shows it.
+std::string ValueText(const Variant& value) {
+  return std::visit(
+      [](const auto& v) -> std::string {
+        using T = std::decay_t<decltype(v)>;
+        if constexpr (std::is_same_v<T, bool>) {
+          return v ? "True" : "False";
+        } else if constexpr (std::is_same_v<T, std::int64_t> || std::is_same_v<T, float>) {
+          return std::to_string(v);
+        } else if constexpr (std::is_same_v<T, String>) {
+          return '"' + std::string(v.Bytes()) + '"';
+        } else if constexpr (std::is_same_v<T, Color>) {
+          char hex[11];
+          std::snprintf(hex, sizeof hex, "0x%08X", v.value);
+          return hex;
+        } else if constexpr (std::is_same_v<T, FontUnits>) {
+          return std::to_string(v.value);
+        } else {
+          return "an object";
+        }
+      },
+      value);
+}
+
 }  // namespace
+
+void RefuseValue(const Object& object, std::string_view property, const Variant& given,
+                 const Variant& supported) {
+  Raise<UnsupportedOperationException>(object.Class().Name() + "." + std::string(property) + " " +
+                                       ValueText(given) + " is not supported; it takes " +
+                                       ValueText(supported) + " only");
+}
+
+void RefuseChangeOnceDrawn(const Object& object, std::string_view property) {
+  Raise<UnsupportedOperationException>(object.Class().Name() + "." + std::string(property) +
+                                       " cannot change once the window is drawn");
+}
 
 void UnsupportedOperation::operator()() const {
   Raise<UnsupportedOperationException>(operation + " is not supported by this framework");
@@ -61,7 +99,7 @@ std::string TypeCodeOf(ValueType type, const ClassRecord* objectClass) {
     case ValueType::FontUnits:
       return "u1";
     case ValueType::Object:
-      return "o<" + (objectClass ? objectClass->Name() : std::string("Object")) + ">";
+      return "o<" + objectClass->Name() + ">";
   }
   return {};
 }

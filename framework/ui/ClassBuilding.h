@@ -2,6 +2,7 @@
 
 #include <any>
 #include <concepts>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -76,7 +77,7 @@ constexpr ValueType ValueTypeOf() {
     return ValueType::Object;
   }
 }
-std::string TypeCodeOf(ValueType type, const ClassRecord* objectClass = nullptr);
+std::string TypeCodeOf(ValueType type, const ClassRecord* objectClass);
 
 // A value of type T from a property value; a wrongly typed value raises
 // InvalidArgumentException naming the property, an object of another class
@@ -91,12 +92,26 @@ decltype(auto) PropertyValueAs(const Variant& value, std::string_view property) 
   }
 }
 
+// Refusals of a property setter, each an UnsupportedOperationException naming the object's class,
+// the property and, for a value, the value.
+[[noreturn]] void RefuseValue(const Object& object, std::string_view property, const Variant& given,
+                              const Variant& supported);
+[[noreturn]] void RefuseChangeOnceDrawn(const Object& object, std::string_view property);
+
+// An object that is drawn from its properties once (a window, a control): from then on only the
+// properties bound as live may change.
+template <class C>
+concept DrawnOnce = requires(const C& c) {
+  { c.IsDrawn() } -> std::same_as<bool>;
+};
+
 // Adds the properties of class C to its record, each named once and bound to its typed
 // accessors; the C++ type of the value gives the property's type. A property is bound to
 //   - a getter and a setter (member functions of C, or callables taking a C&);
-//   - a data member that C only holds;
-//   - a data member whose change C shows through one of its member functions.
-// Every entry has the flags word 5 and serves for introspection as well.
+//   - a data member;
+//   - one value, the only one that the framework supports for it: setting another raises.
+// A property of an object that is drawn once changes only until it is drawn, unless it is bound
+// as live. Every entry has the flags word 5 and serves for introspection as well.
 template <class C>
 class PropertyBinder {
  public:
@@ -106,28 +121,60 @@ class PropertyBinder {
   requires(std::invocable<Get, const C&> &&
            !std::is_member_object_pointer_v<Get>) PropertyBinder& Add(std::string_view name,
                                                                       Get get, Set set) {
+    return Bind(name, get, set, false);
+  }
+
+  template <class T>
+  PropertyBinder& Add(std::string_view name, T C::*member) {
+    return Add(
+        name, [member](const C& c) -> const T& { return c.*member; },
+        [member](C& c, T value) { c.*member = std::move(value); });
+  }
+
+  // A property that goes on changing once the object is drawn; its setter shows the change.
+  template <class Get, class Set>
+  PropertyBinder& AddLive(std::string_view name, Get get, Set set) {
+    return Bind(name, get, set, true);
+  }
+
+  // A property that takes the one value `only`; an int gives an Integer property, a C string a
+  // String property.
+  template <class V>
+  PropertyBinder& Fixed(std::string_view name, V only) {
+    using T = std::conditional_t<std::is_same_v<V, int>, std::int64_t,
+                                 std::conditional_t<std::is_same_v<V, const char*>, String, V>>;
+    const Variant supported = T(only);
+    PropertyAccessors accessors;
+    accessors.get = [supported](Object& object) -> Variant {
+      Self(object);
+      return supported;
+    };
+    accessors.set = [supported, name](Object& object, const Variant& value) {
+      if (PropertyValueAs<T>(value, name) != std::get<T>(supported)) {
+        RefuseValue(Self(object), name, value, supported);
+      }
+    };
+    return AddEntry<T>(name, std::move(accessors));
+  }
+
+ private:
+  template <class Get, class Set>
+  PropertyBinder& Bind(std::string_view name, Get get, Set set, bool live) {
     using T = std::remove_cvref_t<std::invoke_result_t<Get, const C&>>;
     PropertyAccessors accessors;
     accessors.get = [get](Object& object) -> Variant {
       return ToVariant(std::invoke(get, Self(object)));
     };
-    accessors.set = [set, name](Object& object, const Variant& value) {
-      std::invoke(set, Self(object), PropertyValueAs<T>(value, name));
+    accessors.set = [set, name, live](Object& object, const Variant& value) {
+      C& self = Self(object);
+      if constexpr (DrawnOnce<C>) {
+        if (!live && self.IsDrawn()) RefuseChangeOnceDrawn(self, name);
+      }
+      std::invoke(set, self, PropertyValueAs<T>(value, name));
     };
     return AddEntry<T>(name, std::move(accessors));
   }
 
-  template <class T>
-  PropertyBinder& Add(std::string_view name, T C::*member, void (C::*show)() = nullptr) {
-    return Add(
-        name, [member](const C& c) -> const T& { return c.*member; },
-        [member, show](C& c, T value) {
-          c.*member = std::move(value);
-          if (show) (c.*show)();
-        });
-  }
-
- private:
   template <class T>
   PropertyBinder& AddEntry(std::string_view name, PropertyAccessors accessors) {
     constexpr ValueType type = ValueTypeOf<T>();

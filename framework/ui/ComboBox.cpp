@@ -25,8 +25,8 @@ std::vector<String> SplitRows(std::string_view text) {
   return rows;
 }
 
-void CheckRow(std::int64_t row, std::int64_t count, bool allowNone) {
-  if ((allowNone && row == -1) || (row >= 0 && row < count)) return;
+void CheckRow(std::int64_t row, std::int64_t count) {
+  if (row >= 0 && row < count) return;
   Raise<OutOfBoundsException>("row " + std::to_string(row) + " of a list of " +
                               std::to_string(count) + " rows");
 }
@@ -36,7 +36,7 @@ void CheckRow(std::int64_t row, std::int64_t count, bool allowNone) {
 // --- PopupMenu -------------------------------------------------------------------------------
 
 std::unique_ptr<ClassRecord> PopupMenu::BuildClassRecord() {
-  auto record = NewClassRecord<PopupMenu>(&RectControl::Lookup(), "PopupMenu");
+  auto record = RuntimeNewClass(&RectControl::Lookup(), "PopupMenu");
   AddSlots(*record, {{"AddRow", "%%s"},
                      {"AddRows", "%%A1s"},
                      {"AddSeparator", "%%"},
@@ -46,7 +46,7 @@ std::unique_ptr<ClassRecord> PopupMenu::BuildClassRecord() {
   DeclareEvents(*record, {"Change", "GotFocus", "LostFocus", "MouseDown", "MouseUp"});
   BindProperties<PopupMenu>(*record)
       .Add("InitialValue", &PopupMenu::InitialValue, &PopupMenu::SetInitialValue)
-      .Add("ListIndex", &PopupMenu::ListIndex_Get, &PopupMenu::ListIndex_Set);
+      .AddLive("ListIndex", &PopupMenu::ListIndex_Get, &PopupMenu::ListIndex_Set);
   return record;
 }
 
@@ -57,9 +57,9 @@ std::int64_t PopupMenu::ListIndex_Get() const {
 }
 
 void PopupMenu::ListIndex_Set(std::int64_t row) {
-  CheckRow(row, ListCount(), true);
+  CheckRow(row, ListCount());
   listIndex_ = row;
-  text_ = row >= 0 ? rows_[static_cast<std::size_t>(row)] : String();
+  text_ = rows_[static_cast<std::size_t>(row)];
   if (auto* view = ViewAs<ListView>()) view->SetSelection(listIndex_, text_);
 }
 
@@ -68,7 +68,7 @@ std::int64_t PopupMenu::ListCount() const noexcept {
 }
 
 const String& PopupMenu::List(std::int64_t row) const {
-  CheckRow(row, ListCount(), false);
+  CheckRow(row, ListCount());
   return rows_[static_cast<std::size_t>(row)];
 }
 
@@ -77,10 +77,6 @@ void PopupMenu::SetInitialValue(const String& rows) {
   rows_ = SplitRows(rows.Bytes());
   listIndex_ = -1;
   text_ = String();
-  if (auto* view = ViewAs<ListView>()) {
-    view->SetRows(rows_);
-    view->SetSelection(listIndex_, text_);
-  }
 }
 
 std::int64_t PopupMenu::RowOfText(const String& text, std::int64_t preferred) const noexcept {
@@ -95,23 +91,18 @@ std::int64_t PopupMenu::RowOfText(const String& text, std::int64_t preferred) co
 }
 
 void PopupMenu::UserChanged(std::int64_t shownRow, const String& text) {
-  std::int64_t row = RowOfText(text, shownRow);
-  String shownText = text;
-  if (!Editable()) {
-    row = shownRow >= 0 && shownRow < ListCount() ? shownRow : -1;
-    shownText = row >= 0 ? rows_[static_cast<std::size_t>(row)] : String();
-  }
+  const std::int64_t row = RowOfText(text, shownRow);
   if (row >= 0 && row != shownRow) {
     if (auto* view = ViewAs<ListView>()) view->ShowCurrentRow(row);
   }
-  if (row == listIndex_ && shownText == text_) return;
+  if (row == listIndex_ && text == text_) return;
   listIndex_ = row;
-  text_ = std::move(shownText);
+  text_ = text;
   RaiseUserEvent(kChangeEvent);
 }
 
 std::unique_ptr<ControlView> PopupMenu::CreateView(UiBackend& backend, WindowView& parent) {
-  return backend.CreateListView(*this, parent, Editable());
+  return backend.CreateListView(*this, parent);
 }
 
 void PopupMenu::DrawOwnParts() {
@@ -125,20 +116,11 @@ void PopupMenu::DrawOwnParts() {
 std::unique_ptr<ClassRecord> ComboBox::BuildClassRecord() {
   auto record = NewClassRecord<ComboBox>(&PopupMenu::Lookup(), "ComboBox");
   AddSlots(*record, {{"SelectAll", "%%"}});
-  BindProperties<ComboBox>(*record).Add("AutoComplete", &ComboBox::autoComplete_,
-                                        &ComboBox::ShowAutoComplete);
+  // Typed text is never completed.
+  BindProperties<ComboBox>(*record).Fixed("AutoComplete", false);
   return record;
 }
 
 ComboBox::ComboBox(const ClassRecord& record) : PopupMenu(record) {}
-
-void ComboBox::DrawOwnParts() {
-  PopupMenu::DrawOwnParts();
-  ShowAutoComplete();
-}
-
-void ComboBox::ShowAutoComplete() {
-  if (auto* view = ViewAs<ListView>()) view->SetAutoComplete(autoComplete_);
-}
 
 }  // namespace framework

@@ -7,8 +7,9 @@
 
 namespace framework {
 
-// A list of rows with one selected row. Raises Change (15) when the user changes the selection,
-// never while properties are being applied or ListIndex is set by the program.
+// A list of rows with one selected row; the framework's lists are ComboBoxes. Raises Change (15)
+// when the user changes the selection, never while properties are being applied or ListIndex is
+// set by the program.
 class PopupMenu : public RectControl {
  public:
   FRAMEWORK_CLASS_RECORD(PopupMenu)
@@ -16,7 +17,7 @@ class PopupMenu : public RectControl {
 
   // PopupMenu.ListIndex.Get: the selected row, or -1 when no row is selected.
   std::int64_t ListIndex_Get() const;
-  // Selects a row (-1 none); OutOfBoundsException for a row that does not exist.
+  // Selects a row; OutOfBoundsException for a row that does not exist.
   void ListIndex_Set(std::int64_t row);
 
   std::int64_t ListCount() const noexcept;
@@ -25,7 +26,6 @@ class PopupMenu : public RectControl {
 
   // InitialValue: the rows, separated by CR; a final empty piece after a trailing CR is not a
   // row. Setting it clears the selection.
-  void SetInitialValue(const String& rows);
   const String& InitialValue() const noexcept { return initialValue_; }
 
   // Called by the view when the user changed the entry: the row the widget shows as current
@@ -35,15 +35,18 @@ class PopupMenu : public RectControl {
  protected:
   std::unique_ptr<ControlView> CreateView(UiBackend& backend, WindowView& parent) override;
   void DrawOwnParts() override;
-  // Whether the user can type text of their own.
-  virtual bool Editable() const noexcept { return false; }
+
+ private:
+  void SetInitialValue(const String& rows);
   // The row whose text is `text`: `preferred` when that one matches, else the first match.
   std::int64_t RowOfText(const String& text, std::int64_t preferred) const noexcept;
 
   std::vector<String> rows_;
   std::int64_t listIndex_ = -1;
-  String text_;  // the selected row's text, or what the user typed
   String initialValue_;
+
+ protected:
+  String text_;  // the selected row's text, or what the user typed
 };
 
 // An editable popup menu: the user picks a row or types text. Typed text that matches no row
@@ -55,14 +58,6 @@ class ComboBox : public PopupMenu {
 
   // The text in the entry: the selected row's, or what the user typed.
   const String& Text() const noexcept { return text_; }
-
- protected:
-  bool Editable() const noexcept override { return true; }
-  void DrawOwnParts() override;
-
- private:
-  void ShowAutoComplete();
-  bool autoComplete_ = false;
 };
 
 }  // namespace framework

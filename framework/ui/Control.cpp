@@ -5,11 +5,9 @@
 #include <string>
 
 #include "framework/runtime/Exceptions.h"
-#include "framework/ui/Backend.h"
 #include "framework/ui/ClassBuilding.h"
 #include "framework/ui/Process.h"
 #include "framework/ui/View.h"
-#include "framework/ui/Window.h"
 
 namespace framework {
 
@@ -21,7 +19,7 @@ std::unique_ptr<ClassRecord> Control::BuildClassRecord() {
   DeclareEvents(*record, {"Close", "Open"});
   BindProperties<Control>(*record)
       .Add("Name", &Control::Name, &Control::SetName)
-      .Add("Index", &Control::index_);
+      .Fixed("Index", -2147483648);  // no member of a control set
   return record;
 }
 
@@ -69,11 +67,6 @@ void Control::RaiseUserEvent(std::int32_t eventNumber) {
   CallWithExceptionHandling([&] { RaiseEvent(eventNumber); });
 }
 
-void Control::LeaveWindow() noexcept {
-  handlers_.clear();
-  window_ = nullptr;
-}
-
 // --- RectControl -----------------------------------------------------------------------------
 
 std::unique_ptr<ClassRecord> RectControl::BuildClassRecord() {
@@ -88,33 +81,35 @@ std::unique_ptr<ClassRecord> RectControl::BuildClassRecord() {
                           "DragExit", "DragOver", "DropObject", "KeyDown", "KeyUp", "MouseEnter",
                           "MouseExit", "MouseMove", "MouseWheel"});
   using R = RectControl;
+  // A control stands where its Left and Top place it, whatever the window's size; it takes the
+  // desktop's user-interface font, plain, at its TextSize.
   BindProperties<R>(*record)
-      .Add("Left", &R::left_, &R::ShowGeometry)
-      .Add("Top", &R::top_, &R::ShowGeometry)
-      .Add("Width", &R::width_, &R::ShowGeometry)
-      .Add("Height", &R::height_, &R::ShowGeometry)
-      .Add("LockLeft", &R::lockLeft_)
-      .Add("LockTop", &R::lockTop_)
-      .Add("LockRight", &R::lockRight_)
-      .Add("LockBottom", &R::lockBottom_)
-      .Add("TabPanelIndex", &R::tabPanelIndex_)
-      .Add("TabIndex", &R::TabIndex, &R::SetTabIndex)
-      .Add("TabStop", &R::tabStop_, &R::ShowFocusKind)
-      .Add("Enabled", &R::enabled_, &R::ShowEnabling)
-      .Add("Visible", &R::visible_, &R::ShowVisibility)
-      .Add("HelpTag", &R::helpTag_, &R::ShowHelpTag)
-      .Add("AutoDeactivate", &R::autoDeactivate_)
-      .Add("InitialParent", &R::initialParent_)
-      .Add("UseFocusRing", &R::useFocusRing_)
-      .Add("DataSource", &R::dataSource_)
-      .Add("DataField", &R::dataField_)
-      .Add("TextFont", &R::textFont_, &R::ShowFont)
+      .Add("Left", &R::left_)
+      .Add("Top", &R::top_)
+      .Add("Width", &R::width_)
+      .Add("Height", &R::height_)
+      .Fixed("LockLeft", true)
+      .Fixed("LockTop", true)
+      .Fixed("LockRight", false)
+      .Fixed("LockBottom", false)
+      .Fixed("TabPanelIndex", 0)
+      .Add("TabIndex", &R::tabIndex_)
+      .Fixed("TabStop", true)
+      .Add("Enabled", &R::enabled_)
+      .Add("Visible", &R::visible_)
+      .Fixed("HelpTag", "")
+      .Fixed("AutoDeactivate", true)
+      .Fixed("InitialParent", "")
+      .Fixed("UseFocusRing", true)
+      .Fixed("DataSource", "")
+      .Fixed("DataField", "")
+      .Fixed("TextFont", "System")
       .Add(
           "TextSize", [](const R& c) { return c.textSize_; }, &R::SetTextSize)
-      .Add("TextUnit", &R::textUnit_, &R::ShowFont)
-      .Add("Bold", &R::bold_, &R::ShowFont)
-      .Add("Italic", &R::italic_, &R::ShowFont)
-      .Add("Underline", &R::underline_, &R::ShowFont);
+      .Fixed("TextUnit", FontUnits{0})
+      .Fixed("Bold", false)
+      .Fixed("Italic", false)
+      .Fixed("Underline", false);
   return record;
 }
 
@@ -122,36 +117,19 @@ RectControl::RectControl(const ClassRecord& record) : Control(record) {}
 
 RectControl::~RectControl() = default;
 
-void RectControl::Constructor() {
-  if (!window_) {
-    Raise<InvalidArgumentException>(Class().Name() + " is created through a window's NewControl");
-  }
-  if (constructed_) Raise<InvalidArgumentException>(Class().Name() + " is constructed already");
-  if (!window_->IsConstructed()) {
-    Raise<UnsupportedOperationException>(Class().Name() + " is constructed before its window");
-  }
-  constructed_ = true;
-  if (WindowView* parent = window_->View()) {
-    Draw(RequireBackend("RectControl.Constructor"), *parent);
-    window_->ApplyTabOrder();
-  }
-}
-
 void RectControl::Draw(UiBackend& backend, WindowView& parent) {
   FRAMEWORK_ASSERT(!view_);
   view_ = CreateView(backend, parent);
-  view_->SetFont(Font());
+  view_->SetFontSize(textSize_);
   DrawOwnParts();
   view_->SetGeometry(ControlRect{left_, top_, width_, height_});
-  view_->SetHelpTag(helpTag_);
-  view_->SetFocusKind(FocusKindShown());
+  view_->SetTakesFocus(TakesFocus());
   view_->SetEnabled(enabled_);
   view_->SetVisible(visible_);
 }
 
-void RectControl::SetTabIndex(std::int64_t tabIndex) {
-  tabIndex_ = tabIndex;
-  if (window_ && view_) window_->ApplyTabOrder();
+void RectControl::LeaveWindow() noexcept {
+  view_.reset();
 }
 
 void RectControl::SetTextSize(float points) {
@@ -159,60 +137,6 @@ void RectControl::SetTextSize(float points) {
     Raise<InvalidArgumentException>("TextSize " + std::to_string(points) + " is no font size");
   }
   textSize_ = points;
-  ShowFont();
-}
-
-FontSpec RectControl::Font() const {
-  FontSpec font;
-  // "System" (or no name) is the desktop's user-interface font.
-  std::string_view family = textFont_.Bytes();
-  if (!family.empty() && family != "System" && family != "system") font.family = family;
-  font.pointSize = textSize_;
-  font.bold = bold_;
-  font.italic = italic_;
-  font.underline = underline_;
-  return font;
-}
-
-bool RectControl::TakesFocus() const {
-  return true;
-}
-
-FocusKind RectControl::FocusKindShown() const {
-  if (!TakesFocus()) return FocusKind::None;
-  return tabStop_ ? FocusKind::Tab : FocusKind::Click;
-}
-
-void RectControl::ShowGeometry() {
-  if (view_) view_->SetGeometry(ControlRect{left_, top_, width_, height_});
-}
-
-void RectControl::ShowVisibility() {
-  if (view_) view_->SetVisible(visible_);
-}
-
-void RectControl::ShowEnabling() {
-  if (view_) view_->SetEnabled(enabled_);
-}
-
-void RectControl::ShowFont() {
-  if (view_) view_->SetFont(Font());
-}
-
-void RectControl::ShowHelpTag() {
-  if (view_) view_->SetHelpTag(helpTag_);
-}
-
-// The tab order passes over a control that takes no focus, so it follows the focus kind.
-void RectControl::ShowFocusKind() {
-  if (!view_) return;
-  view_->SetFocusKind(FocusKindShown());
-  if (window_) window_->ApplyTabOrder();
-}
-
-void RectControl::LeaveWindow() noexcept {
-  view_.reset();
-  Control::LeaveWindow();
 }
 
 }  // namespace framework

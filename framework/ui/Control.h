@@ -15,12 +15,9 @@
 
 namespace framework {
 
-class Window;
 class ControlView;  // the toolkit's rendering
 class UiBackend;
 class WindowView;
-struct FontSpec;
-enum class FocusKind : std::uint8_t;
 
 // A control of a window. Controls raise numbered events to the handlers attached with
 // RuntimeAddEventHandler.
@@ -32,7 +29,6 @@ class Control : public Object {
 
   const String& Name() const noexcept { return name_; }
   void SetName(const String& name) { name_ = name; }
-  Window* OwnerWindow() const noexcept { return window_; }
 
   // Raises the event with this number: calls the attached handler's stub, if any. An exception
   // from the handler passes on to the caller.
@@ -40,23 +36,15 @@ class Control : public Object {
   bool HasHandler(std::int32_t eventNumber) const noexcept;
   const Delegate* Handler(std::int32_t eventNumber) const noexcept;
 
-  // The framework's side of RuntimeAddEventHandler and of the owning window.
+  // The framework's side of RuntimeAddEventHandler.
   void AttachHandler(std::int32_t eventNumber, EventStub stub, Ref<Delegate> handler);
-  void JoinWindow(Window& window) noexcept { window_ = &window; }
-  // Releases the handlers (whose delegates hold the window) and the rendering, and forgets
-  // the window; the window calls this when it closes.
-  virtual void LeaveWindow() noexcept;
 
   // Raises an event for a user action: through the framework's exception handling, with the
   // control kept alive for the call.
   void RaiseUserEvent(std::int32_t eventNumber);
 
- protected:
-  String name_;
-  std::int64_t index_ = 0;
-  Window* window_ = nullptr;  // the owning window, which holds the control while it is set
-
  private:
+  String name_;
   struct AttachedHandler {
     std::int32_t eventNumber;
     EventStub stub;
@@ -66,21 +54,21 @@ class Control : public Object {
   std::vector<AttachedHandler> handlers_;
 };
 
-// A control with a rectangle: position, size, visibility, focus order, font. Its widget is drawn
-// whole from the model once, and from then on each change shows only what it changed.
+// A control with a rectangle: position, size, visibility, focus order, font size. Its widget is
+// drawn whole from the model once, when its window's build events are done; from then on its
+// properties do not change, but those that a class binds as live.
 class RectControl : public Control {
  public:
   FRAMEWORK_CLASS_RECORD(RectControl)
   explicit RectControl(const ClassRecord& record);
   ~RectControl() override;
 
-  // RectControl.Constructor: a control made while its window is being built is drawn when the
-  // window's build events are done, with every property set by then; in a window that stands
-  // built it is drawn at once.
-  virtual void Constructor();
-  bool IsConstructed() const noexcept { return constructed_; }
+  // RectControl.Constructor: nothing to do here; the window draws its registered controls when
+  // its build events are done, with every property set by then.
+  virtual void Constructor() {}
   // Creates the control's widget in the window's rendering and draws it whole.
   void Draw(UiBackend& backend, WindowView& parent);
+  bool IsDrawn() const noexcept { return view_ != nullptr; }
 
   std::int64_t Left() const noexcept { return left_; }
   std::int64_t Top() const noexcept { return top_; }
@@ -90,23 +78,17 @@ class RectControl : public Control {
   bool Enabled() const noexcept { return enabled_; }
   std::int64_t TabIndex() const noexcept { return tabIndex_; }
 
-  void SetTabIndex(std::int64_t tabIndex);
-  void SetTextSize(float points);
-
-  // The font that TextFont, TextSize, Bold, Italic and Underline describe.
-  FontSpec Font() const;
-
   ControlView* View() const noexcept { return view_.get(); }
-  void LeaveWindow() noexcept override;
+  // Ends the rendering; the window calls this when it closes.
+  void LeaveWindow() noexcept;
 
  protected:
   // Creates the class's rendering in the window's view.
   virtual std::unique_ptr<ControlView> CreateView(UiBackend& backend, WindowView& parent) = 0;
   // Draws all of the class's own parts in the new view.
   virtual void DrawOwnParts() {}
-  // Whether keyboard focus can reach the control (labels: no), and how.
-  virtual bool TakesFocus() const;
-  FocusKind FocusKindShown() const;
+  // Whether keyboard focus can reach the control (labels: no).
+  virtual bool TakesFocus() const { return true; }
   // The view as the class's kind of rendering (the type that CreateView made); nil before the
   // control is drawn.
   template <class V>
@@ -114,43 +96,18 @@ class RectControl : public Control {
     return view_ ? &Downcast<V>(*view_) : nullptr;
   }
 
-  // Each shows one part of the rendering, once the control is drawn.
-  void ShowGeometry();
-  void ShowVisibility();
-  void ShowEnabling();
-  void ShowFont();
-  void ShowHelpTag();
-  void ShowFocusKind();
+ private:
+  void SetTextSize(float points);
 
   std::int64_t left_ = 0;
   std::int64_t top_ = 0;
   std::int64_t width_ = 0;
   std::int64_t height_ = 0;
-  bool lockLeft_ = false;
-  bool lockTop_ = false;
-  bool lockRight_ = false;
-  bool lockBottom_ = false;
-  std::int64_t tabPanelIndex_ = 0;
   std::int64_t tabIndex_ = 0;
-  bool tabStop_ = true;
   bool enabled_ = true;
   bool visible_ = true;
-  String helpTag_;
-  bool autoDeactivate_ = false;
-  String initialParent_;
-  bool useFocusRing_ = false;
-  String dataSource_;
-  String dataField_;
-  String textFont_;
   float textSize_ = 0.0F;
-  FontUnits textUnit_;
-  bool bold_ = false;
-  bool italic_ = false;
-  bool underline_ = false;
-
- private:
   std::unique_ptr<ControlView> view_;
-  bool constructed_ = false;
 };
 
 }  // namespace framework

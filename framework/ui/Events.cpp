@@ -28,7 +28,7 @@ void AddHandler_Stub_17(Control& sender, const Delegate& handler) {
 
 void RuntimeAddEventHandler(Control* control, std::int32_t eventNumber, EventStub stub,
                             Ref<Delegate> handler) {
-  if (!control || !stub || !handler) RaiseNilObjectException();
+  if (!control) RaiseNilObjectException();
   control->AttachHandler(eventNumber, stub, std::move(handler));
 }
 

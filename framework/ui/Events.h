@@ -24,7 +24,7 @@ void AddHandler_Stub_15(Control& sender, const Delegate& handler);
 void AddHandler_Stub_17(Control& sender, const Delegate& handler);
 
 // Attaches `handler` to the control's event `eventNumber`; raising that event then calls
-// `stub(control, *handler)`. Raises NilObjectException for a nil control, stub or delegate, and
+// `stub(control, *handler)`. Raises NilObjectException for a nil control, and
 // InvalidArgumentException for an event number that the control's class does not declare or an
 // event that has a handler already.
 void RuntimeAddEventHandler(Control* control, std::int32_t eventNumber, EventStub stub,

@@ -10,37 +10,25 @@ std::unique_ptr<ClassRecord> Label::BuildClassRecord() {
   auto record = NewClassRecord<Label>(&RectControl::Lookup(), "Label");
   DeclareEvents(*record, {"MouseDown", "MouseUp"});
   BindProperties<Label>(*record)
-      .Add("Text", &Label::Text, &Label::SetText)
-      .Add("TextAlign", &Label::textAlign_, &Label::ShowLabel)
-      .Add("TextColor", &Label::textColor_, &Label::ShowLabel)
-      .Add("MultiLine", &Label::multiLine_, &Label::ShowLabel)
-      .Add("Selectable", &Label::selectable_, &Label::ShowLabel)
-      .Add("Transparent", &Label::transparent_);
+      .Add("Text", &Label::text_)
+      .Fixed("TextAlign", 0)
+      .Add("TextColor", &Label::textColor_)
+      .Fixed("MultiLine", false)
+      .Fixed("Selectable", false)
+      .Fixed("Transparent", false);
   return record;
 }
 
 Label::Label(const ClassRecord& record) : RectControl(record) {}
 
-void Label::SetText(const String& text) {
-  text_ = text;
-  ShowLabel();
-}
-
 std::unique_ptr<ControlView> Label::CreateView(UiBackend& backend, WindowView& parent) {
-  return backend.CreateLabelView(*this, parent);
+  return backend.CreateLabelView(parent);
 }
 
 void Label::DrawOwnParts() {
-  ShowLabel();
-}
-
-void Label::ShowLabel() {
   auto* view = ViewAs<LabelView>();
-  if (!view) return;
-  view->SetText(text_, multiLine_);
+  view->SetText(text_);
   view->SetTextColor(textColor_);
-  view->SetAlignment(textAlign_);
-  view->SetSelectable(selectable_);
 }
 
 }  // namespace framework

@@ -24,7 +24,6 @@ struct ProcessState {
   bool unhandledExceptionRan = false;
   bool quitRequested = false;
   bool presentingException = false;
-  bool lateStartupDone = false;
   bool supportsHiDPI = false;
   bool pluginControls = false;
   double version = 0.0;
@@ -46,32 +45,14 @@ void RunBody(void* body) {
   (*static_cast<const std::function<void()>*>(body))();
 }
 
-// The exception that the helper reports: nil or empty for none, else the exception as an object
-// reference. A result of any other kind is a failure too, never taken for success.
-Ref<RuntimeException> ExceptionFromHelperResult(const std::any& result) {
-  if (!result.has_value()) return nullptr;
-  Object* reported = nullptr;
-  if (const auto* exception = std::any_cast<Ref<RuntimeException>>(&result)) {
-    reported = exception->get();
-  } else if (const auto* object = std::any_cast<Ref<Object>>(&result)) {
-    reported = object->get();
-  } else {
-    return NewException<RuntimeException>("the exception helper returned no object");
-  }
-  if (!reported) return nullptr;
-  if (auto* exception = dynamic_cast<RuntimeException*>(reported)) {
-    return Ref<RuntimeException>(exception);
-  }
-  return NewException<RuntimeException>("the exception helper returned a " +
-                                        reported->Class().Name());
-}
-
+// The installed helper reports the exception that the call raised as a Ref<RuntimeException>, nil
+// for none; a result of any other kind raises, so it is never taken for success.
 Ref<RuntimeException> CallThroughHelper(const std::function<void()>& body) {
   void* argument = const_cast<std::function<void()>*>(&body);
   if (!State().exceptionHelper) return CallFunctionWithExceptionHandling(&RunBody, argument);
   // The helper may be released by the body (a reset); call through a copy.
   EntryPoint helper = State().exceptionHelper;
-  return ExceptionFromHelperResult(helper(&RunBody, argument));
+  return std::any_cast<Ref<RuntimeException>>(helper(&RunBody, argument));
 }
 
 void BuildFrameworkClassRecords() {
@@ -135,7 +116,6 @@ void RuntimeSetExceptionHelper(EntryPoint helper) {
 }
 
 Ref<RuntimeException> CallFunctionWithExceptionHandling(void (*function)(void*), void* argument) {
-  if (!function) return NewException<NilObjectException>("no function to call");
   try {
     function(argument);
   } catch (const PendingException& raised) {
@@ -190,16 +170,12 @@ Ref<Application> RegisteredApplication() {
 }
 
 void RunFrameworkInitialization(EntryPoint lateStartup) {
-  if (State().lateStartupDone) return;
-  if (!lateStartup) RaiseNilObjectException();
-  State().lateStartupDone = true;
-  lateStartup();
+  lateStartup();  // a nil entry raises NilObjectException
 }
 
 void RuntimeRun() {
   UiBackend& backend = RequireBackend("_RuntimeRun");
   if (!State().quitRequested) backend.Run();
-  State().quitRequested = false;
 }
 
 void QuitApplication() {
@@ -213,7 +189,6 @@ bool QuitRequested() noexcept {
 
 void UnhandledException(RuntimeException* exception) {
   Ref<RuntimeException> shown(exception);
-  if (!shown) shown = NewException<RuntimeException>();
   State().unhandledExceptionRan = true;
   std::cerr << "Unhandled exception: " << Describe(*shown) << std::endl;
   // A second exception while the first is being shown (the dialog runs events) is only logged.
@@ -231,10 +206,6 @@ void UnhandledException(RuntimeException* exception) {
     State().presentingException = false;
   }
   QuitApplication();
-}
-
-bool UnhandledExceptionRan() noexcept {
-  return State().unhandledExceptionRan;
 }
 
 void SetUnhandledExceptionPresenter(UnhandledExceptionPresenter presenter) {

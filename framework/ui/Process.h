@@ -46,8 +46,8 @@ Ref<RuntimeException> CallFunctionWithExceptionHandling(void (*function)(void*),
 // exception crosses the toolkit. True when `body` returned normally.
 //
 // The helper is called with two arguments, a `void (*)(void*)` and its `void*` argument, and
-// returns the exception that the call raised (Ref<RuntimeException> or Ref<Object>; empty or nil
-// for none), as invokers::InvokeExceptionHelper does for CallFunctionWithExceptionHandling.
+// returns the exception that the call raised as a Ref<RuntimeException> (nil for none), as
+// invokers::InvokeExceptionHelper does for CallFunctionWithExceptionHandling.
 bool CallWithExceptionHandling(const std::function<void()>& body);
 
 namespace ApplicationClass {
@@ -66,8 +66,8 @@ bool PluginControlsAvailable() noexcept;
 void RuntimeRegisterAppObject(Application* application);
 Ref<Application> RegisteredApplication();
 
-// Finishes initialisation and calls the late start-up callback once; an exception that the
-// callback raises passes on to the caller. A nil callback raises NilObjectException.
+// Finishes initialisation and calls the late start-up callback; an exception that the callback
+// raises passes on to the caller. A nil callback raises NilObjectException.
 void RunFrameworkInitialization(EntryPoint lateStartup);
 
 // Runs the event loop; returns when the application quits (at once when it was asked to quit
@@ -81,7 +81,6 @@ bool QuitRequested() noexcept;
 // The handler for an exception that nothing caught: names it on standard error and to the user,
 // records that the process must not exit with 0, and ends the application.
 void UnhandledException(RuntimeException* exception);
-bool UnhandledExceptionRan() noexcept;
 
 // Test seam: replaces how an unhandled exception is shown to the user (a dialog by default; an
 // empty presenter restores it).
@@ -89,8 +88,8 @@ using UnhandledExceptionPresenter = std::function<void(const RuntimeException&)>
 void SetUnhandledExceptionPresenter(UnhandledExceptionPresenter presenter);
 
 // Test seam: closes every open window and forgets everything the process services recorded
-// (exit code, quit request, registered application, installed helper, version, HiDPI, plug-in,
-// late start-up) so that one test process can start up several times. The presenter stays.
+// (exit code, quit request, registered application, installed helper, version, HiDPI, plug-in)
+// so that one test process can start up several times. The presenter stays.
 void ResetProcessStateForTesting();
 
 }  // namespace framework

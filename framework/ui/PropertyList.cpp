@@ -173,7 +173,8 @@ void SetProperties(Object* object, std::string_view list) {
   std::vector<PropertyListEntry>& entries = buffer.Entries();
   ForEachEntry(list, object->Class(),
                [&entries](PropertyListEntry&& entry) { entries.push_back(std::move(entry)); });
-  for (const PropertyListEntry& entry : entries) entry.property->accessors.set(*object, entry.value);
+  for (const PropertyListEntry& entry : entries)
+    entry.property->accessors.set(*object, entry.value);
 }
 
 }  // namespace framework

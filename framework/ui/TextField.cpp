@@ -15,17 +15,18 @@ std::unique_ptr<ClassRecord> TextEdit::BuildClassRecord() {
                      {"SelectAll", "%%"}});
   DeclareEvents(*record, {"GotFocus", "LostFocus", "SelChange", "TextChange"});
   using T = TextEdit;
+  // A framed text, left-aligned, that takes no text from the user in any form.
   BindProperties<T>(*record)
-      .Add("Text", &T::Text, &T::Text_Set)
-      .Add("ReadOnly", &T::ReadOnly, &T::SetReadOnly)
-      .Add("Border", &T::border_, &T::ShowLook)
-      .Add("TextColor", &T::textColor_, &T::ShowLook)
-      .Add("BackColor", &T::backColor_, &T::ShowLook)
-      .Add("Format", &T::format_)
-      .Add("LimitText", &T::limitText_)
-      .Add("AcceptTabs", &T::acceptTabs_)
-      .Add("Alignment", &T::alignment_, &T::ShowLook)
-      .Add("AutomaticallyCheckSpelling", &T::automaticallyCheckSpelling_);
+      .AddLive("Text", &T::Text, &T::Text_Set)
+      .Fixed("ReadOnly", true)
+      .Fixed("Border", true)
+      .Add("TextColor", &T::textColor_)
+      .Add("BackColor", &T::backColor_)
+      .Fixed("Format", "")
+      .Fixed("LimitText", 0)
+      .Fixed("AcceptTabs", false)
+      .Fixed("Alignment", 0)
+      .Fixed("AutomaticallyCheckSpelling", false);
   return record;
 }
 
@@ -36,40 +37,22 @@ void TextEdit::Text_Set(const String& text) {
   if (auto* view = ViewAs<TextView>()) view->SetText(text_);
 }
 
-void TextEdit::SetReadOnly(bool readOnly) {
-  readOnly_ = readOnly;
-  if (auto* view = ViewAs<TextView>()) view->SetReadOnly(readOnly_);
-}
-
-void TextEdit::UserEditedText(const String& text) {
-  text_ = text;
-}
-
 std::unique_ptr<ControlView> TextEdit::CreateView(UiBackend& backend, WindowView& parent) {
-  return backend.CreateTextView(*this, parent);
+  return backend.CreateTextView(parent);
 }
 
 void TextEdit::DrawOwnParts() {
-  ShowLook();
   auto* view = ViewAs<TextView>();
-  view->SetReadOnly(readOnly_);
-  view->SetText(text_);
-}
-
-void TextEdit::ShowLook() {
-  auto* view = ViewAs<TextView>();
-  if (!view) return;
   view->SetColors(textColor_, backColor_);
-  view->SetBorder(border_);
-  view->SetAlignment(alignment_);
+  view->SetText(text_);
 }
 
 std::unique_ptr<ClassRecord> TextField::BuildClassRecord() {
   auto record = NewClassRecord<TextField>(&TextEdit::Lookup(), "TextField");
   BindProperties<TextField>(*record)
-      .Add("Password", &TextField::password_)
-      .Add("CueText", &TextField::cueText_)
-      .Add("Mask", &TextField::mask_);
+      .Fixed("Password", false)
+      .Fixed("CueText", "")
+      .Fixed("Mask", "");
   return record;
 }
 

@@ -98,30 +98,31 @@ std::unique_ptr<ClassRecord> Window::BuildClassRecord() {
                           "CreateControls",
                           "AddMenuHandlers"});
   using W = Window;
+  // A document window placed by the desktop that the user can resize, with close and minimise
+  // buttons, shown once it is built.
   BindProperties<W>(*record)
-      .Add("Width", &W::Width, [](W& w, std::int64_t width) { w.SetContentSize(width, w.height_); })
-      .Add("Height", &W::Height,
-           [](W& w, std::int64_t height) { w.SetContentSize(w.width_, height); })
-      .Add("MinWidth", &W::minWidth_, &W::ShowSize)
-      .Add("MinHeight", &W::minHeight_, &W::ShowSize)
-      .Add("MaxWidth", &W::maxWidth_, &W::ShowSize)
-      .Add("MaxHeight", &W::maxHeight_, &W::ShowSize)
-      .Add("Frame", &W::frame_)
-      .Add("Title", &W::Title, &W::SetTitle)
-      .Add("CloseButton", &W::closeButton_, &W::ShowButtons)
-      .Add("Resizeable", &W::resizeable_, &W::ShowSize)
-      .Add("MaximizeButton", &W::maximizeButton_, &W::ShowButtons)
-      .Add("MinimizeButton", &W::minimizeButton_, &W::ShowButtons)
-      .Add("FullScreenButton", &W::fullScreenButton_)
-      .Add("Composite", &W::composite_)
-      .Add("MacProcId", &W::macProcId_)
-      .Add("Placement", &W::placement_)
-      .Add("Visible", &W::Visible, &W::SetVisible)
-      .Add("LiveResize", &W::liveResize_)
-      .Add("FullScreen", &W::fullScreen_)
-      .Add("MenuBarVisible", &W::menuBarVisible_, &W::ShowMenuBarVisible)
-      .Add("HasBackColor", &W::hasBackColor_, &W::ShowBackColor)
-      .Add("BackColor", &W::backColor_, &W::ShowBackColor)
+      .Add("Width", &W::width_)
+      .Add("Height", &W::height_)
+      .Add("MinWidth", &W::minWidth_)
+      .Add("MinHeight", &W::minHeight_)
+      .Add("MaxWidth", &W::maxWidth_)
+      .Add("MaxHeight", &W::maxHeight_)
+      .Fixed("Frame", 0)
+      .Add("Title", &W::title_)
+      .Fixed("CloseButton", true)
+      .Fixed("Resizeable", true)
+      .Fixed("MaximizeButton", false)
+      .Fixed("MinimizeButton", true)
+      .Fixed("FullScreenButton", false)
+      .Fixed("Composite", false)
+      .Fixed("MacProcId", 0)
+      .Fixed("Placement", 0)
+      .Fixed("Visible", true)
+      .Fixed("LiveResize", true)
+      .Fixed("FullScreen", false)
+      .Fixed("MenuBarVisible", true)
+      .Add("HasBackColor", &W::hasBackColor_)
+      .Add("BackColor", &W::backColor_)
       .Add(
           "MenuBar", [](const W& w) { return w.MenuBar_Get(0); },
           [](W& w, Ref<MenuBar> bar) { w.MenuBar_Set(0, std::move(bar)); });
@@ -136,22 +137,20 @@ Window::~Window() {
 
 void Window::Constructor() {
   if (constructed_) Raise<InvalidArgumentException>(Class().Name() + " is constructed already");
-  CheckNotClosed("Window.Constructor");
   UiBackend& backend = RequireBackend("Window.Constructor");
   Ref<Window> self(this);
   constructed_ = true;
   try {
     RaiseBuildEvents();
-    if (!closed_) Draw(backend);
+    Draw(backend);
   } catch (...) {
+    closed_ = true;
     ReleaseContents();
     throw;
   }
-  if (closed_) return;  // a build event closed the window
   open_ = true;
   OpenWindowList().push_back(self);
-  bool opened = DeliverOpenEvents();
-  if (opened && visible_ && view_) view_->Show();
+  if (DeliverOpenEvents() && view_) view_->Show();
 }
 
 void Window::RaiseBuildEvents() {
@@ -161,7 +160,6 @@ void Window::RaiseBuildEvents() {
 }
 
 void Window::RaiseBuildEvent(std::string_view event, Object* argument) {
-  if (closed_) return;
   if (EventImplementationFunction implementation = Class().FindEventImplementation(event)) {
     implementation(*this, argument);
   }
@@ -170,15 +168,14 @@ void Window::RaiseBuildEvent(std::string_view event, Object* argument) {
 // The window and every control that the build events made, each drawn whole, once, with what
 // the build events set; the frame first, since the controls take their colours from it.
 void Window::Draw(UiBackend& backend) {
-  view_ = backend.CreateWindowView(*this,
-                                   WindowButtons{closeButton_, minimizeButton_, maximizeButton_});
+  view_ = backend.CreateWindowView(*this);
   view_->SetTitle(title_);
-  ShowBackColor();
-  view_->SetMenuBar(menuBar_.get());
-  ShowMenuBarVisible();
-  ShowSize();
+  if (hasBackColor_) view_->SetBackColor(backColor_);
+  if (menuBar_) view_->SetMenuBar(*menuBar_);
+  view_->SetSizeLimits(SizeLimits{minWidth_, minHeight_, maxWidth_, maxHeight_});
+  view_->SetContentSize(width_, height_);
   for (const OwnedControl& owned : controls_) {
-    if (owned.rect && owned.rect->IsConstructed()) owned.rect->Draw(backend, *view_);
+    if (owned.registered && owned.rect) owned.rect->Draw(backend, *view_);
   }
   ApplyTabOrder();
 }
@@ -195,43 +192,33 @@ bool Window::DeliverOpenEvents() {
 }
 
 Ref<Object> Window::NewControl(const ClassRecord& controlClass) {
-  CheckNotClosed("Window.__New");
+  RequireBuilding("Window.__New");
   if (!controlClass.IsSubclassOf(Control::Lookup())) {
     Raise<InvalidArgumentException>(controlClass.Name() + " is no control class");
   }
   Ref<Object> object = RuntimeNewObject(controlClass);
   auto& control = Downcast<Control>(*object);
-  control.JoinWindow(*this);
   controls_.push_back(
       OwnedControl{Ref<Control>(&control), String(), false, dynamic_cast<RectControl*>(&control)});
   return object;
 }
 
 void Window::AddControl(const String& name, Object* control) {
-  CheckNotClosed("Window._AddControl");
-  if (!control) RaiseNilObjectException();
-  if (!control->IsA(Control::Lookup())) RaiseIllegalCast(*control, Control::Lookup());
-  auto& typed = Downcast<Control>(*control);
-  if (typed.OwnerWindow() && typed.OwnerWindow() != this) {
+  RequireBuilding("Window._AddControl");
+  auto owned = std::ranges::find_if(
+      controls_, [control](const OwnedControl& entry) { return entry.control.get() == control; });
+  if (owned == controls_.end()) {
     Raise<InvalidArgumentException>("control " + std::string(name.Bytes()) +
-                                    " belongs to another window");
+                                    " was not made by this window's __New");
   }
+  if (owned->registered) Raise<InvalidArgumentException>("the control is registered already");
   if (ControlByName(name)) {
     Raise<InvalidArgumentException>("the window has a control named " + std::string(name.Bytes()) +
                                     " already");
   }
-  auto owned = std::ranges::find_if(
-      controls_, [&typed](const OwnedControl& entry) { return entry.control.get() == &typed; });
-  if (owned == controls_.end()) {
-    typed.JoinWindow(*this);
-    owned = controls_.insert(controls_.end(), OwnedControl{Ref<Control>(&typed), String(), false,
-                                                           dynamic_cast<RectControl*>(&typed)});
-  } else if (owned->registered) {
-    Raise<InvalidArgumentException>("the control is registered already");
-  }
   owned->name = name;
   owned->registered = true;
-  typed.SetName(name);
+  owned->control->SetName(name);
 }
 
 Ref<Control> Window::ControlByName(const String& name) const {
@@ -245,12 +232,10 @@ void Window::AddMenuHandler(const String& itemName, EntryPoint handler) {
   CheckNotClosed("Window._AddMenuHandler");
   if (!handler) RaiseNilObjectException();
   std::string name(itemName.Bytes());
-  auto found = std::ranges::find(menuHandlers_, name, &MenuHandler::itemName);
-  if (found != menuHandlers_.end()) {
-    found->handler = std::move(handler);
-  } else {
-    menuHandlers_.push_back(MenuHandler{std::move(name), std::move(handler)});
+  if (std::ranges::find(menuHandlers_, name, &MenuHandler::itemName) != menuHandlers_.end()) {
+    Raise<InvalidArgumentException>("the window has a menu handler for " + name + " already");
   }
+  menuHandlers_.push_back(MenuHandler{std::move(name), std::move(handler)});
 }
 
 bool Window::HandleMenuAction(std::string_view itemName) {
@@ -282,12 +267,14 @@ Ref<MenuBar> Window::MenuBar_Get(std::int32_t) const {
 }
 
 void Window::MenuBar_Set(std::int32_t, Ref<MenuBar> bar) {
-  CheckNotClosed("Window.MenuBar.Set");
+  RequireBuilding("Window.MenuBar.Set");
   menuBar_ = std::move(bar);
-  if (view_) view_->SetMenuBar(menuBar_.get());
 }
 
 void Window::Close() {
+  if (!open_ && !closed_) {
+    Raise<UnsupportedOperationException>("Window.Close before the window is open");
+  }
   Ref<Window> self(this);
   bool wasOpen = open_;
   open_ = false;
@@ -305,10 +292,13 @@ void Window::UserClosed() {
 
 void Window::ReleaseContents() noexcept {
   // The controls' handlers and the menu handlers hold delegates whose target is this window:
-  // letting go of them breaks those cycles. The rendering goes before the menu bar it observes.
+  // letting go of the controls and the menu handlers breaks those cycles. A control that outlives
+  // the window shows nothing. The rendering goes before the menu bar it observes.
   std::vector<OwnedControl> controls = std::move(controls_);
   controls_.clear();
-  for (OwnedControl& owned : controls) owned.control->LeaveWindow();
+  for (OwnedControl& owned : controls) {
+    if (owned.rect) owned.rect->LeaveWindow();
+  }
   controls.clear();
   view_.reset();
   menuBar_.reset();
@@ -320,53 +310,18 @@ void Window::CheckNotClosed(const char* operation) const {
   if (closed_) Raise<UnsupportedOperationException>(std::string(operation) + " on a closed window");
 }
 
-// The view keeps a size that the user gave the window until the program sets a new one.
-void Window::SetContentSize(std::int64_t width, std::int64_t height) {
-  if (width == width_ && height == height_) return;
-  width_ = width;
-  height_ = height;
-  ShowSize();
-}
-
-void Window::SetTitle(const String& title) {
-  title_ = title;
-  if (view_) view_->SetTitle(title_);
-}
-
-void Window::SetVisible(bool visible) {
-  visible_ = visible;
-  if (!open_ || !view_) return;  // a window being built shows at the end of its construction
-  if (visible_) {
-    view_->Show();
-  } else {
-    view_->Hide();
+void Window::RequireBuilding(const char* operation) const {
+  CheckNotClosed(operation);
+  if (!constructed_ || view_) {
+    Raise<UnsupportedOperationException>(std::string(operation) + " while the window is not built");
   }
 }
 
-void Window::ShowSize() {
-  if (!view_) return;
-  view_->SetSizeLimits(SizeLimits{minWidth_, minHeight_, maxWidth_, maxHeight_}, resizeable_);
-  view_->SetContentSize(width_, height_);
-}
-
-void Window::ShowButtons() {
-  if (view_) view_->SetButtons(WindowButtons{closeButton_, minimizeButton_, maximizeButton_});
-}
-
-void Window::ShowBackColor() {
-  if (view_) view_->SetBackColor(hasBackColor_, backColor_);
-}
-
-void Window::ShowMenuBarVisible() {
-  if (view_) view_->SetMenuBarVisible(menuBarVisible_);
-}
-
 void Window::ApplyTabOrder() {
-  if (!view_) return;
   std::vector<RectControl*> controls;
   controls.reserve(controls_.size());
   for (const OwnedControl& owned : controls_) {
-    if (owned.registered && owned.rect && owned.rect->View()) controls.push_back(owned.rect);
+    if (owned.rect && owned.rect->View()) controls.push_back(owned.rect);
   }
   std::ranges::stable_sort(controls, {}, &RectControl::TabIndex);
   std::vector<ControlView*> order;

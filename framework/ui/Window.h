@@ -32,41 +32,43 @@ class Window : public Object {
   // Window.Constructor: builds the window. Raises Layout, CreateControls and AddMenuHandlers
   // (AddMenuHandlers with the window itself as its argument); then draws the window and its
   // controls whole, from what the build events made of them; then raises each control's Open
-  // event in creation order, then shows the window when it is Visible. The framework holds the
-  // window from then on, until it closes. An exception from Layout, CreateControls or
-  // AddMenuHandlers passes on to the caller, and the half-built window lets go of everything.
+  // event in creation order, then shows the window. The framework holds the window from then
+  // on, until it closes. An exception from Layout, CreateControls or AddMenuHandlers passes on to
+  // the caller, and the half-built window lets go of everything.
   virtual void Constructor();
-  bool IsConstructed() const noexcept { return constructed_; }
+  // Drawn at the end of the build events; from then on its properties and its menu bar do not
+  // change, and it takes no new controls.
+  bool IsDrawn() const noexcept { return view_ != nullptr; }
 
-  // Creates an unconstructed control of the given class, belonging to this window.
+  // Creates an unconstructed control of the given class, belonging to this window. Controls are
+  // made and registered while the build events run.
   Ref<Object> NewControl(const ClassRecord& controlClass);
-  // Registers a control under a name; the window owns it from then on.
+  // Registers a control that NewControl made under a name; the window owns it from then on.
   void AddControl(const String& name, Object* control);
   // The control registered under `name` as a new reference, or nil.
   Ref<Control> ControlByName(const String& name) const;
   // Registers the handler that runs when a menu item of that name is chosen; it returns True
-  // when it handled the item. A later registration for the same name replaces the earlier one.
+  // when it handled the item. A name takes one handler.
   void AddMenuHandler(const String& itemName, EntryPoint handler);
 
-  // Window.MenuBar.Get / Set (the integer argument is always 0).
+  // Window.MenuBar.Get / Set (the integer argument is always 0); the bar is set while the window
+  // is built.
   Ref<MenuBar> MenuBar_Get(std::int32_t index) const;
   void MenuBar_Set(std::int32_t index, Ref<MenuBar> bar);
 
   // Closes the window: it lets go of its controls, their handlers, its menu handlers, its menu
   // bar and its rendering, and the framework lets go of it. Closing the last open window quits.
+  // A window closes once it is open: its build events cannot close it.
   void Close();
   bool IsOpen() const noexcept { return open_; }
 
   // Design-time properties (set through the property list). Width and Height are the size of
-  // the content area below the menu bar.
+  // the content area below the menu bar. Visible True is the only value a window takes.
   std::int64_t Width() const noexcept { return width_; }
   std::int64_t Height() const noexcept { return height_; }
   const String& Title() const noexcept { return title_; }
-  bool Visible() const noexcept { return visible_; }
+  bool Visible() const noexcept { return true; }
   Color BackColor() const noexcept { return backColor_; }
-  void SetContentSize(std::int64_t width, std::int64_t height);
-  void SetTitle(const String& title);
-  void SetVisible(bool visible);
 
   // For tests and the framework: the registered controls in creation order, and the names
   // that have menu handlers.
@@ -78,8 +80,6 @@ class Window : public Object {
 
   // The rendering, from the end of the build events on.
   WindowView* View() const noexcept { return view_.get(); }
-  // Keyboard focus visits the controls in TabIndex order.
-  void ApplyTabOrder();
   // Called by the view when the user closed the window.
   void UserClosed();
 
@@ -101,11 +101,9 @@ class Window : public Object {
   bool DeliverOpenEvents();
   void ReleaseContents() noexcept;
   void CheckNotClosed(const char* operation) const;
-  // Each shows one part of the rendering, once the window is drawn.
-  void ShowSize();
-  void ShowButtons();
-  void ShowBackColor();
-  void ShowMenuBarVisible();
+  void RequireBuilding(const char* operation) const;
+  // Keyboard focus visits the controls in TabIndex order.
+  void ApplyTabOrder();
 
   std::unique_ptr<WindowView> view_;
   std::int64_t width_ = 0;
@@ -114,20 +112,7 @@ class Window : public Object {
   std::int64_t minHeight_ = 0;
   std::int64_t maxWidth_ = 32000;
   std::int64_t maxHeight_ = 32000;
-  std::int64_t frame_ = 0;
   String title_;
-  bool closeButton_ = true;
-  bool resizeable_ = true;
-  bool maximizeButton_ = true;
-  bool minimizeButton_ = true;
-  bool fullScreenButton_ = false;
-  bool composite_ = false;
-  std::int64_t macProcId_ = 0;
-  std::int64_t placement_ = 0;
-  bool visible_ = true;
-  bool liveResize_ = false;
-  bool fullScreen_ = false;
-  bool menuBarVisible_ = true;
   bool hasBackColor_ = false;
   Color backColor_;
   bool constructed_ = false;

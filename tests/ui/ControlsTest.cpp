@@ -29,6 +29,9 @@ class ControlsTest : public UiTest {
     window_ = OpenTestWindow();
     return RuntimeCheckCast<C>(window_->ControlByName("Control").get());
   }
+  QWidget* Widget(const char* name) const {
+    return WidgetOf(*RuntimeCheckCast<RectControl>(window_->ControlByName(name).get()));
+  }
   std::vector<std::string> Changes() const {
     std::vector<std::string> changes;
     for (const std::string& entry : window_->log) {
@@ -57,6 +60,10 @@ TEST_F(ControlsTest, ComboBoxRowsComeFromInitialValueWithoutAnEmptyLastRow) {
   EXPECT_EQ(widget->currentText(), QString::fromUtf8("ラテン語"));
   EXPECT_THROW(combo->List(4), PendingException);
   EXPECT_THROW(combo->ListIndex_Set(4), PendingException);
+  // New rows select none of them.
+  Ref<ComboBox> fresh = RuntimeCheckCast<ComboBox>(RuntimeNewObject(ComboBox::Lookup()).get());
+  SetProperties(fresh.get(), ComboList("a\rb") + EncodePropertyList({Text("InitialValue", "c")}));
+  EXPECT_EQ(fresh->ListIndex_Get(), -1);
 }
 
 TEST_F(ControlsTest, LongRowsShowWholeInTheDropDownAndFromTheirStartInTheEntry) {
@@ -91,11 +98,17 @@ TEST_F(ControlsTest, LongRowsShowWholeInTheDropDownAndFromTheirStartInTheEntry) 
 }
 
 TEST_F(ControlsTest, ChangeIsRaisedForUserChangesOnly) {
-  Ref<ComboBox> combo = OneControl<ComboBox>(ComboList("zero\rone\rtwo"));
-  auto* widget = qobject_cast<QComboBox*>(WidgetOf(*combo));
-  // Applying the list and setting ListIndex from the program raise nothing.
+  TestWindow::NextScript().createControls = [](TestWindow& w) {
+    w.Add<ComboBox>("Control", ComboList("zero\rone\rtwo\rthree"));
+    w.Add<ComboBox>("Thrice", EncodePropertyList({Text("InitialValue", "one\rone\rone"),
+                                                  Integer("ListIndex", 1)}));
+  };
+  window_ = OpenTestWindow();
+  Ref<ComboBox> combo = RuntimeCheckCast<ComboBox>(window_->ControlByName("Control").get());
+  auto* widget = qobject_cast<QComboBox*>(Widget("Control"));
+  // Setting ListIndex from the program raises nothing.
   combo->ListIndex_Set(2);
-  SetProperties(combo.get(), ComboList("zero\rone\rtwo\rthree"));
+  combo->ListIndex_Set(0);
   EXPECT_EQ(widget->currentIndex(), 0);
   EXPECT_TRUE(Changes().empty());
 
@@ -125,27 +138,20 @@ TEST_F(ControlsTest, ChangeIsRaisedForUserChangesOnly) {
   // No row was added by typing, nor by confirming with Return.
   EXPECT_EQ(widget->count(), 4);
 
-  // Of two equal rows, the one chosen is the one reported.
-  SetProperties(combo.get(), ComboList("one\rone"));
-  QTest::keyClick(widget, Qt::Key_Down);
-  EXPECT_EQ(Changes().back(), "Change:Control:1");
-}
-
-// Sets each alignment value through `property` and reads back what `shown` shows: 0 the default
-// and 1 left, 2 centre, 3 right.
-void ExpectAlignments(Object& control, const char* property,
-                      const std::function<Qt::Alignment()>& shown) {
-  const Qt::Alignment expected[] = {Qt::AlignLeft, Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
-  for (std::int64_t value = 0; value < 4; ++value) {
-    SetProperties(&control, EncodePropertyList({Integer(property, value)}));
-    EXPECT_EQ(shown() & Qt::AlignHorizontal_Mask, expected[value]) << property << " " << value;
-  }
+  // Of equal rows, the one chosen is the one reported.
+  EXPECT_EQ(qobject_cast<QComboBox*>(Widget("Thrice"))->currentIndex(), 1);
+  QTest::keyClick(Widget("Thrice"), Qt::Key_Down);
+  EXPECT_EQ(Changes().back(), "Change:Thrice:2");
+  // A Change handler's exception goes to the unhandled-exception handler, not into the toolkit.
+  window_->script.onUserEvent = [](TestWindow&) { RaiseNilObjectException(); };
+  QTest::keyClick(widget, Qt::Key_Up);
+  EXPECT_EQ(presented_, std::vector<std::string>{"NilObjectException"});
 }
 
 TEST_F(ControlsTest, TextFieldReadsBackEveryByteAndShowsCrAsALineBreak) {
   Ref<TextField> field = OneControl<TextField>(
-      EncodePropertyList({Boolean("ReadOnly", true), ColorValue("TextColor", 0x00000000),
-                          ColorValue("BackColor", 0x00FFFFFF), Text("Text", "")}));
+      EncodePropertyList({Boolean("ReadOnly", true), ColorValue("TextColor", 0x00123456),
+                          ColorValue("BackColor", 0x00FFFFE0), Text("Text", "")}));
   auto* widget = qobject_cast<QPlainTextEdit*>(WidgetOf(*field));
   ASSERT_NE(widget, nullptr);
   std::string text = "sum, es, est\rsumus, estis, sunt";
@@ -161,75 +167,75 @@ TEST_F(ControlsTest, TextFieldReadsBackEveryByteAndShowsCrAsALineBreak) {
   EXPECT_EQ(widget->textCursor().selectedText(), QStringLiteral("c"));
   EXPECT_TRUE(widget->isReadOnly());
   EXPECT_TRUE(widget->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
-  EXPECT_EQ(widget->palette().color(QPalette::Base), QColor(Qt::white));
-  EXPECT_EQ(widget->palette().color(QPalette::Text), QColor(Qt::black));
-  ExpectAlignments(*field, "Alignment",
-                   [widget] { return widget->document()->defaultTextOption().alignment(); });
+  EXPECT_EQ(widget->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xE0));
+  EXPECT_EQ(widget->palette().color(QPalette::Text), QColor(0x12, 0x34, 0x56));
+  EXPECT_EQ(widget->lineWrapMode(), QPlainTextEdit::WidgetWidth);
 }
 
-TEST_F(ControlsTest, FontsFollowTextFontAndTextSize) {
-  Ref<Label> label =
-      OneControl<Label>(EncodePropertyList({Text("Text", "言語"), Text("TextFont", "System"),
-                                            Single("TextSize", 14.0F), Boolean("Bold", true)}));
-  QWidget* widget = WidgetOf(*label);
-  EXPECT_EQ(widget->font().pointSizeF(), 14.0);
-  EXPECT_TRUE(widget->font().bold());
-  EXPECT_EQ(qobject_cast<QLabel*>(widget)->text(), QString::fromUtf8("言語"));
-  ExpectAlignments(*label, "TextAlign",
-                   [widget] { return qobject_cast<QLabel*>(widget)->alignment(); });
-  // A multi-line label shows a line per CR-separated part, a single-line one a single line.
-  SetProperties(label.get(),
-                EncodePropertyList({Boolean("MultiLine", true), Text("Text", "a\rb")}));
-  EXPECT_EQ(qobject_cast<QLabel*>(widget)->text(), QStringLiteral("a\nb"));
-  SetProperties(label.get(), EncodePropertyList({Boolean("MultiLine", false)}));
-  EXPECT_EQ(qobject_cast<QLabel*>(widget)->text(), QStringLiteral("a b"));
-  // Size 0 is the desktop font's default size.
-  SetProperties(label.get(), EncodePropertyList({Single("TextSize", 0.0F)}));
-  EXPECT_EQ(widget->font().pointSizeF(), QApplication::font().pointSizeF());
-  EXPECT_THROW(SetProperties(label.get(), EncodePropertyList({Single("TextSize", -1.0F)})),
-               PendingException);
+// A label shows its text as it is, on one line, left-aligned and vertically centred in its box,
+// and cannot be selected.
+TEST_F(ControlsTest, LabelsShowPlainTextOnOneLineInTheirSize) {
+  TestWindow::NextScript().createControls = [](TestWindow& w) {
+    w.Add<Label>("Sized", EncodePropertyList({Text("Text", "<b>a\rb"), Text("TextFont", "System"),
+                                              Single("TextSize", 14.0F),
+                                              ColorValue("TextColor", 0x00123456)}));
+    w.Add<Label>("Default",
+                 EncodePropertyList({Single("TextSize", 0.0F), Integer("Width", 1LL << 40)}));
+  };
+  window_ = OpenTestWindow();
+  auto* sized = qobject_cast<QLabel*>(Widget("Sized"));
+  EXPECT_EQ(sized->font().pointSizeF(), 14.0);
+  EXPECT_EQ(sized->text(), QStringLiteral("<b>a b"));
+  EXPECT_EQ(sized->textFormat(), Qt::PlainText);
+  EXPECT_EQ(sized->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
+  EXPECT_EQ(sized->textInteractionFlags(), Qt::NoTextInteraction);
+  EXPECT_EQ(sized->palette().color(QPalette::WindowText), QColor(0x12, 0x34, 0x56));
+  // Size 0 is the desktop font's default size; a width beyond the toolkit's is its largest.
+  EXPECT_EQ(Widget("Default")->font().pointSizeF(), QApplication::font().pointSizeF());
+  EXPECT_EQ(Widget("Default")->width(), QWIDGETSIZE_MAX);
 }
 
 // Hidden or disabled, alone or both, a button raises no Action: neither when the framework
 // presses it nor when its widget is clicked.
 TEST_F(ControlsTest, BevelButtonRaisesActionOnlyWhileVisibleAndEnabled) {
-  Ref<BevelButton> button = OneControl<BevelButton>(EncodePropertyList(
-      {Integer("Width", 60), Integer("Height", 22), Text("Caption", "ランダム")}));
-  auto* widget = qobject_cast<QPushButton*>(WidgetOf(*button));
-  EXPECT_EQ(widget->text(), QString::fromUtf8("ランダム"));
   const struct {
+    const char* name;
     bool visible;
     bool enabled;
-  } states[] = {{false, false}, {true, false}, {false, true}, {true, true}};
-  for (const auto& [visible, enabled] : states) {
-    SCOPED_TRACE(testing::Message() << "visible " << visible << ", enabled " << enabled);
-    SetProperties(button.get(),
-                  EncodePropertyList({Boolean("Visible", visible), Boolean("Enabled", enabled)}));
+  } states[] = {{"Neither", false, false},
+                {"Shown", true, false},
+                {"Enabled", false, true},
+                {"Both", true, true}};
+  TestWindow::NextScript().createControls = [&states](TestWindow& w) {
+    for (const auto& [name, visible, enabled] : states) {
+      w.Add<BevelButton>(
+          name,
+          EncodePropertyList({Text("Caption", "ランダム"), ColorValue("TextColor", 0x00123456),
+                              Boolean("Visible", visible), Boolean("Enabled", enabled)}));
+    }
+  };
+  window_ = OpenTestWindow();
+  for (const auto& [name, visible, enabled] : states) {
+    SCOPED_TRACE(name);
+    Ref<BevelButton> button = RuntimeCheckCast<BevelButton>(window_->ControlByName(name).get());
+    auto* widget = qobject_cast<QPushButton*>(WidgetOf(*button));
+    EXPECT_EQ(widget->text(), QString::fromUtf8("ランダム"));
+    EXPECT_EQ(widget->palette().color(QPalette::ButtonText), QColor(0x12, 0x34, 0x56));
     EXPECT_EQ(widget->isHidden(), !visible);
     EXPECT_EQ(widget->isEnabled(), enabled);
     window_->log.clear();
     button->Push();
     widget->click();
-    const auto actions = std::ranges::count(window_->log, std::string("Action:Control"));
+    const auto actions = std::ranges::count(window_->log, "Action:" + std::string(name));
     EXPECT_EQ(actions, visible && enabled ? 2 : 0);
   }
-}
-
-// The user types into an editable field; each line break, whichever key made it, reads back as
-// one CR.
-TEST_F(ControlsTest, AnEditedFieldReadsBackACrForEachLineBreak) {
-  Ref<TextField> field = OneControl<TextField>(EncodePropertyList({Boolean("ReadOnly", false)}));
-  auto* widget = qobject_cast<QPlainTextEdit*>(WidgetOf(*field));
-  ASSERT_NE(widget, nullptr);
-  QTest::keyClicks(widget, "sum es");
-  QTest::keyClick(widget, Qt::Key_Return);
-  QTest::keyClicks(widget, "sumus");
-  QTest::keyClick(widget, Qt::Key_Enter);
-  QTest::keyClicks(widget, "estis");
-  QTest::keyClick(widget, Qt::Key_Return, Qt::ShiftModifier);
-  QTest::keyClicks(widget, "?");
-  EXPECT_EQ(widget->document()->blockCount(), 3);
-  EXPECT_EQ(field->Text().Bytes(), "sum es\rsumus\restis\r?");
+  // An Action handler's exception passes on from Push, and goes from a click to the
+  // unhandled-exception handler.
+  window_->script.onUserEvent = [](TestWindow&) { RaiseNilObjectException(); };
+  Ref<BevelButton> both = RuntimeCheckCast<BevelButton>(window_->ControlByName("Both").get());
+  EXPECT_THROW(both->Push(), PendingException);
+  qobject_cast<QPushButton*>(WidgetOf(*both))->click();
+  EXPECT_EQ(presented_, std::vector<std::string>{"NilObjectException"});
 }
 
 // The read-only field takes no text in any form, while selecting and copying work; a list's
@@ -297,15 +303,15 @@ TEST_F(ControlsTest, AReadOnlyFieldTakesNoTextInAnyFormAListEntryDoes) {
 
 TEST_F(ControlsTest, BevelButtonNeedsThePluginEntryPoints) {
   ResetProcessStateForTesting();
-  Ref<TestWindow> window = OpenTestWindow();
+  TestWindow::NextScript().createControls = [](TestWindow& w) { w.Add<BevelButton>("Button"); };
   try {
-    window->NewControl(BevelButton::Lookup());
+    OpenTestWindow();
     FAIL();
   } catch (const PendingException& raised) {
     EXPECT_TRUE(raised.Exception()->IsA(UnsupportedOperationException::Lookup()));
   }
   InitPluginEntrypoints();
-  EXPECT_NE(window->NewControl(BevelButton::Lookup()), nullptr);
+  EXPECT_NE(OpenTestWindow()->ControlByName("Button"), nullptr);
 }
 
 TEST_F(ControlsTest, EventHandlersAreCheckedWhenAttached) {

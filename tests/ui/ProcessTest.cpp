@@ -17,10 +17,20 @@ TEST_F(ProcessTest, ExitCodeIsOneOnceAnExceptionWentUnhandled) {
   EXPECT_EQ(RuntimeExit(), 0);
   QuitApplication();
   EXPECT_EQ(RuntimeExit(), 0);
+  testing::internal::CaptureStderr();
   UnhandledException(NewException<OutOfBoundsException>("row 7").get());
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Unhandled exception: OutOfBoundsException: row 7\n");
   EXPECT_EQ(RuntimeExit(), 1);
-  EXPECT_TRUE(UnhandledExceptionRan());
   EXPECT_EQ(presented_, std::vector<std::string>{"OutOfBoundsException"});
+  // One raised while the first is being shown is named on standard error only.
+  SetUnhandledExceptionPresenter([](const RuntimeException&) {
+    UnhandledException(NewException<NilObjectException>().get());
+  });
+  testing::internal::CaptureStderr();
+  UnhandledException(NewException<IllegalCastException>().get());
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("exception: NilObjectException"),
+            std::string::npos);
   ResetProcessStateForTesting();
   EXPECT_EQ(RuntimeExit(), 0);
 }
@@ -46,6 +56,10 @@ TEST_F(ProcessTest, CallsUnderExceptionHandlingGoThroughTheInstalledHelper) {
   ASSERT_NE(raised, nullptr);
   EXPECT_TRUE(raised->IsA(IllegalCastException::Lookup()));
   EXPECT_EQ(CallFunctionWithExceptionHandling([](void*) {}, nullptr), nullptr);
+  // Raised without an exception object, it is a RuntimeException all the same.
+  EXPECT_NE(
+      CallFunctionWithExceptionHandling([](void*) { RuntimeRaiseException(nullptr); }, nullptr),
+      nullptr);
 
   // A helper whose result is no object reference reports no success.
   RuntimeSetExceptionHelper(EntryPointer(RuntimeCreateDelegate(
@@ -73,13 +87,12 @@ TEST_F(ProcessTest, StartUpServices) {
   EXPECT_EQ(RegisteredApplication(), application);
   EXPECT_THROW(RuntimeRegisterAppObject(nullptr), PendingException);
 
-  // The late start-up callback runs once, however often initialisation is asked for.
+  // Initialisation calls the late start-up callback; there is none for a nil delegate.
   Ref<Delegate> late = RuntimeCreateDelegate(
       &invokers::InvokeProcedure, +[] { Calls().push_back("late"); }, nullptr, "(  )", 0);
   RunFrameworkInitialization(EntryPointer(late));
-  RunFrameworkInitialization(EntryPointer(late));
   EXPECT_EQ(Calls().back(), "late");
-  EXPECT_EQ(std::ranges::count(Calls(), "late"), 1);
+  EXPECT_THROW(RunFrameworkInitialization(EntryPointer(nullptr)), PendingException);
 
   RuntimePerformFinalizers();
   EXPECT_EQ(RegisteredApplication(), nullptr);
@@ -87,7 +100,7 @@ TEST_F(ProcessTest, StartUpServices) {
 
 TEST_F(ProcessTest, TheLoopReturnsAtOnceWhenQuitCameFirst) {
   // An unhandled exception during start-up ends the application before the loop runs.
-  UnhandledException(nullptr);
+  UnhandledException(NewException<RuntimeException>().get());
   RuntimeRun();
   EXPECT_EQ(RuntimeExit(), 1);
 }

@@ -141,12 +141,12 @@ class SetPropertiesTest : public UiTest {};
 TEST_F(SetPropertiesTest, AppliesEveryEntryInOrderOrNothingAtAll) {
   Ref<Label> label = RuntimeCheckCast<Label>(RuntimeNewObject(Label::Lookup()).get());
   const std::string list = EncodePropertyList({Text("Text", "first"), Text("Text", "second"),
-                                               Integer("Left", 5), Boolean("Selectable", true)});
+                                               Integer("Left", 5), Boolean("Visible", false)});
   SetProperties(label.get(), list);
   EXPECT_EQ(label->Text(), String("second"));
   EXPECT_EQ(label->Left(), 5);
-  const PropertyEntry* selectable = label->Class().FindProperty("selectable");
-  EXPECT_EQ(std::get<bool>(selectable->accessors.get(*label)), true);
+  const PropertyEntry* visible = label->Class().FindProperty("visible");
+  EXPECT_EQ(std::get<bool>(visible->accessors.get(*label)), false);
 
   // A list that breaks in its last entry sets nothing.
   std::string broken = EncodePropertyList({Text("Text", "third"), Integer("Left", 9)});
@@ -155,6 +155,8 @@ TEST_F(SetPropertiesTest, AppliesEveryEntryInOrderOrNothingAtAll) {
   EXPECT_EQ(label->Text(), String("second"));
   EXPECT_EQ(label->Left(), 5);
   EXPECT_THROW(SetProperties(nullptr, list), PendingException);
+  EXPECT_THROW(SetProperties(label.get(), EncodePropertyList({Single("TextSize", -1.0F)})),
+               PendingException);
 
   // A property's accessors, given an object of another class, raise and write nothing.
   Ref<TextField> field = RuntimeCheckCast<TextField>(RuntimeNewObject(TextField::Lookup()).get());
@@ -170,6 +172,41 @@ TEST_F(SetPropertiesTest, AppliesEveryEntryInOrderOrNothingAtAll) {
     }
   }
   EXPECT_EQ(field->Text(), String("kept"));
+}
+
+// A value that the framework does not draw is refused, naming the property and the value; the
+// one value it takes reads back.
+TEST_F(SetPropertiesTest, RefusesTheValuesItDoesNotSupport) {
+  const struct {
+    const ClassRecord* record;
+    PropertySetting refused;
+    const char* message;
+  } cases[] = {
+      {&Label::Lookup(), Integer("TextAlign", 2),
+       "Label.TextAlign 2 is not supported; it takes 0 only"},
+      {&TextField::Lookup(), Boolean("ReadOnly", false),
+       "TextField.ReadOnly False is not supported; it takes True only"},
+      {&ComboBox::Lookup(), Text("TextFont", "Serif"),
+       "ComboBox.TextFont \"Serif\" is not supported; it takes \"System\" only"},
+      {&BevelButton::Lookup(), Units("TextUnit", 1),
+       "BevelButton.TextUnit 1 is not supported; it takes 0 only"},
+      {&Window::Lookup(), Boolean("MaximizeButton", true),
+       "Window.MaximizeButton True is not supported; it takes False only"},
+  };
+  for (const auto& [record, refused, message] : cases) {
+    Ref<Object> object = RuntimeNewObject(*record);
+    try {
+      SetProperties(object.get(), EncodePropertyList({refused}));
+      ADD_FAILURE() << message;
+    } catch (const PendingException& raised) {
+      EXPECT_TRUE(raised.Exception()->IsA(UnsupportedOperationException::Lookup()));
+      EXPECT_EQ(raised.Exception()->Message(), message);
+    }
+  }
+  Ref<Object> field = RuntimeNewObject(TextField::Lookup());
+  SetProperties(field.get(), EncodePropertyList({Boolean("ReadOnly", true)}));
+  EXPECT_EQ(field->Class().FindProperty("Alignment")->accessors.get(*field),
+            Variant(std::int64_t{0}));
 }
 
 // The 78 names that the window's and the controls' lists use, by type.

@@ -45,10 +45,12 @@ void TestWindow::OnOpen(Control* sender) {
 void TestWindow::OnChange(ComboBox* sender) {
   log.push_back("Change:" + std::string(sender->Name().Bytes()) + ":" +
                 std::to_string(sender->ListIndex_Get()));
+  if (script.onUserEvent) script.onUserEvent(*this);
 }
 
 void TestWindow::OnAction(BevelButton* sender) {
   log.push_back("Action:" + std::string(sender->Name().Bytes()));
+  if (script.onUserEvent) script.onUserEvent(*this);
 }
 
 bool TestWindow::OnMenu() {

@@ -39,7 +39,8 @@ class TestWindow : public Window {
   struct Script {
     std::function<void(TestWindow&)> layout;
     std::function<void(TestWindow&)> createControls;
-    std::function<void(TestWindow&)> onOpen;  // runs inside every Open handler
+    std::function<void(TestWindow&)> onOpen;       // runs inside every Open handler
+    std::function<void(TestWindow&)> onUserEvent;  // and every Change and Action handler
   };
   static Script& NextScript();
 

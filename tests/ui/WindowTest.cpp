@@ -12,7 +12,7 @@ class WindowTest : public UiTest {};
 std::string WindowList() {
   return EncodePropertyList(
       {Integer("Width", 600), Integer("Height", 400), Integer("MinWidth", 64),
-       Integer("MinHeight", 64), Integer("MaxWidth", 32000), Integer("MaxHeight", 32000),
+       Integer("MinHeight", 60), Integer("MaxWidth", 32000), Integer("MaxHeight", 32000),
        Text("Title", "ヴェルボリカ"), Boolean("CloseButton", true), Boolean("Resizeable", true),
        Boolean("MaximizeButton", false), Boolean("MinimizeButton", true), Integer("MacProcID", 0),
        Boolean("Visible", true), Boolean("MenuBarVisible", true), Boolean("HasBackColor", true),
@@ -70,7 +70,7 @@ TEST_F(WindowTest, PropertyListSetsTitleSizeLimitsButtonsAndBackground) {
   ASSERT_TRUE(WaitFor([&] { return main->centralWidget()->size() == QSize(600, 400); }));
   EXPECT_EQ(main->windowTitle(), QString::fromUtf8("ヴェルボリカ"));
   QWidget* content = main->centralWidget();
-  EXPECT_EQ(content->minimumSize(), QSize(64, 64));
+  EXPECT_EQ(content->minimumSize(), QSize(64, 60));
   EXPECT_EQ(content->maximumSize(), QSize(32000, 32000));
   EXPECT_GT(content->y(), 0);  // below the menu bar
   EXPECT_TRUE(main->windowFlags().testFlag(Qt::WindowCloseButtonHint));
@@ -85,16 +85,20 @@ TEST_F(WindowTest, PropertyListSetsTitleSizeLimitsButtonsAndBackground) {
 
 TEST_F(WindowTest, ClosingReleasesEverythingAndTheLastWindowQuits) {
   {
-    // A window that its own build events close is never open: closing it ends nothing.
+    // The build events cannot close their window.
     TestWindow::NextScript().createControls = [](TestWindow& w) { w.Close(); };
-    OpenTestWindow();
+    EXPECT_THROW(OpenTestWindow(), PendingException);
     EXPECT_FALSE(QuitRequested());
     TestWindow::NextScript().layout = [](TestWindow& w) {
       Ref<MenuBar> bar = RuntimeCheckCast<MenuBar>(RuntimeNewObject(MenuBar::Lookup()).get());
       w.MenuBar_Set(0, bar);
-      w.AddMenuHandler("Anything", EntryPointer(RuntimeCreateDelegate(
-                                       &invokers::IM_InvokeBoolean<TestWindow>, &TestWindow::OnMenu,
-                                       Ref<Object>(&w), "(  ) as Boolean", 0)));
+      EntryPoint menu = EntryPointer(RuntimeCreateDelegate(&invokers::IM_InvokeBoolean<TestWindow>,
+                                                           &TestWindow::OnMenu, Ref<Object>(&w),
+                                                           "(  ) as Boolean", 0));
+      w.AddMenuHandler("Anything", menu);
+      // A name takes one handler, and a handler is never nil.
+      EXPECT_THROW(w.AddMenuHandler("Anything", menu), PendingException);
+      EXPECT_THROW(w.AddMenuHandler("Nothing", EntryPoint()), PendingException);
     };
     TestWindow::NextScript().createControls = [](TestWindow& w) {
       w.Add<ComboBox>("List", EncodePropertyList({Text("InitialValue", "a\rb")}));
@@ -103,7 +107,9 @@ TEST_F(WindowTest, ClosingReleasesEverythingAndTheLastWindowQuits) {
     };
     Ref<TestWindow> first = OpenTestWindow();
     Ref<TestWindow> second = OpenTestWindow();
+    Ref<Control> list = first->ControlByName("List");
     first->Close();
+    EXPECT_EQ(WidgetOf(*RuntimeCheckCast<ComboBox>(list.get())), nullptr);
     EXPECT_FALSE(first->IsOpen());
     EXPECT_EQ(first->Controls().size(), 0u);
     EXPECT_EQ(first->MenuBar_Get(0), nullptr);
@@ -115,6 +121,10 @@ TEST_F(WindowTest, ClosingReleasesEverythingAndTheLastWindowQuits) {
     EXPECT_TRUE(OpenWindows().empty());
     EXPECT_TRUE(QuitRequested());
     EXPECT_THROW(second->NewControl(Label::Lookup()), PendingException);
+    EXPECT_THROW(second->AddMenuHandler(
+                     "Late", EntryPointer(RuntimeCreateDelegate(
+                                 &invokers::InvokeProcedure, +[] {}, nullptr, "(  )", 0))),
+                 PendingException);
   }
   EXPECT_EQ(Object::LiveCount(), liveAtStart_);
 }
@@ -148,28 +158,39 @@ TEST_F(WindowTest, AnOpenHandlerExceptionGoesToTheUnhandledExceptionHandler) {
   EXPECT_TRUE(OpenWindows().empty());
 }
 
-TEST_F(WindowTest, ControlsMustBelongToTheWindowAndHaveUniqueNames) {
+// Controls are made by the window's __New and registered under names of their own while the
+// build events run; once the window is drawn it takes no new ones.
+TEST_F(WindowTest, ControlsAreMadeAndRegisteredWhileTheWindowIsBuilt) {
+  Ref<Object> unregistered;
+  TestWindow::NextScript().createControls = [&unregistered](TestWindow& w) {
+    Ref<Object> label = w.NewControl(Label::Lookup());
+    w.AddControl("L", label.get());
+    EXPECT_THROW(w.AddControl("M", label.get()), PendingException);
+    unregistered = w.NewControl(Label::Lookup());
+    EXPECT_THROW(w.AddControl("L", unregistered.get()), PendingException);
+    EXPECT_THROW(w.AddControl("X", RuntimeNewObject(Label::Lookup()).get()), PendingException);
+    EXPECT_THROW(w.AddControl("X", nullptr), PendingException);
+    EXPECT_THROW(w.NewControl(Window::Lookup()), PendingException);
+    EXPECT_EQ(w.ControlByName(""), nullptr);  // the unregistered control
+  };
   Ref<TestWindow> window = OpenTestWindow();
-  Ref<TestWindow> other = OpenTestWindow();
-  Ref<Object> label = window->NewControl(Label::Lookup());
-  EXPECT_THROW(other->AddControl("L", label.get()), PendingException);
-  window->AddControl("L", label.get());
-  Ref<Object> again = window->NewControl(Label::Lookup());
-  EXPECT_THROW(window->AddControl("L", again.get()), PendingException);
-  EXPECT_THROW(window->NewControl(Window::Lookup()), PendingException);
-  EXPECT_THROW(window->AddControl("X", nullptr), PendingException);
+  EXPECT_EQ(window->Controls().size(), 1u);
+  EXPECT_THROW(window->NewControl(Label::Lookup()), PendingException);
+  EXPECT_THROW(window->AddControl("Late", unregistered.get()), PendingException);
+  EXPECT_THROW(window->Constructor(), PendingException);
+  EXPECT_THROW(RuntimeCheckCast<TestWindow>(RuntimeNewObject(TestWindow::Lookup()).get())
+                   ->NewControl(Label::Lookup()),
+               PendingException);
 }
 
-// Four controls that take focus, made in another order than their TabIndex, and a label that
-// takes none: Tab visits them by TabIndex and wraps round.
+// Three controls that take focus, made in another order than their TabIndex, and a label and a
+// button that take none: Tab visits them by TabIndex and wraps round.
 TEST_F(WindowTest, TabIndexOrdersKeyboardFocus) {
   TestWindow::NextScript().createControls = [](TestWindow& w) {
-    w.Add<TextField>("Third",
-                     EncodePropertyList({Integer("TabIndex", 7), Boolean("ReadOnly", true)}));
     w.Add<ComboBox>("First", EncodePropertyList({Integer("TabIndex", 2)}));
     w.Add<Label>("Label", EncodePropertyList({Integer("TabIndex", 3)}));
-    w.Add<BevelButton>("Fourth",
-                       EncodePropertyList({Integer("TabIndex", 9), Boolean("AcceptFocus", true)}));
+    w.Add<TextField>("Third", EncodePropertyList({Integer("TabIndex", 7)}));
+    w.Add<BevelButton>("Button", EncodePropertyList({Integer("TabIndex", 4)}));
     w.Add<ComboBox>("Second", EncodePropertyList({Integer("TabIndex", 5)}));
   };
   Ref<TestWindow> window = OpenTestWindow();
@@ -177,12 +198,14 @@ TEST_F(WindowTest, TabIndexOrdersKeyboardFocus) {
     return WidgetOf(*RuntimeCheckCast<RectControl>(window->ControlByName(name).get()));
   };
   EXPECT_EQ(widget("Label")->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(widget("Button")->focusPolicy(), Qt::NoFocus);
   QMainWindow* main = MainWindowOf(*window);
+  EXPECT_FALSE(main->centralWidget()->autoFillBackground());  // no HasBackColor
   main->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(main));
   widget("First")->setFocus();
   ASSERT_TRUE(WaitFor([&] { return widget("First")->hasFocus(); }));
-  for (const char* next : {"Second", "Third", "Fourth", "First"}) {
+  for (const char* next : {"Second", "Third", "First"}) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_TRUE(WaitFor([&] { return widget(next)->hasFocus(); })) << "Tab did not reach " << next;
   }

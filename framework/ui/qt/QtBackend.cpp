@@ -20,21 +20,19 @@ QWidget& ContentOf(WindowView& parent) {
 }
 }  // namespace
 
-std::unique_ptr<WindowView> QtBackend::CreateWindowView(Window& window,
-                                                        const WindowButtons& buttons) {
-  return std::make_unique<QtWindowView>(window, buttons);
+std::unique_ptr<WindowView> QtBackend::CreateWindowView(Window& window) {
+  return std::make_unique<QtWindowView>(window);
 }
 
-std::unique_ptr<ListView> QtBackend::CreateListView(PopupMenu& list, WindowView& parent,
-                                                    bool editable) {
-  return std::make_unique<QtListView>(list, ContentOf(parent), editable);
+std::unique_ptr<ListView> QtBackend::CreateListView(PopupMenu& list, WindowView& parent) {
+  return std::make_unique<QtListView>(list, ContentOf(parent));
 }
 
-std::unique_ptr<TextView> QtBackend::CreateTextView(TextEdit& text, WindowView& parent) {
-  return std::make_unique<QtTextView>(text, ContentOf(parent));
+std::unique_ptr<TextView> QtBackend::CreateTextView(WindowView& parent) {
+  return std::make_unique<QtTextView>(ContentOf(parent));
 }
 
-std::unique_ptr<LabelView> QtBackend::CreateLabelView(Label&, WindowView& parent) {
+std::unique_ptr<LabelView> QtBackend::CreateLabelView(WindowView& parent) {
   return std::make_unique<QtLabelView>(ContentOf(parent));
 }
 

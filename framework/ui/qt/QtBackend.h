@@ -7,12 +7,10 @@ namespace framework {
 // Renders the framework's objects with Qt Widgets and runs the Qt event loop.
 class QtBackend final : public UiBackend {
  public:
-  std::unique_ptr<WindowView> CreateWindowView(Window& window,
-                                               const WindowButtons& buttons) override;
-  std::unique_ptr<ListView> CreateListView(PopupMenu& list, WindowView& parent,
-                                           bool editable) override;
-  std::unique_ptr<TextView> CreateTextView(TextEdit& text, WindowView& parent) override;
-  std::unique_ptr<LabelView> CreateLabelView(Label& label, WindowView& parent) override;
+  std::unique_ptr<WindowView> CreateWindowView(Window& window) override;
+  std::unique_ptr<ListView> CreateListView(PopupMenu& list, WindowView& parent) override;
+  std::unique_ptr<TextView> CreateTextView(WindowView& parent) override;
+  std::unique_ptr<LabelView> CreateLabelView(WindowView& parent) override;
   std::unique_ptr<ButtonView> CreateButtonView(BevelButton& button, WindowView& parent) override;
 
   void Run() override;

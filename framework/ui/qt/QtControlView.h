@@ -32,10 +32,7 @@ class QtControlView : public Interface, public QtWidgetHolder {
   explicit QtControlView(QWidget& parent)
       : widget_(new W(&parent)), receiver_(std::make_unique<QObject>()) {}
   ~QtControlView() override {
-    if (widget_) {
-      widget_->hide();
-      widget_->deleteLater();
-    }
+    if (widget_) widget_->deleteLater();
   }
   QtControlView(const QtControlView&) = delete;
   QtControlView& operator=(const QtControlView&) = delete;
@@ -49,20 +46,9 @@ class QtControlView : public Interface, public QtWidgetHolder {
   }
   void SetVisible(bool visible) override { widget_->setVisible(visible); }
   void SetEnabled(bool enabled) override { widget_->setEnabled(enabled); }
-  void SetFont(const FontSpec& font) override { widget_->setFont(ToQFont(font)); }
-  void SetHelpTag(const String& text) override { widget_->setToolTip(ToQString(text)); }
-  void SetFocusKind(FocusKind kind) override {
-    switch (kind) {
-      case FocusKind::None:
-        widget_->setFocusPolicy(Qt::NoFocus);
-        break;
-      case FocusKind::Click:
-        widget_->setFocusPolicy(Qt::ClickFocus);
-        break;
-      case FocusKind::Tab:
-        widget_->setFocusPolicy(Qt::StrongFocus);
-        break;
-    }
+  void SetFontSize(float points) override { widget_->setFont(SystemFont(points)); }
+  void SetTakesFocus(bool takesFocus) override {
+    widget_->setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
   }
 
  protected:

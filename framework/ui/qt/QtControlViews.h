@@ -11,9 +11,7 @@
 namespace framework {
 
 class BevelButton;
-class Label;
 class PopupMenu;
-class TextEdit;
 
 // A combo box whose drop-down is at least as wide as its widest row, so that no row is cut
 // short there; the box itself keeps its size and place.
@@ -23,10 +21,10 @@ class QtComboBox final : public QComboBox {
   void showPopup() override;
 };
 
-// A plain-text editor that, while read-only, takes no text in any form. The toolkit's editor
-// refuses typed keys, pastes and drops when read-only, but still takes an input method's
-// commit and pre-edit text while its text is selectable by keyboard: a dead key or a compose
-// sequence would replace the selection.
+// A read-only plain-text editor that takes no text in any form. The toolkit's editor refuses
+// typed keys, pastes and drops when read-only, but still takes an input method's commit and
+// pre-edit text while its text is selectable by keyboard: a dead key or a compose sequence would
+// replace the selection.
 class QtPlainTextEdit final : public QPlainTextEdit {
  public:
   using QPlainTextEdit::QPlainTextEdit;
@@ -52,53 +50,46 @@ class QtListEntry final : public QLineEdit {
   QMetaObject::Connection focusWatch_;  // while the bar has the focus it took from the entry
 };
 
-// A combo box; editable for a ComboBox. Programmatic changes block the widget's signals, so only
-// the user's changes reach the model. A chosen row shows from its start.
+// An editable combo box that neither completes typed text nor adds it as a row. Programmatic
+// changes block the widget's signals, so only the user's changes reach the model. A chosen row
+// shows from its start.
 class QtListView final : public QtControlView<ListView, QtComboBox> {
  public:
-  QtListView(PopupMenu& model, QWidget& parent, bool editable);
+  QtListView(PopupMenu& model, QWidget& parent);
   void SetRows(std::span<const String> rows) override;
   void SetSelection(std::int64_t row, const String& text) override;
   void ShowCurrentRow(std::int64_t row) override;
-  void SetAutoComplete(bool enabled) override;
 
  private:
   void ReportUserChange();
   void ShowTextStart();
   PopupMenu& model_;
-  bool editable_;
 };
 
-// A plain-text editor that shows CRs as line breaks; read-only it stays selectable.
+// A read-only, selectable plain-text editor that shows CRs as line breaks and wraps at its width.
 class QtTextView final : public QtControlView<TextView, QtPlainTextEdit> {
  public:
-  QtTextView(TextEdit& model, QWidget& parent);
+  explicit QtTextView(QWidget& parent);
   void SetText(const String& text) override;
-  void SetReadOnly(bool readOnly) override;
   void SetColors(Color text, Color back) override;
-  void SetBorder(bool border) override;
-  void SetAlignment(std::int64_t alignment) override;
 
  private:
   bool ShowsAsSet(const QString& shown) const;
-  QString shown_;        // the text last set
-  bool edited_ = false;  // by the user since the text was set (a new editor shows "" as set)
+  QString shown_;  // the text last set
 };
 
 class QtLabelView final : public QtControlView<LabelView, QLabel> {
  public:
   explicit QtLabelView(QWidget& parent);
-  void SetText(const String& text, bool multiLine) override;
+  void SetText(const String& text) override;
   void SetTextColor(Color color) override;
-  void SetAlignment(std::int64_t alignment) override;
-  void SetSelectable(bool selectable) override;
 };
 
 class QtButtonView final : public QtControlView<ButtonView, QPushButton> {
  public:
   QtButtonView(BevelButton& model, QWidget& parent);
   void SetCaption(const String& caption) override;
-  void SetColors(Color text, bool hasBackColor, Color back) override;
+  void SetTextColor(Color color) override;
 };
 
 }  // namespace framework

@@ -11,21 +11,10 @@ QString DisplayText(const String& text) {
   return shown;
 }
 
-String TextFromDisplay(const QString& shown) {
-  QString text = shown;
-  text.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
-  text.replace(QLatin1Char('\n'), QLatin1Char('\r'));
-  return FromQString(text);
-}
-
-QFont ToQFont(const FontSpec& font) {
-  QFont qfont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-  if (!font.family.empty()) qfont.setFamilies({QString::fromStdString(font.family)});
-  if (font.pointSize > 0.0F) qfont.setPointSizeF(static_cast<qreal>(font.pointSize));
-  qfont.setBold(font.bold);
-  qfont.setItalic(font.italic);
-  qfont.setUnderline(font.underline);
-  return qfont;
+QFont SystemFont(float points) {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  if (points > 0.0F) font.setPointSizeF(static_cast<qreal>(points));
+  return font;
 }
 
 }  // namespace framework

@@ -27,8 +27,6 @@ inline String FromQString(const QString& text) {
 
 // The text as shown: CR LF and CR become line breaks. The framework keeps the original bytes.
 QString DisplayText(const String& text);
-// Shown text back to framework text: line breaks become CR.
-String TextFromDisplay(const QString& shown);
 
 // 0xTTRRGGBB, TT the transparency (0 opaque).
 inline QColor ToQColor(Color color) {
@@ -37,8 +35,8 @@ inline QColor ToQColor(Color color) {
                 255 - static_cast<int>((color.value >> 24) & 0xFF));
 }
 
-// "System" (an empty family) is the desktop's user-interface font; size 0 its default size.
-QFont ToQFont(const FontSpec& font);
+// The desktop's user-interface font at a size in points; size 0 is its default size.
+QFont SystemFont(float points);
 
 // A framework coordinate or size as a widget coordinate.
 inline int ToWidgetUnits(std::int64_t value) {

@@ -77,8 +77,11 @@ QMenu& QtMenuRenderer::NewMenu(QWidget& parent, const MenuItem& item) {
 
 // The menu bar takes the keyboard focus after Alt, or after Escape from an open menu; the
 // editor that had it stays the one the Edit items act on, and gets the focus back on Escape.
+// The bar remembers the widget it took the focus from, and none when it took it from no widget
+// of this window: an editor that had the focus earlier is not the user's any more.
 void QtMenuRenderer::FollowFocus(QWidget* previous, QWidget* now) {
-  if (now == &bar_ && previous && previous->window() == bar_.window()) focusBeforeBar_ = previous;
+  if (now != &bar_) return;
+  focusBeforeBar_ = previous && previous->window() == bar_.window() ? previous : nullptr;
 }
 
 QWidget* QtMenuRenderer::EditFocus() const {

@@ -30,21 +30,18 @@ class QtMainWindow final : public QMainWindow {
 // area, below the rendering of the window's menu bar. Width and Height are the content area's.
 class QtWindowView final : public WindowView {
  public:
-  QtWindowView(Window& model, const WindowButtons& buttons);
+  explicit QtWindowView(Window& model);
   ~QtWindowView() override;
   QtWindowView(const QtWindowView&) = delete;
   QtWindowView& operator=(const QtWindowView&) = delete;
 
   void SetTitle(const String& title) override;
+  void SetBackColor(Color color) override;
+  void SetMenuBar(MenuBar& bar) override;
+  void SetSizeLimits(const SizeLimits& limits) override;
   void SetContentSize(std::int64_t width, std::int64_t height) override;
-  void SetSizeLimits(const SizeLimits& limits, bool resizable) override;
-  void SetButtons(const WindowButtons& buttons) override;
-  void SetBackColor(bool hasBackColor, Color color) override;
-  void SetMenuBar(MenuBar* bar) override;
-  void SetMenuBarVisible(bool visible) override;
   void SetTabOrder(std::span<ControlView* const> order) override;
   void Show() override;
-  void Hide() override;
 
   QMainWindow& MainWindow() const noexcept { return *window_; }
   QWidget& Content() const noexcept { return *content_; }
@@ -54,18 +51,10 @@ class QtWindowView final : public WindowView {
   QWidget* EditFocus() const;
 
  private:
-  static Qt::WindowFlags WindowFlags(const WindowButtons& buttons);
-  void ApplySize();
-
   Window& model_;
   std::unique_ptr<QtMainWindow, DeleteLater> window_;
   QWidget* content_;  // owned by the main window
   std::unique_ptr<QtMenuRenderer> renderer_;
-  std::int64_t width_ = 0;
-  std::int64_t height_ = 0;
-  SizeLimits limits_;
-  bool resizable_ = true;
-  bool sizeShown_ = false;
 };
 
 }  // namespace framework
