@@ -7,15 +7,13 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextCursor>
-#include <QTextDocument>
 #include <variant>
 
 namespace framework {
 
 namespace {
 
-// The focused text widget: a line edit (a combo box's entry included) or a plain-text editor;
-// the two have the same editing operations but no common interface. Nil when there is none.
+// The focused text widget: a list's entry or the read-only field. Nil when there is none.
 using EditTarget = std::variant<QLineEdit*, QPlainTextEdit*>;
 
 EditTarget TargetOf(QWidget* focus) {
@@ -29,19 +27,6 @@ EditTarget TargetOf(QWidget* focus) {
   return {};
 }
 
-// As the editor itself reports it (what its own context menu goes by).
-bool HasSelection(const QLineEdit& line) {
-  return line.hasSelectedText();
-}
-bool HasSelection(const QPlainTextEdit& plain) {
-  return plain.textCursor().hasSelection();
-}
-bool CanUndo(const QLineEdit& line) {
-  return line.isUndoAvailable();
-}
-bool CanUndo(const QPlainTextEdit& plain) {
-  return plain.document()->isUndoAvailable();
-}
 // Asks only for the clipboard's formats, not for its data. With another program owning the
 // clipboard that is still a round trip to it, which waits out a program that hangs.
 bool ClipboardHasText() {
@@ -49,50 +34,49 @@ bool ClipboardHasText() {
   return data && data->hasText();
 }
 
-void DeleteSelection(QLineEdit& line) {
-  if (line.hasSelectedText()) line.del();
-}
-void DeleteSelection(QPlainTextEdit& plain) {
-  QTextCursor cursor = plain.textCursor();
-  cursor.removeSelectedText();
-  plain.setTextCursor(cursor);
-}
-
-template <class Editor>
-bool Available(EditCommand command, const Editor& editor) {
-  const bool editable = !editor.isReadOnly();
+// A list's entry: each command applies while it can act, as the entry's own context menu has it.
+bool Available(EditCommand command, const QLineEdit& line) {
   switch (command) {
     case EditCommand::Undo:
-      return editable && CanUndo(editor);
+      return line.isUndoAvailable();
     case EditCommand::Cut:
-    case EditCommand::Clear:
-      return editable && HasSelection(editor);
     case EditCommand::Copy:
-      return HasSelection(editor);
+    case EditCommand::Clear:
+      return line.hasSelectedText();
     case EditCommand::Paste:
-      return editable && ClipboardHasText();
+      return ClipboardHasText();
     case EditCommand::SelectAll:
       return true;
   }
   return false;
 }
 
-template <class Editor>
-void Perform(EditCommand command, Editor& editor) {
+void Perform(EditCommand command, QLineEdit& line) {
   switch (command) {
     case EditCommand::Undo:
-      return editor.undo();
+      return line.undo();
     case EditCommand::Cut:
-      return editor.cut();
+      return line.cut();
     case EditCommand::Copy:
-      return editor.copy();
+      return line.copy();
     case EditCommand::Paste:
-      return editor.paste();
+      return line.paste();
     case EditCommand::Clear:
-      return DeleteSelection(editor);
+      return line.del();
     case EditCommand::SelectAll:
-      return editor.selectAll();
+      return line.selectAll();
   }
+}
+
+// The field is read-only: its text can be selected and copied, never changed.
+bool Available(EditCommand command, const QPlainTextEdit& field) {
+  return command == EditCommand::SelectAll ||
+         (command == EditCommand::Copy && field.textCursor().hasSelection());
+}
+
+void Perform(EditCommand command, QPlainTextEdit& field) {
+  if (command == EditCommand::Copy) return field.copy();
+  field.selectAll();
 }
 
 }  // namespace
