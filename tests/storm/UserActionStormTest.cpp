@@ -212,25 +212,19 @@ TEST_F(UserActionStorm, FieldAlwaysShowsTheSelectedCell) {
   for (int action = 0; action < kActions; ++action) {
     RandomAction();
     ASSERT_FALSE(HasFatalFailure()) << "action " << action;
-    // Each list's Change stored its row into its index, and a selected row is the list's
-    // current row, where its arrows and drop-down start from.
-    const std::int64_t lang = lists[0]->ListIndex_Get();
-    const std::int64_t verb = lists[1]->ListIndex_Get();
-    const std::int64_t tense = lists[2]->ListIndex_Get();
+    // Each list's Change stored its row into its index and the window's property; a selected
+    // row is the list's current row, where its arrows and drop-down start from; a list's entry
+    // keeps a selection only while it has the focus, or the bar that took it.
+    const std::int64_t stored[] = {window->Lang, window->Verb, window->Katsuyo};
     for (std::size_t i = 0; i < lists.size(); ++i) {
       const std::int64_t row = lists[i]->ListIndex_Get();
-      if (row >= 0) {
-        ASSERT_EQ(combos[i]->currentIndex(), row) << "action " << action;
-      }
-    }
-    // A list's entry keeps a selection only while it has the focus, or the bar that took it.
-    for (QComboBox* combo : combos) {
-      ASSERT_TRUE(combo->hasFocus() || menuBar->hasFocus() || !combo->lineEdit()->hasSelectedText())
+      ASSERT_EQ(stored[i], row) << "action " << action;
+      ASSERT_TRUE(row < 0 || combos[i]->currentIndex() == row) << "action " << action;
+      ASSERT_TRUE(combos[i]->hasFocus() || menuBar->hasFocus() ||
+                  !combos[i]->lineEdit()->hasSelectedText())
           << "action " << action;
     }
-    ASSERT_EQ(window->Lang, lang) << "action " << action;
-    ASSERT_EQ(window->Verb, verb) << "action " << action;
-    ASSERT_EQ(window->Katsuyo, tense) << "action " << action;
+    const std::int64_t lang = stored[0], verb = stored[1], tense = stored[2];
     const bool selected = InTable(lang, verb, tense);
     withoutRow += selected ? 0 : 1;
     const std::string shown = selected ? Cell(lang, verb, tense) : std::string();
