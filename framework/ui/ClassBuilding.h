@@ -169,6 +169,8 @@ class PropertyBinder {
       C& self = Self(object);
       if constexpr (DrawnOnce<C>) {
         if (!live && self.IsDrawn()) RefuseChangeOnceDrawn(self, name);
+      } else {
+        static_cast<void>(live);  // only what is drawn refuses changes
       }
       std::invoke(set, self, PropertyValueAs<T>(value, name));
     };
