@@ -1,5 +1,5 @@
-// The Catalan cells of the filled table: which slots hold text, their layout (the backspace cell,
-// the cell with a trailing blank), characters and a sample of exact texts.
+// The Catalan cells of the filled table: their layout (the backspace cell, the cell with a
+// trailing blank), characters and a sample of exact texts.
 #include <gtest/gtest.h>
 
 #include "tests/table/FormsTestSupport.h"
@@ -8,13 +8,6 @@ namespace table_test {
 namespace {
 
 constexpr Language kCatalan = Language::Catalan;
-
-TEST(CatalanFormsTest, FillsSevenTenseSlotsOfEveryVerbAndNothingElse) {
-  const FilledTable table;
-  const std::set<Slot> filled = FilledSlots(table, kCatalan);
-  EXPECT_EQ(filled.size(), 77u);
-  EXPECT_EQ(filled, Grid(Range(0, 10), {0, 1, 2, 3, 9, 10, 11}));
-}
 
 TEST(CatalanFormsTest, BackspaceStoredInsideFirstFormOfVerbSeven) {
   const FilledTable table;

@@ -1,5 +1,4 @@
-// The Latin cells of the filled table: which slots hold text, their layout and the special cells
-// exactly.
+// The Latin cells of the filled table: their layout and the special cells exactly.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -11,13 +10,6 @@ namespace table_test {
 namespace {
 
 constexpr Language kLatin = Language::Latin;
-
-TEST(LatinFormsTest, FillsTwelveTenseSlotsOfEveryVerbAndNothingElse) {
-  const FilledTable table;
-  const std::set<Slot> filled = FilledSlots(table, kLatin);
-  EXPECT_EQ(filled.size(), 132u);
-  EXPECT_EQ(filled, Grid(Range(0, 10), {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12}));
-}
 
 TEST(LatinFormsTest, TwoLinesOfThreeFormsOneFormInTheImperativeAndFourQuestionMarks) {
   const FilledTable table;
