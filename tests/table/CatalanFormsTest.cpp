@@ -12,7 +12,6 @@ constexpr Language kCatalan = Language::Catalan;
 TEST(CatalanFormsTest, BackspaceStoredInsideFirstFormOfVerbSeven) {
   const FilledTable table;
   const std::string_view text = table.Text(kCatalan, {7, 0});
-  EXPECT_EQ(text.size(), 26u);
   const unsigned char line1[] = {0x76, 0x08, 0x61, 0x69, 0x67, 0x20,
                                  0x76, 0x61, 0x73, 0x20, 0x76, 0x61};
   EXPECT_EQ(Lines(text)[0], std::string_view(reinterpret_cast<const char*>(line1), sizeof line1));
@@ -55,9 +54,7 @@ TEST(CatalanFormsTest, LengthExtremes) {
 }
 
 TEST(CatalanFormsTest, SampleCellsExactly) {
-  const FilledTable table;
-  EXPECT_EQ(table.Text(kCatalan, {7, 3}).size(), 42u);
-  ExpectCells(table, kCatalan,
+  ExpectCells(FilledTable(), kCatalan,
               {
                   {{0, 0}, "sóc ets és\rsom sou són"},
                   {{7, 0}, "v\baig vas va\ranem aneu van"},
