@@ -1,5 +1,5 @@
-// The Brazilian Portuguese cells of the filled table: which slots hold text, two forms per line
-// (first and third person), characters and a sample of exact texts.
+// The Brazilian Portuguese cells of the filled table: two forms per line (first and third
+// person), characters and a sample of exact texts.
 #include <gtest/gtest.h>
 
 #include "tests/table/FormsTestSupport.h"
@@ -8,13 +8,6 @@ namespace table_test {
 namespace {
 
 constexpr Language kPortuguese = Language::BrazilianPortuguese;
-
-TEST(BrazilianPortugueseFormsTest, FillsNineTenseSlotsOfEveryVerbAndNothingElse) {
-  const FilledTable table;
-  const std::set<Slot> filled = FilledSlots(table, kPortuguese);
-  EXPECT_EQ(filled.size(), 99u);
-  EXPECT_EQ(filled, Grid(Range(0, 10), {0, 1, 2, 3, 5, 9, 10, 11, 12}));
-}
 
 TEST(BrazilianPortugueseFormsTest, TwoFormsPerLineButOneInImperativeWithSingleBlanks) {
   const FilledTable table;

@@ -1,5 +1,5 @@
-// The French cells of the filled table: which slots hold text, the subject pronouns and layout of
-// every line, characters and a sample of exact texts, misspellings included.
+// The French cells of the filled table: the subject pronouns and layout of every line,
+// characters and a sample of exact texts, misspellings included.
 #include <gtest/gtest.h>
 
 #include "tests/table/FormsTestSupport.h"
@@ -9,22 +9,8 @@ namespace {
 
 constexpr Language kFrench = Language::French;
 
-TEST(FrenchFormsTest, FillsSevenTenseSlotsAndOnlyTwoForVerbNine) {
-  const FilledTable table;
-  std::set<Slot> expected = Grid({0, 1, 2, 3, 4, 5, 6, 7, 8, 10}, {0, 1, 2, 3, 9, 10, 11});
-  expected.merge(Grid({9}, {0, 1}));
-  const std::set<Slot> filled = FilledSlots(table, kFrench);
-  EXPECT_EQ(filled.size(), 72u);
-  EXPECT_EQ(filled, expected);
-}
-
 TEST(FrenchFormsTest, VerbNineRepeatsVerbZero) {
-  const FilledTable table;
-  for (std::int32_t tense : {0, 1}) {
-    EXPECT_FALSE(table.Text(kFrench, {9, tense}).empty());
-    EXPECT_EQ(table.Text(kFrench, {9, tense}), table.Text(kFrench, {0, tense}));
-  }
-  EXPECT_EQ(IdenticalCells(table, kFrench),
+  EXPECT_EQ(IdenticalCells(FilledTable(), kFrench),
             (std::set<std::pair<Slot, Slot>>{{{0, 0}, {9, 0}}, {{0, 1}, {9, 1}}}));
 }
 

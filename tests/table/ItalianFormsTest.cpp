@@ -1,5 +1,5 @@
-// The Italian cells of the filled table: which slots hold text, their layout, characters and a
-// sample of exact texts, misspellings included.
+// The Italian cells of the filled table: their layout, characters and a sample of exact texts,
+// misspellings included.
 #include <gtest/gtest.h>
 
 #include "tests/table/FormsTestSupport.h"
@@ -9,14 +9,7 @@ namespace {
 
 constexpr Language kItalian = Language::Italian;
 
-TEST(ItalianFormsTest, FillsEightTenseSlotsOfEveryVerbAndNothingElse) {
-  const FilledTable table;
-  const std::set<Slot> filled = FilledSlots(table, kItalian);
-  EXPECT_EQ(filled.size(), 88u);
-  EXPECT_EQ(filled, Grid(Range(0, 10), {0, 1, 2, 3, 9, 10, 11, 12}));
-}
-
-TEST(ItalianFormsTest, ThreeFormsPerLineButTwoInImperativeSingular) {
+TEST(ItalianFormsTest, ThreeFormsPerLineAndDoubleBlanksOnlyInImperfectSubjunctive) {
   const FilledTable table;
   for (const Slot& slot : FilledSlots(table, kItalian)) {
     SCOPED_TRACE(testing::PrintToString(slot));
@@ -27,10 +20,6 @@ TEST(ItalianFormsTest, ThreeFormsPerLineButTwoInImperativeSingular) {
     EXPECT_EQ(Words(lines[0]).size(), slot.tense == 12 || runTogether ? 2u : 3u);
     EXPECT_EQ(Words(lines[1]).size(), 3u);
   }
-}
-
-TEST(ItalianFormsTest, DoubleBlanksOnlyInImperfectSubjunctiveAndOneTrailingBlank) {
-  const FilledTable table;
   const std::map<LineRef, int> runs = {{{5, 10, 1}, 2}, {{6, 10, 1}, 1}, {{6, 10, 2}, 1},
                                        {{7, 10, 1}, 2}, {{8, 10, 1}, 1}, {{10, 10, 1}, 1}};
   EXPECT_EQ(DoubleBlankRuns(table, kItalian), runs);
