@@ -2,10 +2,10 @@
 // index and show nothing.
 #include <QComboBox>
 #include <QLineEdit>
+#include <tuple>
 
 #include "AppTestSupport.h"
 #include "conjugation_table/Words.h"
-#include "framework/runtime/Array.h"
 #include "framework/runtime/FaultInjection.h"
 #include "framework/runtime/Rnd.h"
 #include "framework/ui/Events.h"
@@ -21,17 +21,18 @@ using framework::Ref;
 
 class Handlers : public OpenWindow {};
 
-TEST_F(Handlers, StartUpShowsTheLatinPresentOfEsse) {
-  EXPECT_EQ(window->Lang, 0);
-  EXPECT_EQ(window->Verb, 0);
-  EXPECT_EQ(window->Katsuyo, 0);
+// Start-up shows the Latin present of esse; then every choice shows its cell, empty where the
+// table has none.
+TEST_F(Handlers, StartUpAndEveryChoiceShowTheirCell) {
+  EXPECT_EQ((std::vector{window->Lang, window->Verb, window->Katsuyo}),
+            std::vector<std::int64_t>(3, 0));
   EXPECT_EQ(FieldText(), "sum es est\rsumus estis sunt");
-}
-
-TEST_F(Handlers, EveryChoiceShowsItsCell) {
   auto languages = window->ComboBox1();
   auto verbs = window->ComboBox2();
   auto tenses = window->ComboBox3();
+  Choose(languages, 1);
+  Choose(tenses, 4);  // Italian has no pluperfect
+  EXPECT_EQ(FieldText(), "");
   for (std::int64_t lang = 0; lang < 7; ++lang) {
     Choose(languages, lang);
     for (std::int64_t verb = 0; verb < 11; ++verb) {
@@ -42,37 +43,27 @@ TEST_F(Handlers, EveryChoiceShowsItsCell) {
       }
     }
   }
-  EXPECT_EQ(window->Lang, 6);
-  EXPECT_EQ(window->Verb, 10);
-  EXPECT_EQ(window->Katsuyo, 12);
+  EXPECT_EQ((std::vector{window->Lang, window->Verb, window->Katsuyo}),
+            (std::vector<std::int64_t>{6, 10, 12}));
 }
 
-TEST_F(Handlers, ChoosingOneListKeepsTheOtherIndices) {
-  Choose(window->ComboBox1(), 3);
-  Choose(window->ComboBox3(), 5);
-  Choose(window->ComboBox2(), 7);
-  EXPECT_EQ(window->Lang, 3);
-  EXPECT_EQ(window->Katsuyo, 5);
-  EXPECT_EQ(window->Verb, 7);
-  EXPECT_EQ(FieldText(), Cell(3, 7, 5));
-  EXPECT_FALSE(FieldText().empty());
-}
-
-// Each Open handler stores its own list's row: rows other than 0 tell the three indices apart.
-TEST_F(Handlers, EachOpenHandlerStoresItsOwnListsRow) {
+// Choosing in one list keeps the other indices, and each Open handler stores its own list's row:
+// distinct rows other than 0 tell the three indices apart.
+TEST_F(Handlers, ChangeAndOpenStoreOnlyTheirOwnListsRow) {
   const std::vector<Ref<ComboBox>> lists = {window->ComboBox1(), window->ComboBox2(),
                                             window->ComboBox3()};
-  const std::vector<std::int64_t> rows = {3, 7, 5};
+  auto indices = [&] { return std::vector{window->Lang, window->Verb, window->Katsuyo}; };
+  Choose(lists[0], 3);
+  Choose(lists[2], 5);
+  Choose(lists[1], 7);
+  EXPECT_EQ(indices(), (std::vector<std::int64_t>{3, 7, 5}));
+  EXPECT_EQ(FieldText(), Cell(3, 7, 5));
+  EXPECT_FALSE(FieldText().empty());
+  const std::vector<std::int64_t> rows = {2, 4, 6};
   for (std::size_t n = 0; n < lists.size(); ++n) lists[n]->ListIndex_Set(rows[n]);
   for (const Ref<ComboBox>& list : lists) list->RaiseEvent(framework::kOpenEvent);
-  EXPECT_EQ((std::vector{window->Lang, window->Verb, window->Katsuyo}), rows);
-  EXPECT_EQ(FieldText(), Cell(3, 7, 5));
-}
-
-TEST_F(Handlers, AnUnfilledCellShowsAnEmptyField) {
-  Choose(window->ComboBox1(), 1);
-  Choose(window->ComboBox3(), 4);  // Italian has no pluperfect
-  EXPECT_EQ(FieldText(), "");
+  EXPECT_EQ(indices(), rows);
+  EXPECT_EQ(FieldText(), Cell(2, 4, 6));
 }
 
 // Typed text that matches no row leaves the list without a selected row: the field shows nothing
@@ -94,25 +85,10 @@ TEST_F(Handlers, TypedTextThatSelectsNoRowEmptiesTheFieldUntilARowIsChosen) {
   EXPECT_TRUE(unhandled.empty());
 }
 
-// The first random button can draw language 7, one past the table: the next verb or tense
-// choice shows nothing, and the next language choice the selected cell again.
-TEST_F(Handlers, ADrawnLanguagePastTheTableShowsNothingUntilALanguageIsChosen) {
-  {
-    const framework::ScopedRawRndSource source([] { return ~std::uint64_t{0}; });
-    window->BevelButton1_Action(window->BevelButton1().get());
-  }
-  ASSERT_EQ(window->Lang, 7);
-  Choose(window->ComboBox2(), 3);
-  EXPECT_EQ(window->Verb, 3);
-  EXPECT_EQ(FieldText(), "");
-  Choose(window->ComboBox1(), 1);
-  EXPECT_EQ(FieldText(), Cell(1, 3, 0));
-  window->Lang = (std::int64_t{1} << 32) + 2;  // its low 32 bits, as the read takes them: French
-  Choose(window->ComboBox3(), 2);
-  EXPECT_EQ(FieldText(), Cell(2, 3, 2));
-}
-
 TEST_F(Handlers, AFailedDisplayKeepsTheNewIndexAndTheTextAndOpenPassesTheExceptionOn) {
+  // A nil sender raises only in the Open handler.
+  EXPECT_NO_THROW(window->ComboBox1_Change(nullptr));
+  EXPECT_THROW(window->ComboBox1_Open(nullptr), PendingException);
   const std::string shown = FieldText();
   {
     framework::ScopedFault fault(Operation::ArrayGet, 1);
@@ -130,18 +106,12 @@ TEST_F(Handlers, AFailedDisplayKeepsTheNewIndexAndTheTextAndOpenPassesTheExcepti
   EXPECT_EQ(FieldText(), shown);
 }
 
-TEST_F(Handlers, ANilSenderRaisesOnlyInTheOpenHandler) {
-  EXPECT_NO_THROW(window->ComboBox1_Change(nullptr));
-  EXPECT_THROW(window->ComboBox1_Open(nullptr), PendingException);
-}
-
 TEST_F(Handlers, TextFieldOpenShowsTheCellBeforeFillingAndStopsAtAFailure) {
   window->Words = conjugation_table::CreateWords();
-  auto field = window->TextField1();
   {
     // The 50th store fails: 49 cells stay filled, later ones empty, and nothing escapes.
     framework::ScopedFault fault(Operation::ArraySet, 50);
-    window->TextField1_Open(field.get());
+    window->TextField1_Open(window->TextField1().get());
   }
   EXPECT_EQ(FieldText(), "");  // the display came before any store
   EXPECT_EQ(Cell(2, 4, 2).empty(), false);
@@ -151,41 +121,33 @@ TEST_F(Handlers, TextFieldOpenShowsTheCellBeforeFillingAndStopsAtAFailure) {
 
 // Each button draws once and writes only its own index: a draw of 0 gives 0, the largest draw
 // below 1 the top of the button's range. Nothing else changes, not even what the window shows.
-TEST_F(Handlers, RandomButtonsWriteOnlyTheirIndexOverItsWholeRange) {
-  using app::Window1;
-  using Index = std::int64_t Window1::*;
-  const Index indices[] = {&Window1::Lang, &Window1::Verb, &Window1::Katsuyo, &Window1::Locate};
-  const std::int64_t before[] = {4, 3, 2, 5};
+TEST_F(Handlers, RandomButtonsWriteOnlyTheirIndexOverItsWholeRangeAndItShowsAtTheNextChoice) {
+  const std::vector<Ref<ComboBox>> lists = {window->ComboBox1(), window->ComboBox2(),
+                                            window->ComboBox3()};
+  const std::vector<std::int64_t> before = {4, 3, 2, 5};  // Lang, Verb, Katsuyo, Locate
+  for (std::size_t n = 0; n < lists.size(); ++n) Choose(lists[n], before[n]);
+  const std::string shown = FieldText();
   constexpr std::uint64_t kHighest = ~std::uint64_t{0};  // Rnd's largest value below 1
   const struct {
     const char* button;
     std::uint64_t raw;
-    Index written;
-    std::int64_t value;
+    std::vector<std::int64_t> after;
   } draws[] = {
-      {"BevelButton1", 0, &Window1::Lang, 0},
-      {"BevelButton1", kHighest, &Window1::Lang, 7},
-      {"BevelButton2", 0, &Window1::Locate, 0},
-      {"BevelButton2", kHighest, &Window1::Locate, 9},
+      {"BevelButton1", 0, {0, 3, 2, 5}},
+      {"BevelButton1", kHighest, {7, 3, 2, 5}},
+      {"BevelButton2", 0, {4, 3, 2, 0}},
+      {"BevelButton2", kHighest, {4, 3, 2, 9}},
   };
-  const std::vector<Ref<ComboBox>> lists = {window->ComboBox1(), window->ComboBox2(),
-                                            window->ComboBox3()};
-  for (std::size_t n = 0; n < lists.size(); ++n) Choose(lists[n], before[n]);
-  const std::string shown = FieldText();
   for (const auto& draw : draws) {
     SCOPED_TRACE(testing::Message() << draw.button << " drawing from raw output " << draw.raw);
-    std::vector<std::int64_t> expected;
-    for (std::size_t n = 0; n < std::size(indices); ++n) {
-      window.get()->*indices[n] = before[n];
-      expected.push_back(indices[n] == draw.written ? draw.value : before[n]);
-    }
+    std::tie(window->Lang, window->Verb, window->Katsuyo, window->Locate) =
+        std::tuple{before[0], before[1], before[2], before[3]};
     {
       const framework::ScopedRawRndSource source([&] { return draw.raw; });
       window->ControlByName(draw.button)->RaiseEvent(framework::kActionEvent);
     }
-    std::vector<std::int64_t> after;
-    for (const Index index : indices) after.push_back(window.get()->*index);
-    EXPECT_EQ(after, expected);
+    EXPECT_EQ((std::vector{window->Lang, window->Verb, window->Katsuyo, window->Locate}),
+              draw.after);
     EXPECT_EQ(FieldText(), shown);
     for (std::size_t n = 0; n < lists.size(); ++n) EXPECT_EQ(lists[n]->ListIndex_Get(), before[n]);
   }
@@ -196,20 +158,32 @@ TEST_F(Handlers, RandomButtonsWriteOnlyTheirIndexOverItsWholeRange) {
   }
   Choose(lists[1], 1);
   EXPECT_EQ(FieldText(), Cell(5, 1, 2));
+  // A drawn language 7, one past the table, shows nothing at the next verb or tense choice, and
+  // the next language choice the selected cell again.
+  {
+    const framework::ScopedRawRndSource source([] { return kHighest; });
+    window->BevelButton1_Action(window->BevelButton1().get());
+  }
+  Choose(lists[1], 3);
+  EXPECT_EQ(window->Verb, 3);
+  EXPECT_EQ(FieldText(), "");
+  Choose(lists[0], 1);
+  EXPECT_EQ(FieldText(), Cell(1, 3, 2));
+  window->Lang = (std::int64_t{1} << 32) + 2;  // its low 32 bits, as the read takes them: French
+  Choose(lists[2], 0);
+  EXPECT_EQ(FieldText(), Cell(2, 3, 0));
 }
 
-TEST_F(Handlers, ButtonsPassAStackFailureOnAndKeepTheirIndex) {
+// Pressed while hidden, the first random button does nothing; it passes a stack failure on and
+// keeps its index.
+TEST_F(Handlers, AButtonIgnoresAPressWhileHiddenAndPassesAStackFailureOn) {
+  framework::SeedRnd(7);
+  window->BevelButton1()->Push();
+  EXPECT_EQ(window->Lang, 0);
   window->Lang = 3;
   framework::ScopedFault fault(Operation::RuntimeStackCheck, 1);
   EXPECT_THROW(window->BevelButton1_Action(nullptr), PendingException);
   EXPECT_EQ(window->Lang, 3);
-}
-
-TEST_F(Handlers, PressingAHiddenButtonDoesNothing) {
-  const auto lang = window->Lang;
-  framework::SeedRnd(7);
-  window->BevelButton1()->Push();
-  EXPECT_EQ(window->Lang, lang);
 }
 
 }  // namespace

@@ -19,7 +19,6 @@
 #include <vector>
 
 #include "AppTestSupport.h"
-#include "app/MenuBar1.h"
 #include "app/WindowDesign.h"
 #include "framework/runtime/Delegate.h"
 #include "framework/ui/Events.h"
@@ -68,6 +67,14 @@ const std::vector<std::string> kTenseRows = {
     "13　命令法現在",
 };
 
+// The blank-separated words of a text.
+std::vector<std::string> Words(std::string_view text) {
+  std::vector<std::string> words;
+  std::istringstream stream{std::string(text)};
+  for (std::string word; stream >> word;) words.push_back(word);
+  return words;
+}
+
 // A list's text: its rows joined by CR, with a CR after the last one or not.
 std::string ListText(const std::vector<std::string>& rows, bool finalCr) {
   std::string text;
@@ -89,21 +96,18 @@ struct DesignedControl {
   std::string content;  // the list text, the field's or label's text, the button's caption
   std::vector<std::int32_t> events;
 };
-const std::vector<DesignedControl>& Designed() {
-  static const std::vector<DesignedControl> controls = {
-      {"ComboBox1", "ComboBox", 170, 238, 352, 39, 0, true, true, kLanguageList, kListEvents},
-      {"TextField1", "TextField", 20, 66, 550, 148, 2, true, true, "", {kOpenEvent}},
-      {"StaticText1", "Label", 33, 31, 111, 23, 3, true, true, "今日の動詞", {}},
-      {"ComboBox2", "ComboBox", 170, 274, 419, 52, 4, true, true, kVerbList, kListEvents},
-      {"BevelButton1", "BevelButton", 20, 226, 60, 22, 5, false, false, "ランダム", {kActionEvent}},
-      {"BevelButton2", "BevelButton", 9, 292, 60, 22, 6, false, false, "ランダム", {kActionEvent}},
-      {"StaticText2", "Label", 92, 239, 81, 23, 7, true, true, "言語", {}},
-      {"StaticText3", "Label", 92, 290, 81, 23, 8, true, true, "動詞", {}},
-      {"ComboBox3", "ComboBox", 170, 325, 352, 47, 9, true, true, kTenseList, kListEvents},
-      {"StaticText4", "Label", 92, 329, 81, 23, 10, true, true, "時制・法", {}},
-  };
-  return controls;
-}
+const std::vector<DesignedControl> kDesigned = {
+    {"ComboBox1", "ComboBox", 170, 238, 352, 39, 0, true, true, kLanguageList, kListEvents},
+    {"TextField1", "TextField", 20, 66, 550, 148, 2, true, true, "", {kOpenEvent}},
+    {"StaticText1", "Label", 33, 31, 111, 23, 3, true, true, "今日の動詞", {}},
+    {"ComboBox2", "ComboBox", 170, 274, 419, 52, 4, true, true, kVerbList, kListEvents},
+    {"BevelButton1", "BevelButton", 20, 226, 60, 22, 5, false, false, "ランダム", {kActionEvent}},
+    {"BevelButton2", "BevelButton", 9, 292, 60, 22, 6, false, false, "ランダム", {kActionEvent}},
+    {"StaticText2", "Label", 92, 239, 81, 23, 7, true, true, "言語", {}},
+    {"StaticText3", "Label", 92, 290, 81, 23, 8, true, true, "動詞", {}},
+    {"ComboBox3", "ComboBox", 170, 325, 352, 47, 9, true, true, kTenseList, kListEvents},
+    {"StaticText4", "Label", 92, 329, 81, 23, 10, true, true, "時制・法", {}},
+};
 
 // On a dark desktop, so that a colour the lists set differs from what a widget would show anyway.
 class Layout : public OpenWindow {
@@ -123,10 +127,10 @@ TEST_F(Layout, TenControlsInCreationOrderWithNineHandlersAndAnAccessorEach) {
       window->ComboBox2().get(),   window->BevelButton1().get(), window->BevelButton2().get(),
       window->StaticText2().get(), window->StaticText3().get(),  window->ComboBox3().get(),
       window->StaticText4().get()};
-  ASSERT_EQ(controls.size(), Designed().size());
+  ASSERT_EQ(controls.size(), kDesigned.size());
   for (std::size_t i = 0; i < controls.size(); ++i) {
     const auto& control = *controls[i];
-    const DesignedControl& expected = Designed()[i];
+    const DesignedControl& expected = kDesigned[i];
     EXPECT_EQ(control.Name().Bytes(), expected.name);
     EXPECT_EQ(byAccessor[i], &control) << expected.name;
     EXPECT_EQ(control.Class().Name(), expected.className);
@@ -187,28 +191,12 @@ void ExpectEntries(std::string_view list, const framework::ClassRecord& record,
 
 TEST(PropertyLists, TheWindowsListByValue) {
   ExpectEntries(app::WindowPropertyList(), framework::Window::Lookup(),
-                {"Width=600",
-                 "Height=400",
-                 "MinWidth=64",
-                 "MinHeight=64",
-                 "MaxWidth=32000",
-                 "MaxHeight=32000",
-                 "Frame=0",
-                 "Title=\"ヴェルボリカ\"",
-                 "CloseButton=True",
-                 "Resizeable=True",
-                 "MaximizeButton=False",
-                 "MinimizeButton=True",
-                 "FullScreenButton=False",
-                 "Composite=False",
-                 "MacProcID=0",
-                 "Placement=0",
-                 "Visible=True",
-                 "LiveResize=True",
-                 "FullScreen=False",
-                 "MenuBarVisible=True",
-                 "HasBackColor=True",
-                 "BackColor=0x00FF2E62"});
+                Words("Width=600 Height=400 MinWidth=64 MinHeight=64 MaxWidth=32000 "
+                      "MaxHeight=32000 Frame=0 Title=\"ヴェルボリカ\" CloseButton=True "
+                      "Resizeable=True MaximizeButton=False MinimizeButton=True "
+                      "FullScreenButton=False Composite=False MacProcID=0 Placement=0 Visible=True "
+                      "LiveResize=True FullScreen=False MenuBarVisible=True HasBackColor=True "
+                      "BackColor=0x00FF2E62"));
 }
 
 // Each class's lists in order, entries separated by blanks: "Name=value" where all lists of the
@@ -260,23 +248,22 @@ std::vector<std::string> ExpectedEntries(const DesignedControl& control) {
       {"Text", content},
       {"Caption", content},
   };
-  std::vector<std::string> entries;
-  std::istringstream words{std::string(kClassEntries.at(control.className))};
-  for (std::string entry; words >> entry;) {
-    entries.push_back(entry.find('=') == std::string::npos ? entry + '=' + own.at(entry) : entry);
+  std::vector<std::string> entries = Words(kClassEntries.at(control.className));
+  for (std::string& entry : entries) {
+    if (entry.find('=') == std::string::npos) entry += '=' + own.at(entry);
   }
   return entries;
 }
 
 TEST(PropertyLists, EveryControlsListByValue) {
   auto designs = app::ControlDesigns();
-  ASSERT_EQ(designs.size(), Designed().size());
+  ASSERT_EQ(designs.size(), kDesigned.size());
   EXPECT_EQ((std::vector{kLanguageList.size(), kVerbList.size(), kTenseList.size()}),
             (std::vector<std::size_t>{132, 458, 394}));
   for (std::size_t i = 0; i < designs.size(); ++i) {
-    SCOPED_TRACE(Designed()[i].name);
+    SCOPED_TRACE(kDesigned[i].name);
     ExpectEntries(app::ControlPropertyList(i), app::ControlClass(designs[i].kind),
-                  ExpectedEntries(Designed()[i]));
+                  ExpectedEntries(kDesigned[i]));
   }
 }
 
@@ -299,29 +286,25 @@ TEST(PropertyLists, EntriesAreEncodedByteForByte) {
 }
 
 // What the rendered window shows, as "Name=value" texts in the form EntryText gives an entry.
-using Shown = std::vector<std::string>;
-std::string Text(bool value) {
-  return value ? "True" : "False";
-}
-std::string Text(int value) {
-  return std::to_string(value);
-}
-std::string Text(QString text) {
-  return '"' + text.replace(QLatin1Char('\n'), QLatin1Char('\r')).toStdString() + '"';
-}
-std::string Text(const QColor& color) {  // 0xTTRRGGBB, TT the transparency
-  const unsigned value = (255u - color.alpha()) << 24 | (color.rgb() & 0xFFFFFFu);
-  return "0x" + QString::number(value, 16).rightJustified(8, '0').toUpper().toStdString();
-}
-std::string Text(const std::string& text) {
-  return text;
-}
-void Add(Shown&) {}
-template <class Value, class... More>
-void Add(Shown& shown, const char* name, const Value& value, const More&... more) {
-  shown.push_back(name + ('=' + Text(value)));
-  Add(shown, more...);
-}
+struct Shown {
+  static std::string Text(bool value) { return value ? "True" : "False"; }
+  static std::string Text(int value) { return std::to_string(value); }
+  static std::string Text(const std::string& text) { return text; }
+  static std::string Text(QString text) {
+    return '"' + text.replace(QLatin1Char('\n'), QLatin1Char('\r')).toStdString() + '"';
+  }
+  static std::string Text(const QColor& color) {  // 0xTTRRGGBB, TT the transparency
+    const unsigned value = (255u - color.alpha()) << 24 | (color.rgb() & 0xFFFFFFu);
+    return "0x" + QString::number(value, 16).rightJustified(8, '0').toUpper().toStdString();
+  }
+  template <class Value, class... More>
+  void Add(const char* name, const Value& value, const More&... more) {
+    texts.push_back(name + ('=' + Text(value)));
+    if constexpr (sizeof...(more) > 0) Add(more...);
+  }
+
+  std::vector<std::string> texts;
+};
 std::string Horizontal(Qt::Alignment alignment) {  // 0 the default, left; 2 centre; 3 right
   const Qt::Alignment h = alignment & Qt::AlignHorizontal_Mask;
   return h == Qt::AlignLeft ? "0" : h == Qt::AlignHCenter ? "2" : h == Qt::AlignRight ? "3" : "?";
@@ -332,12 +315,12 @@ Shown ShownByWindow(const QMainWindow& window) {
   const QWidget& content = *window.centralWidget();
   const Qt::WindowFlags flags = window.windowFlags();
   Shown shown;
-  Add(shown, "Width", content.width(), "Height", content.height(), "MinWidth",
-      content.minimumWidth(), "MinHeight", content.minimumHeight(), "MaxWidth",
-      content.maximumWidth(), "MaxHeight", content.maximumHeight(), "Frame",
-      window.windowType() == Qt::Window ? 0 : -1, "Title", window.windowTitle(), "CloseButton",
-      flags.testFlag(Qt::WindowCloseButtonHint), "MaximizeButton",
-      flags.testFlag(Qt::WindowMaximizeButtonHint), "MinimizeButton",
+  shown.Add(
+      "Width", content.width(), "Height", content.height(), "MinWidth", content.minimumWidth(),
+      "MinHeight", content.minimumHeight(), "MaxWidth", content.maximumWidth(), "MaxHeight",
+      content.maximumHeight(), "Frame", window.windowType() == Qt::Window ? 0 : -1, "Title",
+      window.windowTitle(), "CloseButton", flags.testFlag(Qt::WindowCloseButtonHint),
+      "MaximizeButton", flags.testFlag(Qt::WindowMaximizeButtonHint), "MinimizeButton",
       flags.testFlag(Qt::WindowMinimizeButtonHint), "Resizeable",
       content.minimumSize() != content.maximumSize(), "Visible", window.isVisible(), "FullScreen",
       window.isFullScreen(), "MenuBarVisible", window.menuWidget()->isVisible(), "HasBackColor",
@@ -353,38 +336,38 @@ Shown ShownByControl(const QWidget& w) {
   const qreal points = font.pointSizeF() == desktop.pointSizeF() ? 0.0 : font.pointSizeF();
   const QPalette& palette = w.palette();
   Shown shown;
-  Add(shown, "Left", w.x(), "Top", w.y(), "Width", w.width(), "Height", w.height(), "Visible",
-      w.isVisible(), "Enabled", w.isEnabled(), "HelpTag", w.toolTip(), "TabStop",
-      (w.focusPolicy() & Qt::TabFocus) != 0, "AcceptFocus", w.focusPolicy() != Qt::NoFocus,
-      "TextFont", font.families() == desktop.families() ? "System" : "font " + font.family(),
-      "TextSize", QString::number(points, 'f', 1).toStdString(), "TextUnit",
-      font.pixelSize() == -1 ? 0 : -1, "Bold", font.bold(), "Italic", font.italic(), "Underline",
-      font.underline());
+  shown.Add("Left", w.x(), "Top", w.y(), "Width", w.width(), "Height", w.height(), "Visible",
+            w.isVisible(), "Enabled", w.isEnabled(), "HelpTag", w.toolTip(), "TabStop",
+            (w.focusPolicy() & Qt::TabFocus) != 0, "AcceptFocus", w.focusPolicy() != Qt::NoFocus,
+            "TextFont", font.families() == desktop.families() ? "System" : "font " + font.family(),
+            "TextSize", QString::number(points, 'f', 1).toStdString(), "TextUnit",
+            font.pixelSize() == -1 ? 0 : -1, "Bold", font.bold(), "Italic", font.italic(),
+            "Underline", font.underline());
   if (const auto* list = qobject_cast<const QComboBox*>(&w)) {
     QStringList rows;
     for (int row = 0; row < list->count(); ++row) rows << list->itemText(row);
     const QCompleter* completer = list->completer();
-    Add(shown, "InitialValue", rows.join('\r'), "ListIndex", list->currentIndex(), "AutoComplete",
-        completer && completer->model() == list->model());
+    shown.Add("InitialValue", rows.join('\r'), "ListIndex", list->currentIndex(), "AutoComplete",
+              completer && completer->model() == list->model());
   } else if (const auto* field = qobject_cast<const QPlainTextEdit*>(&w)) {
     const QTextOption option = field->document()->defaultTextOption();
     const bool wraps = field->lineWrapMode() == QPlainTextEdit::WidgetWidth &&
                        option.wrapMode() != QTextOption::NoWrap;
-    Add(shown, "Border", field->frameShape() != QFrame::NoFrame, "TextColor",
-        palette.color(QPalette::Text), "BackColor", palette.color(QPalette::Base), "CueText",
-        field->placeholderText(), "ReadOnly", field->isReadOnly(), "AcceptTabs",
-        !field->tabChangesFocus() && !field->isReadOnly(), "Alignment",
-        wraps ? Horizontal(option.alignment()) : "unwrapped");
+    shown.Add("Border", field->frameShape() != QFrame::NoFrame, "TextColor",
+              palette.color(QPalette::Text), "BackColor", palette.color(QPalette::Base), "CueText",
+              field->placeholderText(), "ReadOnly", field->isReadOnly(), "AcceptTabs",
+              !field->tabChangesFocus() && !field->isReadOnly(), "Alignment",
+              wraps ? Horizontal(option.alignment()) : "unwrapped");
   } else if (const auto* label = qobject_cast<const QLabel*>(&w)) {
     const bool centred = (label->alignment() & Qt::AlignVertical_Mask) == Qt::AlignVCenter;
-    Add(shown, "Text", label->textFormat() == Qt::PlainText ? Text(label->text()) : "markup",
-        "TextAlign", centred ? Horizontal(label->alignment()) : "not centred", "TextColor",
-        palette.color(QPalette::WindowText), "Multiline", label->wordWrap(), "Selectable",
-        label->textInteractionFlags() != Qt::NoTextInteraction);
+    shown.Add("Text", label->textFormat() == Qt::PlainText ? Shown::Text(label->text()) : "markup",
+              "TextAlign", centred ? Horizontal(label->alignment()) : "not centred", "TextColor",
+              palette.color(QPalette::WindowText), "Multiline", label->wordWrap(), "Selectable",
+              label->textInteractionFlags() != Qt::NoTextInteraction);
   } else if (const auto* button = qobject_cast<const QPushButton*>(&w)) {
     const QColor windowBack = w.parentWidget()->palette().color(QPalette::Button);
-    Add(shown, "Caption", button->text(), "TextColor", palette.color(QPalette::ButtonText),
-        "HasBackColor", palette.color(QPalette::Button) != windowBack);
+    shown.Add("Caption", button->text(), "TextColor", palette.color(QPalette::ButtonText),
+              "HasBackColor", palette.color(QPalette::Button) != windowBack);
   }
   return shown;
 }
@@ -436,8 +419,9 @@ TEST_F(Layout, EveryListedPropertyShowsInTheRenderedWindow) {
       // TabIndex is read by the Tab walk below.
       if (name == "TabIndex" || ShowsNothing(key) || ShowsNothing(name)) return;
       const auto value = std::ranges::find_if(
-          shown, [&](const std::string& text) { return text.starts_with(name + '='); });
-      ASSERT_NE(value, shown.end()) << key << " is neither read back nor said to show nothing";
+          shown.texts, [&](const std::string& text) { return text.starts_with(name + '='); });
+      ASSERT_NE(value, shown.texts.end())
+          << key << " is neither read back nor said to show nothing";
       if (listed.ends_with("\r\"")) listed.erase(listed.size() - 2, 1);  // a final CR: no row
       EXPECT_EQ(*value, listed) << record->Name();
     });

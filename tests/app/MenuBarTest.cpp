@@ -16,7 +16,7 @@ using framework::Ref;
 struct ExpectedItem {
   const char* name;
   const char* text;
-  const char* shortcut;  // nullptr: never set
+  const char* shortcut;  // nullptr: never set, so empty
 };
 
 void ExpectItems(const Ref<MenuItem>& menu, std::initializer_list<ExpectedItem> items) {
@@ -27,9 +27,7 @@ void ExpectItems(const Ref<MenuItem>& menu, std::initializer_list<ExpectedItem> 
     EXPECT_EQ(item->Name().Bytes(), expected.name);
     EXPECT_EQ(item->Text().Bytes(), expected.text);
     EXPECT_EQ(item->ShortcutWasSet(), expected.shortcut != nullptr) << expected.name;
-    if (expected.shortcut) {
-      EXPECT_EQ(item->KeyboardShortcut().Bytes(), expected.shortcut);
-    }
+    EXPECT_EQ(item->KeyboardShortcut().Bytes(), expected.shortcut ? expected.shortcut : "");
     EXPECT_TRUE(item->AutoEnable());
     EXPECT_TRUE(item->Visible());
   }
@@ -122,14 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 class WindowMenus : public OpenWindow {};
 
-TEST_F(WindowMenus, EachAccessorFindsItsOwnItemAtAnyDepth) {
-  EXPECT_EQ(window->FileQuit()->Class().Name(), "QuitMenuItem");
-  EXPECT_EQ(window->EditUndo()->Text().Bytes(), "元に戻す");
-  EXPECT_EQ(window->EditMenu()->Count(), 8);
-  EXPECT_TRUE(window->UntitledMenu0()->IsSeparator());
-  EXPECT_EQ(window->EditSelectAll()->KeyboardShortcut().Bytes(), "Cmd+A");
-  EXPECT_EQ(window->FileMenu()->Text().Bytes(), "ファイル");
-  // Every accessor finds the item of its own name.
+// The window's bar is the shared one (above), so an item's name tells which one its accessor found.
+TEST_F(WindowMenus, EachAccessorFindsItsOwnItemAtAnyDepthAndOnlyUntitledHasAHandler) {
   using W = app::Window1;
   const std::pair<Ref<MenuItem> (*)(W&), std::string_view> accessors[] = {
       {[](W& w) { return w.EditMenu(); }, "EditMenu"},
@@ -145,9 +137,7 @@ TEST_F(WindowMenus, EachAccessorFindsItsOwnItemAtAnyDepth) {
       {[](W& w) -> Ref<MenuItem> { return w.FileQuit(); }, "FileQuit"},
   };
   for (const auto& [accessor, name] : accessors) EXPECT_EQ(accessor(*window)->Name().Bytes(), name);
-}
-
-TEST_F(WindowMenus, OnlyTheUntitledHandlerIsRegistered) {
+  // Only the untitled handler is registered.
   EXPECT_EQ(window->MenuHandlerNames(), std::vector<std::string>{"Untitled"});
   EXPECT_TRUE(window->Untitled_Action());
   EXPECT_TRUE(window->HandleMenuAction("Untitled"));

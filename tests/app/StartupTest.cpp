@@ -16,8 +16,6 @@ namespace {
 using framework::Operation;
 using framework::Ref;
 
-constexpr char kEsseLatinPresent[] = "sum es est\rsumus estis sunt";
-
 TEST(Startup, RunsToTheQuitItemAndExitsWithZero) {
   std::string shown;
   std::int64_t windows = -1;
@@ -34,7 +32,7 @@ TEST(Startup, RunsToTheQuitItemAndExitsWithZero) {
   });
   EXPECT_EQ(app::main(), 0);
   EXPECT_EQ(windows, 1);
-  EXPECT_EQ(shown, kEsseLatinPresent);
+  EXPECT_EQ(shown, "sum es est\rsumus estis sunt");
   // The finalisers ran: no window, control, table or application object is left, only the
   // shared menu bar.
   EXPECT_EQ(framework::Object::LiveCount(), before + 12);
@@ -55,41 +53,44 @@ TEST(Startup, AClassThatCannotBeMadeOrAHandlerThatPassesTheExceptionOnExitsWithO
   EXPECT_EQ(app::main(), 1);
 }
 
-class StartupSteps : public StartedRuntime {};
+struct FailingStep {
+  const char* name;
+  Operation operation;
+  std::uint64_t occurrence;
+  bool registered;
+  std::int64_t survivors;  // objects alive after the finalisers
+};
+class FailedStartup : public StartedRuntime, public ::testing::WithParamInterface<FailingStep> {};
 
-TEST_F(StartupSteps, FailingApplicationObjectLeavesNoWindowAndExitCodeOne) {
+// A failing step reaches the handler once, leaves no window open and fails the process.
+TEST_P(FailedStartup, ReachesTheHandlerLeavesNoWindowAndExitsWithOne) {
   const auto before = framework::Object::LiveCount();
   {
-    // Stack checks of Main, EarlyStartup, InitFileTypes, NewAppInstance, App.Constructor.
-    framework::ScopedFault fault(Operation::RuntimeStackCheck, 5);
-    app::Main();
-    EXPECT_TRUE(framework::FaultInjection::Fired());
-  }
-  ASSERT_EQ(unhandled.size(), 1u);
-  EXPECT_FALSE(framework::RegisteredApplication());
-  EXPECT_TRUE(framework::OpenWindows().empty());
-  framework::RuntimePerformFinalizers();
-  // The application object ended and the menu bar was never made.
-  EXPECT_EQ(framework::Object::LiveCount(), before);
-  EXPECT_EQ(framework::RuntimeExit(), 1);
-}
-
-// A failure while the window builds its controls: the handler runs, no window stays open and the
-// process fails; the shared menu bar made before it stays.
-TEST_F(StartupSteps, FailingControlCreationReachesTheHandlerAndLeavesNoWindow) {
-  const auto before = framework::Object::LiveCount();
-  {
-    // The window's own list is the first applied, ComboBox1's the second.
-    framework::ScopedFault fault(Operation::SetProperties, 2);
+    framework::ScopedFault fault(GetParam().operation, GetParam().occurrence);
     app::Main();
     EXPECT_TRUE(framework::FaultInjection::Fired());
   }
   EXPECT_EQ(unhandled.size(), 1u);
+  EXPECT_EQ(framework::RegisteredApplication() != nullptr, GetParam().registered);
   EXPECT_TRUE(framework::OpenWindows().empty());
   framework::RuntimePerformFinalizers();
-  EXPECT_EQ(framework::Object::LiveCount(), before + 12);
+  EXPECT_EQ(framework::Object::LiveCount(), before + GetParam().survivors);
   EXPECT_EQ(framework::RuntimeExit(), 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    AtEachKindOfStep, FailedStartup,
+    ::testing::Values(
+        // Stack checks of Main, EarlyStartup, InitFileTypes, NewAppInstance, App.Constructor: the
+        // application object ends and the menu bar is never made.
+        FailingStep{"ApplicationObject", Operation::RuntimeStackCheck, 5, false, 0},
+        // The shared menu bar, made before the failing step, stays.
+        FailingStep{"Registration", Operation::RegisterAppObject, 1, false, 12},
+        // The window's own list is the first applied, ComboBox1's the second.
+        FailingStep{"ControlCreation", Operation::SetProperties, 2, true, 12}),
+    [](const auto& step) { return std::string(step.param.name); });
+
+class StartupSteps : public StartedRuntime {};
 
 // A plain C++ exception, from a step of start-up (the application's registration) or from a
 // handler under the framework's exception handling (the language list's Open reading its cell),
@@ -109,18 +110,11 @@ TEST_F(StartupSteps, APlainCppExceptionIsNamedTwiceAndExitsWithOne) {
   }
 }
 
-TEST_F(StartupSteps, FailingRegistrationLeavesNoApplicationAndNoWindow) {
-  {
-    framework::ScopedFault fault(Operation::RegisterAppObject, 1);
-    app::Main();
-  }
-  EXPECT_EQ(unhandled.size(), 1u);
-  EXPECT_FALSE(framework::RegisteredApplication());
-  EXPECT_TRUE(framework::OpenWindows().empty());
-  EXPECT_EQ(framework::RuntimeExit(), 1);
-}
-
-TEST_F(StartupSteps, EarlyStartupSetsHiDpiThenRegistersTheApplicationWithTheSharedBar) {
+// Early start-up sets HiDPI and registers the application with the shared bar, and opens no
+// window; the default view opens exactly one however often it is made. Once that window ends only
+// the bar, its two menus and their nine items stay alive.
+TEST_F(StartupSteps, EarlyStartupThenOneDefaultWindowAfterWhichOnlyTheSharedBarStays) {
+  const auto before = framework::Object::LiveCount();
   app::EarlyStartup();
   EXPECT_TRUE(framework::ApplicationClass::SupportsHiDPI());
   EXPECT_TRUE(framework::PluginControlsAvailable());
@@ -129,25 +123,13 @@ TEST_F(StartupSteps, EarlyStartupSetsHiDpiThenRegistersTheApplicationWithTheShar
   EXPECT_EQ(application->Class().Name(), "App");
   EXPECT_EQ(application->GetMenuBar().get(), app::MenuBar1::ImplicitInstance().get());
   EXPECT_TRUE(framework::OpenWindows().empty());
-}
-
-TEST_F(StartupSteps, DefaultViewOpensExactlyOneWindow) {
-  app::EarlyStartup();
+  application.reset();
   app::MakeDefaultView();
   app::MakeDefaultView();
-  auto windows = framework::OpenWindows();
-  ASSERT_EQ(windows.size(), 1u);
-  EXPECT_EQ(windows[0]->Class().Name(), "Window1.Window1");
-  windows[0]->Close();
-}
-
-TEST_F(StartupSteps, AfterTheWindowEndsOnlyTheSharedMenuBarStaysAlive) {
-  const auto before = framework::Object::LiveCount();
-  app::EarlyStartup();
-  app::MakeDefaultView();
-  framework::OpenWindows().at(0)->Close();
+  ASSERT_EQ(framework::OpenWindows().size(), 1u);
+  EXPECT_EQ(framework::OpenWindows()[0]->Class().Name(), "Window1.Window1");
+  framework::OpenWindows()[0]->Close();
   framework::RuntimePerformFinalizers();
-  // The bar, its two menus and their nine items.
   EXPECT_EQ(framework::Object::LiveCount(), before + 12);
   EXPECT_EQ(framework::RuntimeExit(), 0);
 }

@@ -11,25 +11,43 @@ using framework::Variant;
 
 class Window1Object : public StartedRuntime {};
 
-TEST_F(Window1Object, ANewWindowHasZeroIndicesAndAnEmptyTableBeforeAnyControlEvent) {
-  Ref<app::Window1> window = framework::RuntimeCheckCast<app::Window1>(
-      framework::RuntimeNewObject(app::Window1::Lookup()).get());
-  EXPECT_EQ(window->Lang, 0);
-  EXPECT_EQ(window->Locate, 0);
-  EXPECT_EQ(window->Verb, 0);
-  EXPECT_EQ(window->Katsuyo, 0);
-  ASSERT_TRUE(window->Words);
-  for (std::int32_t i : {0, 6})
-    for (std::int32_t j : {0, 11})
-      for (std::int32_t k : {0, 14})
-        EXPECT_TRUE(framework::ArrayElementGet(window->Words.get(), i, j, k).Bytes().empty());
-}
-
-TEST_F(Window1Object, EndingTheWindowReleasesTheTable) {
+// A new window: zero indices and an empty table before any control event, its properties by
+// name, and the table released with the window.
+TEST_F(Window1Object, ANewWindowsIndicesTableAndPropertiesByName) {
   const auto before = framework::Object::LiveCount();
   {
-    Ref<framework::Object> window = framework::RuntimeNewObject(app::Window1::Lookup());
+    Ref<app::Window1> window = framework::RuntimeCheckCast<app::Window1>(
+        framework::RuntimeNewObject(app::Window1::Lookup()).get());
     EXPECT_EQ(framework::Object::LiveCount(), before + 2);  // the window and its table
+    EXPECT_EQ((std::vector{window->Lang, window->Locate, window->Verb, window->Katsuyo}),
+              std::vector<std::int64_t>(4, 0));
+    ASSERT_TRUE(window->Words);
+    for (std::int32_t i : {0, 6})
+      for (std::int32_t j : {0, 11})
+        for (std::int32_t k : {0, 14})
+          EXPECT_TRUE(framework::ArrayElementGet(window->Words.get(), i, j, k).Bytes().empty());
+
+    const framework::ClassRecord& record = app::Window1::Lookup();
+    const auto* katsuyo = record.FindProperty("katsuyo");
+    ASSERT_NE(katsuyo, nullptr);
+    katsuyo->accessors.set(*window, Variant(std::int64_t{9}));
+    EXPECT_EQ(window->Katsuyo, 9);
+    EXPECT_EQ(std::get<std::int64_t>(katsuyo->accessors.introspectionGet(*window)), 9);
+
+    const auto* words = record.FindProperty("Words");
+    ASSERT_NE(words, nullptr);
+    Ref<framework::Array> table = window->Words;
+    auto held = std::get<Ref<framework::Object>>(words->accessors.get(*window));
+    EXPECT_EQ(held.get(), table.get());
+    // Anything but an array is refused, by the setter and introspection alike, and so is nil by
+    // introspection; the table stays.
+    Ref<framework::Object> notAnArray = framework::RuntimeCreateDelegate(
+        &framework::invokers::InvokeProcedure, static_cast<void (*)()>([] {}), nullptr, "(  )", 0);
+    for (const auto& set : {words->accessors.set, words->accessors.introspectionSet})
+      EXPECT_THROW(set(*window, Variant(notAnArray)), framework::PendingException);
+    EXPECT_THROW(words->accessors.introspectionSet(*window, Variant(Ref<framework::Object>())),
+                 framework::PendingException);
+    EXPECT_EQ(window->Words.get(), table.get());
   }
   EXPECT_EQ(framework::Object::LiveCount(), before);
 }
@@ -37,39 +55,12 @@ TEST_F(Window1Object, EndingTheWindowReleasesTheTable) {
 TEST_F(Window1Object, TheImplicitInstanceIsConstructedOnce) {
   app::EarlyStartup();
   Ref<app::Window1> first = app::Window1::ImplicitInstance();
-  Ref<app::Window1> second = app::Window1::ImplicitInstance();
-  EXPECT_EQ(first.get(), second.get());
+  EXPECT_EQ(app::Window1::ImplicitInstance().get(), first.get());
   EXPECT_EQ(first->Controls().size(), 10u);
   first->Close();
   Ref<app::Window1> third = app::Window1::ImplicitInstance();
   EXPECT_NE(third.get(), first.get());
   third->Close();
-}
-
-TEST_F(Window1Object, PropertiesReadAndWriteByName) {
-  Ref<app::Window1> window = framework::RuntimeCheckCast<app::Window1>(
-      framework::RuntimeNewObject(app::Window1::Lookup()).get());
-  const framework::ClassRecord& record = app::Window1::Lookup();
-  const auto* katsuyo = record.FindProperty("katsuyo");
-  ASSERT_NE(katsuyo, nullptr);
-  katsuyo->accessors.set(*window, Variant(std::int64_t{9}));
-  EXPECT_EQ(window->Katsuyo, 9);
-  EXPECT_EQ(std::get<std::int64_t>(katsuyo->accessors.introspectionGet(*window)), 9);
-
-  const auto* words = record.FindProperty("Words");
-  ASSERT_NE(words, nullptr);
-  Ref<framework::Array> table = window->Words;
-  auto held = std::get<Ref<framework::Object>>(words->accessors.get(*window));
-  EXPECT_EQ(held.get(), table.get());
-  // Anything but an array is refused, by the setter and introspection alike, and so is nil by
-  // introspection; the table stays.
-  Ref<framework::Object> notAnArray = framework::RuntimeCreateDelegate(
-      &framework::invokers::InvokeProcedure, static_cast<void (*)()>([] {}), nullptr, "(  )", 0);
-  for (const auto& set : {words->accessors.set, words->accessors.introspectionSet})
-    EXPECT_THROW(set(*window, Variant(notAnArray)), framework::PendingException);
-  EXPECT_THROW(words->accessors.introspectionSet(*window, Variant(Ref<framework::Object>())),
-               framework::PendingException);
-  EXPECT_EQ(window->Words.get(), table.get());
 }
 
 }  // namespace
