@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "ExpectRaises.h"
 #include "framework/runtime/Array.h"
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/FaultInjection.h"
@@ -28,20 +29,16 @@ Ref<Array> NewTable() {
   return CreateArray(3, framework::kStringElementType, kBounds);
 }
 
-// Runs `action`, which must raise a framework exception of class `expected`.
-template <class Action>
-void ExpectRaises(const ClassRecord& expected, Action action, const std::string& what) {
-  try {
-    action();
-    ADD_FAILURE() << what << ": nothing raised";
-  } catch (const PendingException& e) {
-    EXPECT_TRUE(e.Exception()->IsA(expected))
-        << what << ": raised " << framework::Describe(*e.Exception());
-  }
-}
-
 std::string Label(std::int32_t i, std::int32_t j, std::int32_t k) {
   return std::to_string(i) + "," + std::to_string(j) + "," + std::to_string(k);
+}
+
+// Calls `visit(i, j, k)` for every cell within kBounds.
+template <class Visit>
+void ForEachCell(Visit visit) {
+  for (std::int32_t i = 0; i <= kBounds[0]; ++i)
+    for (std::int32_t j = 0; j <= kBounds[1]; ++j)
+      for (std::int32_t k = 0; k <= kBounds[2]; ++k) visit(i, j, k);
 }
 
 class ArrayTest : public ::testing::Test {
@@ -51,39 +48,24 @@ class ArrayTest : public ::testing::Test {
   std::int64_t start_ = 0;
 };
 
-TEST_F(ArrayTest, FreshArrayHasItsShapeAndIsEmptyEverywhere) {
+TEST_F(ArrayTest, FreshCellsAreEmptyAndEveryCellIsItsOwnStorage) {
   Ref<Array> table = NewTable();
   EXPECT_EQ(table->ReferenceCount(), 1);
-  for (std::int32_t i = 0; i <= 6; ++i)
-    for (std::int32_t j = 0; j <= 11; ++j)
-      for (std::int32_t k = 0; k <= 14; ++k)
-        EXPECT_TRUE(ArrayElementGet(table.get(), i, j, k).Bytes().empty()) << Label(i, j, k);
-}
-
-TEST_F(ArrayTest, EveryCellIsItsOwnStorage) {
-  Ref<Array> table = NewTable();
-  // Corners first, then every cell with its own text: no two index triples may share a cell.
-  ArrayElementSet(table.get(), "first", 0, 0, 0);
-  ArrayElementSet(table.get(), "last", 6, 11, 14);
-  EXPECT_EQ(ArrayElementGet(table.get(), 0, 0, 0), String("first"));
-  EXPECT_EQ(ArrayElementGet(table.get(), 6, 11, 14), String("last"));
-  EXPECT_TRUE(ArrayElementGet(table.get(), 0, 0, 1).Bytes().empty());
-
-  for (std::int32_t i = 0; i <= 6; ++i)
-    for (std::int32_t j = 0; j <= 11; ++j)
-      for (std::int32_t k = 0; k <= 14; ++k)
-        ArrayElementSet(table.get(), String(Label(i, j, k)), i, j, k);
-  for (std::int32_t i = 0; i <= 6; ++i)
-    for (std::int32_t j = 0; j <= 11; ++j)
-      for (std::int32_t k = 0; k <= 14; ++k)
-        EXPECT_EQ(ArrayElementGet(table.get(), i, j, k).Bytes(), Label(i, j, k));
+  // Each cell is empty until it gets its own text: no two index triples may share a cell.
+  ForEachCell([&](auto i, auto j, auto k) {
+    EXPECT_TRUE(ArrayElementGet(table.get(), i, j, k).Bytes().empty()) << Label(i, j, k);
+    ArrayElementSet(table.get(), String(Label(i, j, k)), i, j, k);
+  });
+  ForEachCell([&](auto i, auto j, auto k) {
+    EXPECT_EQ(ArrayElementGet(table.get(), i, j, k).Bytes(), Label(i, j, k));
+  });
 
   // Reads hand out the stored bytes unchanged, control characters included.
   ArrayElementSet(table.get(), "a\b\rb ", 3, 4, 5);
   EXPECT_EQ(ArrayElementGet(table.get(), 3, 4, 5).Bytes(), "a\b\rb ");
 }
 
-TEST_F(ArrayTest, AnyIndexOutsideTheBoundsRaisesForReadAndWrite) {
+TEST_F(ArrayTest, AnyIndexOutsideTheBoundsOrANilArrayRaisesForReadAndWrite) {
   Ref<Array> table = NewTable();
   ArrayElementSet(table.get(), "kept", 0, 0, 0);
   const std::array<std::int32_t, 3> outside[] = {
@@ -102,19 +84,16 @@ TEST_F(ArrayTest, AnyIndexOutsideTheBoundsRaisesForReadAndWrite) {
         "write " + Label(i, j, k));
   }
   // No write outside the bounds landed anywhere inside them.
-  for (std::int32_t i = 0; i <= 6; ++i)
-    for (std::int32_t j = 0; j <= 11; ++j)
-      for (std::int32_t k = 0; k <= 14; ++k)
-        EXPECT_NE(ArrayElementGet(table.get(), i, j, k), String("stray")) << Label(i, j, k);
+  ForEachCell([&](auto i, auto j, auto k) {
+    EXPECT_NE(ArrayElementGet(table.get(), i, j, k), String("stray")) << Label(i, j, k);
+  });
   EXPECT_EQ(ArrayElementGet(table.get(), 0, 0, 0), String("kept"));
   try {
     (void)ArrayElementGet(table.get(), 6, 12, -1);
   } catch (const PendingException& e) {
     EXPECT_STREQ(e.what(), "OutOfBoundsException: index 12 of dimension 2 is outside 0..11");
   }
-}
-
-TEST_F(ArrayTest, NilArrayRaisesNilObjectException) {
+  // A nil array has no cells at all.
   const ClassRecord& nil = framework::NilObjectException::Lookup();
   ExpectRaises(
       nil, [] { (void)ArrayElementGet(nullptr, 0, 0, 0); }, "read");

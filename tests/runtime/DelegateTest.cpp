@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ExpectRaises.h"
 #include "framework/runtime/ClassRecord.h"
 #include "framework/runtime/Delegate.h"
 #include "framework/runtime/Exceptions.h"
@@ -28,15 +29,6 @@ class Button : public Object {
     return slot.Get([] { return framework::RuntimeNewClass(nullptr, "Button"); });
   }
   Button() : Object(Lookup()) {}
-};
-
-class Other : public Object {
- public:
-  static const ClassRecord& Lookup() {
-    static ClassRecordSlot slot;
-    return slot.Get([] { return framework::RuntimeNewClass(nullptr, "Other"); });
-  }
-  Other() : Object(Lookup()) {}
 };
 
 // The handler's owner: records every call it receives.
@@ -115,35 +107,22 @@ TEST_F(DelegateTest, KeepsInvokerMethodSignatureFlagsAndItsTargetAlive) {
   EXPECT_EQ(plain->Target(), nullptr);
 }
 
-TEST_F(DelegateTest, NilTargetRaisesNilObjectExceptionWithoutCalling) {
+TEST_F(DelegateTest, NilOrMistypedTargetOrSenderRaisesWithoutCalling) {
+  auto form = MakeObject<Form>();
   auto button = MakeObject<Button>();
-  EntryPoint entry = framework::EntryPointer(PressedDelegate(nullptr));
-  try {
-    entry(static_cast<Object*>(button.get()));
-    ADD_FAILURE() << "a delegate without a target ran";
-  } catch (const PendingException& e) {
-    EXPECT_TRUE(e.Exception()->IsA(framework::NilObjectException::Lookup()));
-  }
-
+  EntryPoint unbound = framework::EntryPointer(PressedDelegate(nullptr));
+  ExpectRaises(framework::NilObjectException::Lookup(),
+               [&] { unbound(static_cast<Object*>(button.get())); });
   // A target of the wrong class is no target for the method either.
-  EntryPoint misbound = framework::EntryPointer(PressedDelegate(MakeObject<Other>()));
+  EntryPoint misbound = framework::EntryPointer(PressedDelegate(button));
   EXPECT_THROW(misbound(static_cast<Object*>(button.get())), PendingException);
-
   // Nor is a nil entry.
   EXPECT_THROW(EntryPoint()(), PendingException);
   EXPECT_FALSE(framework::EntryPointer(nullptr));
-}
 
-TEST_F(DelegateTest, SenderOfTheWrongClassRaisesIllegalCast) {
-  auto form = MakeObject<Form>();
-  auto other = MakeObject<Other>();
   EntryPoint entry = framework::EntryPointer(PressedDelegate(form));
-  try {
-    entry(static_cast<Object*>(other.get()));
-    ADD_FAILURE() << "a mistyped sender reached the method";
-  } catch (const PendingException& e) {
-    EXPECT_TRUE(e.Exception()->IsA(framework::IllegalCastException::Lookup()));
-  }
+  ExpectRaises(framework::IllegalCastException::Lookup(),
+               [&] { entry(static_cast<Object*>(form.get())); });
   EXPECT_TRUE(form->calls.empty());
 }
 

@@ -12,75 +12,62 @@
 namespace {
 
 using framework::ClassRecord;
-using framework::ClassRecordSlot;
 using framework::MakeObject;
 using framework::Object;
 using framework::Ref;
 
 // What the finalisers saw, in the order they ran.
-std::vector<std::string>& FinalizerLog() {
-  static std::vector<std::string> log;
-  return log;
-}
+std::vector<std::string> finalizerLog;
 
 class Counted : public Object {
  public:
-  static const ClassRecord& Lookup();
+  FRAMEWORK_CLASS_RECORD(Counted)
   explicit Counted(const ClassRecord& record = Lookup()) : Object(record) {}
   int payload = 42;
 };
 
 class DerivedCounted : public Counted {
  public:
-  static const ClassRecord& Lookup();
+  FRAMEWORK_CLASS_RECORD(DerivedCounted)
   DerivedCounted() : Counted(Lookup()) {}
 };
 
 // A class whose finaliser raises; the chain above it must still run.
 class RaisingFinal : public Counted {
  public:
-  static const ClassRecord& Lookup();
+  FRAMEWORK_CLASS_RECORD(RaisingFinal)
   RaisingFinal() : Counted(Lookup()) {}
 };
 
-const ClassRecord& Counted::Lookup() {
-  static ClassRecordSlot slot;
-  return slot.Get([] {
-    auto record = framework::RuntimeNewClass(nullptr, "Counted");
-    record->SetFinalizer([](Object& self) {
-      // The object is still whole while its finalisers run, and holding it does not end it twice.
-      Ref<Counted> held(&static_cast<Counted&>(self));
-      FinalizerLog().push_back("Counted:" + std::to_string(held->payload));
-    });
-    return record;
+std::unique_ptr<ClassRecord> Counted::BuildClassRecord() {
+  auto record = framework::RuntimeNewClass(nullptr, "Counted");
+  record->SetFinalizer([](Object& self) {
+    // The object is still whole while its finalisers run, and holding it does not end it twice.
+    Ref<Counted> held(&static_cast<Counted&>(self));
+    finalizerLog.push_back("Counted:" + std::to_string(held->payload));
   });
+  return record;
 }
 
-const ClassRecord& DerivedCounted::Lookup() {
-  static ClassRecordSlot slot;
-  return slot.Get([] {
-    auto record = framework::RuntimeNewClass(&Counted::Lookup(), "DerivedCounted");
-    record->SetFinalizer([](Object&) { FinalizerLog().push_back("DerivedCounted"); });
-    return record;
-  });
+std::unique_ptr<ClassRecord> DerivedCounted::BuildClassRecord() {
+  auto record = framework::RuntimeNewClass(&Counted::Lookup(), "DerivedCounted");
+  record->SetFinalizer([](Object&) { finalizerLog.push_back("DerivedCounted"); });
+  return record;
 }
 
-const ClassRecord& RaisingFinal::Lookup() {
-  static ClassRecordSlot slot;
-  return slot.Get([] {
-    auto record = framework::RuntimeNewClass(&Counted::Lookup(), "RaisingFinal");
-    record->SetFinalizer([](Object&) {
-      FinalizerLog().push_back("RaisingFinal");
-      framework::RaiseNilObjectException();
-    });
-    return record;
+std::unique_ptr<ClassRecord> RaisingFinal::BuildClassRecord() {
+  auto record = framework::RuntimeNewClass(&Counted::Lookup(), "RaisingFinal");
+  record->SetFinalizer([](Object&) {
+    finalizerLog.push_back("RaisingFinal");
+    framework::RaiseNilObjectException();
   });
+  return record;
 }
 
 class ReferenceTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    FinalizerLog().clear();
+    finalizerLog.clear();
     // Build the records first: they are not objects, but keep the census untouched by them.
     Counted::Lookup();
     DerivedCounted::Lookup();
@@ -92,7 +79,7 @@ class ReferenceTest : public ::testing::Test {
   std::int64_t start_ = 0;
 };
 
-TEST_F(ReferenceTest, LastReleaseEndsObjectAndRunsFinalisersFromOwnClassUp) {
+TEST_F(ReferenceTest, LastReleaseEndsObjectAndRunsEveryFinaliserFromOwnClassUp) {
   auto* object = new DerivedCounted();
   EXPECT_EQ(object->ReferenceCount(), 1);
   EXPECT_EQ(Object::LiveCount(), start_ + 1);
@@ -101,21 +88,21 @@ TEST_F(ReferenceTest, LastReleaseEndsObjectAndRunsFinalisersFromOwnClassUp) {
   EXPECT_EQ(object->ReferenceCount(), 2);
   framework::RuntimeUnlockObject(object);
   EXPECT_EQ(object->ReferenceCount(), 1);
-  EXPECT_TRUE(FinalizerLog().empty()) << "finaliser ran before the last release";
+  EXPECT_TRUE(finalizerLog.empty()) << "finaliser ran before the last release";
   EXPECT_EQ(Object::LiveCount(), start_ + 1);
 
   framework::RuntimeUnlockObject(object);
-  EXPECT_EQ(FinalizerLog(), (std::vector<std::string>{"DerivedCounted", "Counted:42"}));
+  EXPECT_EQ(finalizerLog, (std::vector<std::string>{"DerivedCounted", "Counted:42"}));
+  EXPECT_EQ(Object::LiveCount(), start_);
+
+  // A raising finaliser does not stop the chain or keep the object.
+  finalizerLog.clear();
+  { auto raising = MakeObject<RaisingFinal>(); }
+  EXPECT_EQ(finalizerLog, (std::vector<std::string>{"RaisingFinal", "Counted:42"}));
   EXPECT_EQ(Object::LiveCount(), start_);
 }
 
-TEST_F(ReferenceTest, RaisingFinaliserDoesNotStopTheChainOrKeepTheObject) {
-  { auto object = MakeObject<RaisingFinal>(); }
-  EXPECT_EQ(FinalizerLog(), (std::vector<std::string>{"RaisingFinal", "Counted:42"}));
-  EXPECT_EQ(Object::LiveCount(), start_);
-}
-
-TEST_F(ReferenceTest, NilIsIgnored) {
+TEST_F(ReferenceTest, NilIsIgnoredAndRefCopyMoveAndAssignmentKeepCountsExact) {
   framework::RuntimeLockObject(nullptr);
   framework::RuntimeUnlockObject(nullptr);
 
@@ -128,10 +115,8 @@ TEST_F(ReferenceTest, NilIsIgnored) {
   copy.reset();
   moved = nil;
   EXPECT_EQ(copy.get(), nullptr);
-  EXPECT_TRUE(FinalizerLog().empty());
-}
+  EXPECT_TRUE(finalizerLog.empty());
 
-TEST_F(ReferenceTest, RefCopyMoveAndAssignmentKeepCountsExact) {
   Ref<Counted> a = MakeObject<Counted>();
   EXPECT_EQ(a->ReferenceCount(), 1);
 
@@ -155,7 +140,7 @@ TEST_F(ReferenceTest, RefCopyMoveAndAssignmentKeepCountsExact) {
 
   other = nullptr;
   c.reset();  // last reference of `other`'s object
-  EXPECT_EQ(FinalizerLog(), (std::vector<std::string>{"Counted:7"}));
+  EXPECT_EQ(finalizerLog, (std::vector<std::string>{"Counted:7"}));
   EXPECT_EQ(Object::LiveCount(), start_ + 1);
 }
 
@@ -171,9 +156,9 @@ TEST_F(ReferenceTest, UpcastCopyAndMoveShareTheSameObject) {
   EXPECT_FALSE(copied->IsA(RaisingFinal::Lookup()));
   EXPECT_EQ(&copied->Class(), &DerivedCounted::Lookup());
   copied.reset();
-  EXPECT_TRUE(FinalizerLog().empty());
+  EXPECT_TRUE(finalizerLog.empty());
   moved.reset();
-  EXPECT_EQ(FinalizerLog().size(), 2U);
+  EXPECT_EQ(finalizerLog.size(), 2U);
 }
 
 TEST_F(ReferenceTest, CallGuardHoldsTheReceiverAndArgumentsForTheCall) {
@@ -183,9 +168,9 @@ TEST_F(ReferenceTest, CallGuardHoldsTheReceiverAndArgumentsForTheCall) {
     framework::CallGuard guard{receiver.get(), argument.get()};
     receiver.reset();
     argument.reset();
-    EXPECT_TRUE(FinalizerLog().empty()) << "an object ended during the call";
+    EXPECT_TRUE(finalizerLog.empty()) << "an object ended during the call";
   }
-  EXPECT_EQ(FinalizerLog().size(), 3U);
+  EXPECT_EQ(finalizerLog.size(), 3U);
 }
 
 TEST_F(ReferenceTest, ManyHandlesOnManyObjectsLeaveNothingBehind) {
@@ -198,7 +183,7 @@ TEST_F(ReferenceTest, ManyHandlesOnManyObjectsLeaveNothingBehind) {
   handles.erase(handles.begin(), handles.begin() + 101);
   EXPECT_EQ(Object::LiveCount(), start_ + 50);
   handles.clear();
-  EXPECT_EQ(FinalizerLog().size(), 100U);
+  EXPECT_EQ(finalizerLog.size(), 100U);
 }
 
 }  // namespace

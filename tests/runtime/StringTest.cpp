@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "ExpectRaises.h"
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/FaultInjection.h"
 #include "framework/runtime/String.h"
@@ -22,12 +23,9 @@ TEST(ChrTest, MakesTheOneByteStringOfAnAsciiCodeAndRefusesEveryOtherCode) {
   }
   for (std::int64_t code : {std::int64_t{-1}, std::int64_t{0x80}, std::int64_t{0xE9},
                             std::int64_t{INT64_MIN}, std::int64_t{0x100000000}}) {
-    try {
-      (void)Chr(code);
-      ADD_FAILURE() << "Chr(" << code << ") did not raise";
-    } catch (const PendingException& e) {
-      EXPECT_TRUE(e.Exception()->IsA(framework::OutOfBoundsException::Lookup())) << code;
-    }
+    ExpectRaises(
+        framework::OutOfBoundsException::Lookup(), [code] { (void)Chr(code); },
+        "Chr(" + std::to_string(code) + ")");
   }
 }
 
