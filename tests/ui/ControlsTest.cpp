@@ -25,13 +25,14 @@ class ControlsTest : public UiTest {
   // A window with one control of class C made from `list`.
   template <class C>
   Ref<C> OneControl(const std::string& list) {
-    TestWindow::NextScript().createControls = [list](TestWindow& w) { w.Add<C>("Control", list); };
+    Open([list](TestWindow& w) { w.Add<C>("Control", list); });
+    return window_->ControlAs<C>("Control");
+  }
+  void Open(std::function<void(TestWindow&)> createControls) {
+    TestWindow::NextScript().createControls = std::move(createControls);
     window_ = OpenTestWindow();
-    return RuntimeCheckCast<C>(window_->ControlByName("Control").get());
   }
-  QWidget* Widget(const char* name) const {
-    return WidgetOf(*RuntimeCheckCast<RectControl>(window_->ControlByName(name).get()));
-  }
+  QWidget* Widget(const char* name) const { return window_->WidgetNamed(name); }
   std::vector<std::string> Changes() const {
     std::vector<std::string> changes;
     for (const std::string& entry : window_->log) {
@@ -61,7 +62,7 @@ TEST_F(ControlsTest, ComboBoxRowsComeFromInitialValueWithoutAnEmptyLastRow) {
   EXPECT_THROW(combo->List(4), PendingException);
   EXPECT_THROW(combo->ListIndex_Set(4), PendingException);
   // New rows select none of them.
-  Ref<ComboBox> fresh = RuntimeCheckCast<ComboBox>(RuntimeNewObject(ComboBox::Lookup()).get());
+  Ref<ComboBox> fresh = New<ComboBox>();
   SetProperties(fresh.get(), ComboList("a\rb") + EncodePropertyList({Text("InitialValue", "c")}));
   EXPECT_EQ(fresh->ListIndex_Get(), -1);
 }
@@ -98,13 +99,12 @@ TEST_F(ControlsTest, LongRowsShowWholeInTheDropDownAndFromTheirStartInTheEntry) 
 }
 
 TEST_F(ControlsTest, ChangeIsRaisedForUserChangesOnly) {
-  TestWindow::NextScript().createControls = [](TestWindow& w) {
+  Open([](TestWindow& w) {
     w.Add<ComboBox>("Control", ComboList("zero\rone\rtwo\rthree"));
     w.Add<ComboBox>("Thrice", EncodePropertyList({Text("InitialValue", "one\rone\rone"),
                                                   Integer("ListIndex", 1)}));
-  };
-  window_ = OpenTestWindow();
-  Ref<ComboBox> combo = RuntimeCheckCast<ComboBox>(window_->ControlByName("Control").get());
+  });
+  Ref<ComboBox> combo = window_->ControlAs<ComboBox>("Control");
   auto* widget = qobject_cast<QComboBox*>(Widget("Control"));
   // Setting ListIndex from the program raises nothing.
   combo->ListIndex_Set(2);
@@ -148,41 +148,16 @@ TEST_F(ControlsTest, ChangeIsRaisedForUserChangesOnly) {
   EXPECT_EQ(presented_, std::vector<std::string>{"NilObjectException"});
 }
 
-TEST_F(ControlsTest, TextFieldReadsBackEveryByteAndShowsCrAsALineBreak) {
-  Ref<TextField> field = OneControl<TextField>(
-      EncodePropertyList({Boolean("ReadOnly", true), ColorValue("TextColor", 0x00123456),
-                          ColorValue("BackColor", 0x00FFFFE0), Text("Text", "")}));
-  auto* widget = qobject_cast<QPlainTextEdit*>(WidgetOf(*field));
-  ASSERT_NE(widget, nullptr);
-  std::string text = "sum, es, est\rsumus, estis, sunt";
-  std::string withBackspace = "ca\x08nta\r\xFF\r\n\0!"s;
-  field->Text_Set(String(text));
-  EXPECT_EQ(field->Text().Bytes(), text);
-  EXPECT_EQ(widget->document()->blockCount(), 2);
-  EXPECT_EQ(widget->document()->firstBlock().text(), QStringLiteral("sum, es, est"));
-  field->Text_Set(String(withBackspace));
-  EXPECT_EQ(field->Text().Bytes(), withBackspace);
-  EXPECT_EQ(widget->toPlainText(), QStringLiteral("ca\bnta\n\uFFFD\n\0!"));
-  QTest::keyClick(widget, Qt::Key_Right, Qt::ShiftModifier);  // selects, as the mouse does
-  EXPECT_EQ(widget->textCursor().selectedText(), QStringLiteral("c"));
-  EXPECT_TRUE(widget->isReadOnly());
-  EXPECT_TRUE(widget->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
-  EXPECT_EQ(widget->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xE0));
-  EXPECT_EQ(widget->palette().color(QPalette::Text), QColor(0x12, 0x34, 0x56));
-  EXPECT_EQ(widget->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-}
-
 // A label shows its text as it is, on one line, left-aligned and vertically centred in its box,
 // and cannot be selected.
 TEST_F(ControlsTest, LabelsShowPlainTextOnOneLineInTheirSize) {
-  TestWindow::NextScript().createControls = [](TestWindow& w) {
+  Open([](TestWindow& w) {
     w.Add<Label>("Sized", EncodePropertyList({Text("Text", "<b>a\rb"), Text("TextFont", "System"),
                                               Single("TextSize", 14.0F),
                                               ColorValue("TextColor", 0x00123456)}));
     w.Add<Label>("Default",
                  EncodePropertyList({Single("TextSize", 0.0F), Integer("Width", 1LL << 40)}));
-  };
-  window_ = OpenTestWindow();
+  });
   auto* sized = qobject_cast<QLabel*>(Widget("Sized"));
   EXPECT_EQ(sized->font().pointSizeF(), 14.0);
   EXPECT_EQ(sized->text(), QStringLiteral("<b>a b"));
@@ -206,18 +181,17 @@ TEST_F(ControlsTest, BevelButtonRaisesActionOnlyWhileVisibleAndEnabled) {
                 {"Shown", true, false},
                 {"Enabled", false, true},
                 {"Both", true, true}};
-  TestWindow::NextScript().createControls = [&states](TestWindow& w) {
+  Open([&states](TestWindow& w) {
     for (const auto& [name, visible, enabled] : states) {
       w.Add<BevelButton>(
           name,
           EncodePropertyList({Text("Caption", "ランダム"), ColorValue("TextColor", 0x00123456),
                               Boolean("Visible", visible), Boolean("Enabled", enabled)}));
     }
-  };
-  window_ = OpenTestWindow();
+  });
   for (const auto& [name, visible, enabled] : states) {
     SCOPED_TRACE(name);
-    Ref<BevelButton> button = RuntimeCheckCast<BevelButton>(window_->ControlByName(name).get());
+    Ref<BevelButton> button = window_->ControlAs<BevelButton>(name);
     auto* widget = qobject_cast<QPushButton*>(WidgetOf(*button));
     EXPECT_EQ(widget->text(), QString::fromUtf8("ランダム"));
     EXPECT_EQ(widget->palette().color(QPalette::ButtonText), QColor(0x12, 0x34, 0x56));
@@ -232,24 +206,33 @@ TEST_F(ControlsTest, BevelButtonRaisesActionOnlyWhileVisibleAndEnabled) {
   // An Action handler's exception passes on from Push, and goes from a click to the
   // unhandled-exception handler.
   window_->script.onUserEvent = [](TestWindow&) { RaiseNilObjectException(); };
-  Ref<BevelButton> both = RuntimeCheckCast<BevelButton>(window_->ControlByName("Both").get());
+  Ref<BevelButton> both = window_->ControlAs<BevelButton>("Both");
   EXPECT_THROW(both->Push(), PendingException);
   qobject_cast<QPushButton*>(WidgetOf(*both))->click();
   EXPECT_EQ(presented_, std::vector<std::string>{"NilObjectException"});
 }
 
-// The read-only field takes no text in any form, while selecting and copying work; a list's
-// entry takes the same input-method text.
-TEST_F(ControlsTest, AReadOnlyFieldTakesNoTextInAnyFormAListEntryDoes) {
-  TestWindow::NextScript().createControls = [](TestWindow& w) {
-    w.Add<TextField>("Field", EncodePropertyList({Boolean("ReadOnly", true),
-                                                  Text("Text", "sum es est\rsumus estis sunt")}));
+// The read-only field shows CR as a line break and reads back every byte. It takes no text in
+// any form, while selecting and copying work; a list's entry takes the same input-method text.
+TEST_F(ControlsTest, AReadOnlyFieldReadsBackEveryByteAndTakesNoTextInAnyFormAListEntryDoes) {
+  Open([](TestWindow& w) {
+    w.Add<TextField>(
+        "Field", EncodePropertyList({Boolean("ReadOnly", true), ColorValue("TextColor", 0x00123456),
+                                     ColorValue("BackColor", 0x00FFFFE0),
+                                     Text("Text", "sum es est\rsumus estis sunt")}));
     w.Add<ComboBox>("List", ComboList("zero\rone"));
-  };
-  window_ = OpenTestWindow();
-  Ref<TextField> field = RuntimeCheckCast<TextField>(window_->ControlByName("Field").get());
+  });
+  Ref<TextField> field = window_->ControlAs<TextField>("Field");
   auto* widget = qobject_cast<QPlainTextEdit*>(WidgetOf(*field));
+  ASSERT_NE(widget, nullptr);
   const std::string shown(field->Text().Bytes());
+  EXPECT_EQ(shown, "sum es est\rsumus estis sunt");
+  EXPECT_EQ(widget->document()->blockCount(), 2);
+  EXPECT_TRUE(widget->isReadOnly());
+  EXPECT_TRUE(widget->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+  EXPECT_EQ(widget->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xE0));
+  EXPECT_EQ(widget->palette().color(QPalette::Text), QColor(0x12, 0x34, 0x56));
+  EXPECT_EQ(widget->lineWrapMode(), QPlainTextEdit::WidgetWidth);
   auto commit = [](QWidget* target, const QString& text) {
     QInputMethodEvent event;
     event.setCommitString(text);
@@ -291,9 +274,14 @@ TEST_F(ControlsTest, AReadOnlyFieldTakesNoTextInAnyFormAListEntryDoes) {
   QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("sum es est\nsumus estis sunt"));
+  const std::string withBackspace = "ca\x08nta\r\xFF\r\n\0!"s;
+  field->Text_Set(String(withBackspace));
+  EXPECT_EQ(field->Text().Bytes(), withBackspace);
+  EXPECT_EQ(widget->toPlainText(), QStringLiteral("ca\bnta\n\uFFFD\n\0!"));
+  QTest::keyClick(widget, Qt::Key_Right, Qt::ShiftModifier);  // selects, as the mouse does
+  EXPECT_EQ(widget->textCursor().selectedText(), QStringLiteral("c"));
 
-  Ref<ComboBox> list = RuntimeCheckCast<ComboBox>(window_->ControlByName("List").get());
-  QLineEdit* entry = qobject_cast<QComboBox*>(WidgetOf(*list))->lineEdit();
+  QLineEdit* entry = qobject_cast<QComboBox*>(Widget("List"))->lineEdit();
   EXPECT_TRUE(takesInputMethodText(entry));
   entry->selectAll();
   commit(entry, QString::fromUtf8("é"));
@@ -304,12 +292,8 @@ TEST_F(ControlsTest, AReadOnlyFieldTakesNoTextInAnyFormAListEntryDoes) {
 TEST_F(ControlsTest, BevelButtonNeedsThePluginEntryPoints) {
   ResetProcessStateForTesting();
   TestWindow::NextScript().createControls = [](TestWindow& w) { w.Add<BevelButton>("Button"); };
-  try {
-    OpenTestWindow();
-    FAIL();
-  } catch (const PendingException& raised) {
-    EXPECT_TRUE(raised.Exception()->IsA(UnsupportedOperationException::Lookup()));
-  }
+  EXPECT_NE(Raised([] { OpenTestWindow(); }, UnsupportedOperationException::Lookup()),
+            "no exception");
   InitPluginEntrypoints();
   EXPECT_NE(OpenTestWindow()->ControlByName("Button"), nullptr);
 }

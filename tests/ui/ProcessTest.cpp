@@ -8,10 +8,7 @@ namespace {
 
 class ProcessTest : public UiTest {};
 
-std::vector<std::string>& Calls() {
-  static std::vector<std::string> calls;
-  return calls;
-}
+std::vector<std::string> calls;  // what the start-up callbacks did
 
 TEST_F(ProcessTest, ExitCodeIsOneOnceAnExceptionWentUnhandled) {
   EXPECT_EQ(RuntimeExit(), 0);
@@ -68,30 +65,29 @@ TEST_F(ProcessTest, CallsUnderExceptionHandlingGoThroughTheInstalledHelper) {
 }
 
 TEST_F(ProcessTest, StartUpServices) {
-  Calls().clear();
+  calls.clear();
   const ClassInitializer table[] = {
-      [] { Calls().push_back(Window::Lookup().Name()); },
-      [] { Calls().push_back("second"); },
+      [] { calls.push_back(Window::Lookup().Name()); },
+      [] { calls.push_back("second"); },
   };
   RuntimePerformInitializers(table);
-  EXPECT_EQ(Calls(), (std::vector<std::string>{"Window", "second"}));
+  EXPECT_EQ(calls, (std::vector<std::string>{"Window", "second"}));
 
   ApplicationClass::SetSupportsHiDPI(true);
   EXPECT_TRUE(ApplicationClass::SupportsHiDPI());
   RecordFrameworkVersion(2016.02);
   EXPECT_EQ(FrameworkVersion(), 2016.02);
 
-  Ref<Application> application =
-      RuntimeCheckCast<Application>(RuntimeNewObject(Application::Lookup()).get());
+  Ref<Application> application = New<Application>();
   RuntimeRegisterAppObject(application.get());
   EXPECT_EQ(RegisteredApplication(), application);
   EXPECT_THROW(RuntimeRegisterAppObject(nullptr), PendingException);
 
   // Initialisation calls the late start-up callback; there is none for a nil delegate.
   Ref<Delegate> late = RuntimeCreateDelegate(
-      &invokers::InvokeProcedure, +[] { Calls().push_back("late"); }, nullptr, "(  )", 0);
+      &invokers::InvokeProcedure, +[] { calls.push_back("late"); }, nullptr, "(  )", 0);
   RunFrameworkInitialization(EntryPointer(late));
-  EXPECT_EQ(Calls().back(), "late");
+  EXPECT_EQ(calls.back(), "late");
   EXPECT_THROW(RunFrameworkInitialization(EntryPointer(nullptr)), PendingException);
 
   RuntimePerformFinalizers();

@@ -1,7 +1,5 @@
-#include <algorithm>
-#include <functional>
 #include <map>
-#include <set>
+#include <sstream>
 
 #include "framework/ui/Application.h"
 #include "framework/ui/ClassBuilding.h"
@@ -18,13 +16,7 @@ std::vector<PropertyListEntry> Decode(std::string_view list, const ClassRecord& 
 }
 
 std::string DecodeError(std::string_view list, const ClassRecord& record) {
-  try {
-    Decode(list, record);
-  } catch (const PendingException& raised) {
-    EXPECT_TRUE(raised.Exception()->IsA(InvalidArgumentException::Lookup()));
-    return raised.Exception()->Message();
-  }
-  return "no exception";
+  return Raised([&] { Decode(list, record); }, InvalidArgumentException::Lookup());
 }
 
 using namespace std::string_literals;
@@ -55,17 +47,6 @@ Variant ValueOf(const PropertySetting& entry) {
   return std::visit([](auto value) -> Variant { return value; }, entry.value);
 }
 
-TEST(PropertyListFormat, EachValueTypeEncodesToItsBytesAndDecodesBack) {
-  for (const FormatCase& c : kFormatCases) {
-    SCOPED_TRACE(c.entry.name);
-    EXPECT_EQ(EncodePropertyList({c.entry}), c.bytes);
-    auto decoded = Decode(c.bytes, BevelButton::Lookup());
-    ASSERT_EQ(decoded.size(), 1u);
-    EXPECT_EQ(decoded[0].property->name, c.entry.name);
-    EXPECT_EQ(decoded[0].value, ValueOf(c.entry));
-  }
-}
-
 // The same entries as one list encoded when the tests are built: back to back, each decoded
 // from where the one before it ends.
 constexpr auto kAllCases = ConstantPropertyList([] {
@@ -74,7 +55,15 @@ constexpr auto kAllCases = ConstantPropertyList([] {
   return entries;
 });
 
-TEST(PropertyListFormat, AListIsItsEntriesBackToBack) {
+TEST(PropertyListFormat, EachValueTypeEncodesToItsBytesAndAListIsItsEntriesBackToBack) {
+  for (const FormatCase& c : kFormatCases) {
+    SCOPED_TRACE(c.entry.name);
+    EXPECT_EQ(EncodePropertyList({c.entry}), c.bytes);
+    auto decoded = Decode(c.bytes, BevelButton::Lookup());
+    ASSERT_EQ(decoded.size(), 1u);
+    EXPECT_EQ(decoded[0].property->name, c.entry.name);
+    EXPECT_EQ(decoded[0].value, ValueOf(c.entry));
+  }
   const std::string_view list(kAllCases.data(), kAllCases.size());
   auto decoded = Decode(list, BevelButton::Lookup());
   ASSERT_EQ(decoded.size(), std::size(kFormatCases));
@@ -122,9 +111,7 @@ TEST(PropertyListDecoding, BadListsRaiseNamingTheEntryAndItsOffset) {
   // Object properties have no list encoding.
   EXPECT_NE(DecodeError("MenuBar \0\0\0\0\0\0\0\0"sv, Window::Lookup()).find("cannot be set"),
             std::string::npos);
-}
-
-TEST(PropertyListDecoding, NamesInMessagesAreEscapedAndShortened) {
+  // Names in messages are escaped and shortened.
   std::string name(100, 'x');
   name[0] = '\x01';
   std::string message = DecodeError(name + " ", Label::Lookup());
@@ -139,7 +126,7 @@ TEST(PropertyListDecoding, NamesInMessagesAreEscapedAndShortened) {
 class SetPropertiesTest : public UiTest {};
 
 TEST_F(SetPropertiesTest, AppliesEveryEntryInOrderOrNothingAtAll) {
-  Ref<Label> label = RuntimeCheckCast<Label>(RuntimeNewObject(Label::Lookup()).get());
+  Ref<Label> label = New<Label>();
   const std::string list = EncodePropertyList({Text("Text", "first"), Text("Text", "second"),
                                                Integer("Left", 5), Boolean("Visible", false)});
   SetProperties(label.get(), list);
@@ -159,18 +146,12 @@ TEST_F(SetPropertiesTest, AppliesEveryEntryInOrderOrNothingAtAll) {
                PendingException);
 
   // A property's accessors, given an object of another class, raise and write nothing.
-  Ref<TextField> field = RuntimeCheckCast<TextField>(RuntimeNewObject(TextField::Lookup()).get());
+  Ref<TextField> field = New<TextField>();
   field->Text_Set(String("kept"));
   const PropertyAccessors& text = label->Class().FindProperty("Text")->accessors;
-  for (const auto& call : {std::function<void()>([&] { text.set(*field, String("lost")); }),
-                           std::function<void()>([&] { text.get(*field); })}) {
-    try {
-      call();
-      ADD_FAILURE() << "no exception";
-    } catch (const PendingException& raised) {
-      EXPECT_TRUE(raised.Exception()->IsA(IllegalCastException::Lookup()));
-    }
-  }
+  const ClassRecord& illegalCast = IllegalCastException::Lookup();
+  EXPECT_NE(Raised([&] { text.set(*field, String("lost")); }, illegalCast), "no exception");
+  EXPECT_NE(Raised([&] { text.get(*field); }, illegalCast), "no exception");
   EXPECT_EQ(field->Text(), String("kept"));
 }
 
@@ -195,13 +176,9 @@ TEST_F(SetPropertiesTest, RefusesTheValuesItDoesNotSupport) {
   };
   for (const auto& [record, refused, message] : cases) {
     Ref<Object> object = RuntimeNewObject(*record);
-    try {
-      SetProperties(object.get(), EncodePropertyList({refused}));
-      ADD_FAILURE() << message;
-    } catch (const PendingException& raised) {
-      EXPECT_TRUE(raised.Exception()->IsA(UnsupportedOperationException::Lookup()));
-      EXPECT_EQ(raised.Exception()->Message(), message);
-    }
+    EXPECT_EQ(Raised([&] { SetProperties(object.get(), EncodePropertyList({refused})); },
+                     UnsupportedOperationException::Lookup()),
+              message);
   }
   Ref<Object> field = RuntimeNewObject(TextField::Lookup());
   SetProperties(field.get(), EncodePropertyList({Boolean("ReadOnly", true)}));
@@ -212,53 +189,26 @@ TEST_F(SetPropertiesTest, RefusesTheValuesItDoesNotSupport) {
 // The 78 names that the window's and the controls' lists use, by type.
 const std::map<std::string, std::string> kListNames = [] {
   std::map<std::string, std::string> names;
-  auto add = [&](const char* type, std::initializer_list<const char*> list) {
-    for (const char* name : list) names[name] = type;
+  auto add = [&](const char* type, const char* list) {
+    std::istringstream words(list);
+    for (std::string name; words >> name;) names[name] = type;
   };
-  add("i8", {"Alignment",        "Bevel",     "ButtonType", "CaptionAlign", "CaptionDelta",
-             "CaptionPlacement", "Frame",     "HasMenu",    "Height",       "IconAlign",
-             "IconDX",           "IconDY",    "Index",      "Left",         "LimitText",
-             "ListIndex",        "MacProcId", "MaxHeight",  "MaxWidth",     "MenuValue",
-             "MinHeight",        "MinWidth",  "Placement",  "TabIndex",     "TabPanelIndex",
-             "TextAlign",        "Top",       "Width"});
-  add("b", {"AcceptFocus",
-            "AcceptTabs",
-            "AutoComplete",
-            "AutoDeactivate",
-            "AutomaticallyCheckSpelling",
-            "Bold",
-            "Border",
-            "CloseButton",
-            "Composite",
-            "Enabled",
-            "FullScreen",
-            "FullScreenButton",
-            "HasBackColor",
-            "Italic",
-            "LiveResize",
-            "LockBottom",
-            "LockLeft",
-            "LockRight",
-            "LockTop",
-            "MaximizeButton",
-            "MenuBarVisible",
-            "MinimizeButton",
-            "MultiLine",
-            "Password",
-            "ReadOnly",
-            "Resizeable",
-            "Selectable",
-            "TabStop",
-            "Transparent",
-            "Underline",
-            "UseFocusRing",
-            "Value",
-            "Visible"});
-  add("s", {"Caption", "CueText", "DataField", "DataSource", "Format", "HelpTag", "InitialParent",
-            "InitialValue", "Mask", "Name", "Text", "TextFont", "Title"});
-  add("c", {"BackColor", "TextColor"});
-  add("f4", {"TextSize"});
-  add("u1", {"TextUnit"});
+  add("i8",
+      "Alignment Bevel ButtonType CaptionAlign CaptionDelta CaptionPlacement Frame HasMenu Height "
+      "IconAlign IconDX IconDY Index Left LimitText ListIndex MacProcId MaxHeight MaxWidth "
+      "MenuValue MinHeight MinWidth Placement TabIndex TabPanelIndex TextAlign Top Width");
+  add("b",
+      "AcceptFocus AcceptTabs AutoComplete AutoDeactivate AutomaticallyCheckSpelling Bold Border "
+      "CloseButton Composite Enabled FullScreen FullScreenButton HasBackColor Italic LiveResize "
+      "LockBottom LockLeft LockRight LockTop MaximizeButton MenuBarVisible MinimizeButton "
+      "MultiLine Password ReadOnly Resizeable Selectable TabStop Transparent Underline "
+      "UseFocusRing Value Visible");
+  add("s",
+      "Caption CueText DataField DataSource Format HelpTag InitialParent InitialValue Mask Name "
+      "Text TextFont Title");
+  add("c", "BackColor TextColor");
+  add("f4", "TextSize");
+  add("u1", "TextUnit");
   return names;
 }();
 
@@ -338,13 +288,8 @@ TEST(FrameworkClassRecords, OperationsWithoutBehaviourRaiseWhenCalled) {
   const MethodEntry* maximize = Window::Lookup().FindMethod("Maximize");
   ASSERT_NE(maximize, nullptr);
   const auto& unsupported = std::any_cast<const UnsupportedOperation&>(maximize->method);
-  try {
-    unsupported();
-    FAIL();
-  } catch (const PendingException& raised) {
-    EXPECT_TRUE(raised.Exception()->IsA(UnsupportedOperationException::Lookup()));
-    EXPECT_NE(raised.Exception()->Message().find("Window.Maximize"), std::string::npos);
-  }
+  EXPECT_NE(Raised(unsupported, UnsupportedOperationException::Lookup()).find("Window.Maximize"),
+            std::string::npos);
   // Abstract classes cannot be instantiated.
   EXPECT_THROW(RuntimeNewObject(RectControl::Lookup()), PendingException);
 }

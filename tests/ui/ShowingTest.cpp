@@ -10,56 +10,44 @@
 namespace uitest {
 namespace {
 
-class ShowingTest : public UiTest {
- protected:
-  template <class C>
-  Ref<C> Control(const char* name) const {
-    return RuntimeCheckCast<C>(window_->ControlByName(name).get());
-  }
-  Ref<TestWindow> window_;
-};
+class ShowingTest : public UiTest {};
 
 TEST_F(ShowingTest, OnlyTheTextAndTheSelectionChangeOnceTheWindowIsDrawn) {
   TestWindow::NextScript().createControls = [](TestWindow& w) {
     w.Add<ComboBox>("List", EncodePropertyList({Text("InitialValue", "a\rb")}));
     w.Add<TextField>("Field");
   };
-  window_ = OpenTestWindow();
-  SetProperties(Control<TextField>("Field").get(), EncodePropertyList({Text("Text", "x")}));
-  SetProperties(Control<ComboBox>("List").get(), EncodePropertyList({Integer("ListIndex", 1)}));
-  EXPECT_EQ(qobject_cast<QPlainTextEdit*>(WidgetOf(*Control<TextField>("Field")))->toPlainText(),
+  Ref<TestWindow> window = OpenTestWindow();
+  Ref<ComboBox> list = window->ControlAs<ComboBox>("List");
+  SetProperties(window->ControlByName("Field").get(), EncodePropertyList({Text("Text", "x")}));
+  SetProperties(list.get(), EncodePropertyList({Integer("ListIndex", 1)}));
+  EXPECT_EQ(qobject_cast<QPlainTextEdit*>(window->WidgetNamed("Field"))->toPlainText(),
             QStringLiteral("x"));
-  EXPECT_EQ(qobject_cast<QComboBox*>(WidgetOf(*Control<ComboBox>("List")))->currentIndex(), 1);
+  EXPECT_EQ(qobject_cast<QComboBox*>(window->WidgetNamed("List"))->currentIndex(), 1);
 
   const struct {
     Object* object;
     std::string list;
     const char* message;
   } refused[] = {
-      {Control<ComboBox>("List").get(), EncodePropertyList({Integer("Left", 5)}),
+      {list.get(), EncodePropertyList({Integer("Left", 5)}),
        "ComboBox.Left cannot change once the window is drawn"},
-      {Control<ComboBox>("List").get(), EncodePropertyList({Text("InitialValue", "c")}),
+      {list.get(), EncodePropertyList({Text("InitialValue", "c")}),
        "ComboBox.InitialValue cannot change once the window is drawn"},
-      {window_.get(), EncodePropertyList({Integer("MinWidth", 10)}),
+      {window.get(), EncodePropertyList({Integer("MinWidth", 10)}),
        "TestWindow.TestWindow.MinWidth cannot change once the window is drawn"},
   };
-  for (const auto& [object, list, message] : refused) {
-    try {
-      SetProperties(object, list);
-      ADD_FAILURE() << message;
-    } catch (const PendingException& raised) {
-      EXPECT_EQ(raised.Exception()->Message(), message);
-    }
+  for (const auto& [object, properties, message] : refused) {
+    EXPECT_EQ(Raised([&] { SetProperties(object, properties); }), message);
   }
-  EXPECT_THROW(window_->MenuBar_Set(0, nullptr), PendingException);
+  EXPECT_THROW(window->MenuBar_Set(0, nullptr), PendingException);
 }
 
 TEST_F(ShowingTest, SettingTheSameTextAgainResetsWhatTheUserMoved) {
   TestWindow::NextScript().createControls = [](TestWindow& w) {
     w.Add<TextField>("Field", EncodePropertyList({Integer("Width", 200), Integer("Height", 40)}));
   };
-  window_ = OpenTestWindow();
-  Ref<TextField> field = Control<TextField>("Field");
+  Ref<TextField> field = OpenTestWindow()->ControlAs<TextField>("Field");
   const String text = "line 1\rline 2\rline 3\rline 4\rline 5\rline 6\rline 7\rline 8";
   field->Text_Set(text);
   auto* widget = qobject_cast<QPlainTextEdit*>(WidgetOf(*field));

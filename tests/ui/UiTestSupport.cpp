@@ -59,10 +59,19 @@ bool TestWindow::OnMenu() {
 }
 
 Ref<TestWindow> OpenTestWindow() {
-  Ref<TestWindow> window =
-      RuntimeCheckCast<TestWindow>(RuntimeNewObject(TestWindow::Lookup()).get());
+  Ref<TestWindow> window = New<TestWindow>();
   window->Constructor();
   return window;
+}
+
+std::string Raised(const std::function<void()>& call, const ClassRecord& expected) {
+  try {
+    call();
+  } catch (const PendingException& raised) {
+    EXPECT_TRUE(raised.Exception()->IsA(expected)) << raised.Exception()->Class().Name();
+    return raised.Exception()->Message();
+  }
+  return "no exception";
 }
 
 void UiTest::SetUp() {

@@ -58,6 +58,12 @@ class TestWindow : public Window {
   template <class C>
   Ref<C> Add(const char* name, std::string_view list = {});
 
+  template <class C>
+  Ref<C> ControlAs(const char* name) {
+    return RuntimeCheckCast<C>(ControlByName(name).get());
+  }
+  QWidget* WidgetNamed(const char* name) { return WidgetOf(*ControlAs<RectControl>(name)); }
+
   Script script;
 };
 
@@ -98,6 +104,17 @@ Ref<C> TestWindow::Add(const char* name, std::string_view list) {
   }
   return control;
 }
+
+// A new object of class C, made as the runtime makes one.
+template <class C>
+Ref<C> New() {
+  return RuntimeCheckCast<C>(RuntimeNewObject(C::Lookup()).get());
+}
+
+// The message of the exception that `call` raises, which must be of class `expected`;
+// "no exception" when it raises none.
+std::string Raised(const std::function<void()>& call,
+                   const ClassRecord& expected = RuntimeException::Lookup());
 
 // Processes events until `done` holds; false when it did not within the guard time.
 bool WaitFor(const std::function<bool()>& done);

@@ -9,27 +9,34 @@ namespace {
 
 class WindowTest : public UiTest {};
 
-std::string WindowList() {
-  return EncodePropertyList(
-      {Integer("Width", 600), Integer("Height", 400), Integer("MinWidth", 64),
-       Integer("MinHeight", 60), Integer("MaxWidth", 32000), Integer("MaxHeight", 32000),
-       Text("Title", "ヴェルボリカ"), Boolean("CloseButton", true), Boolean("Resizeable", true),
-       Boolean("MaximizeButton", false), Boolean("MinimizeButton", true), Integer("MacProcID", 0),
-       Boolean("Visible", true), Boolean("MenuBarVisible", true), Boolean("HasBackColor", true),
-       ColorValue("BackColor", 0x00FF2E62)});
-}
-
-TEST_F(WindowTest, ConstructionRaisesTheBuildEventsThenOpensControlsInCreationOrderThenShows) {
+// The build events run in order, the controls open in creation order, and then the window shows
+// as its list describes it.
+TEST_F(WindowTest, ConstructionRaisesTheBuildEventsThenOpensControlsThenShowsAsTheListSays) {
   std::vector<bool> shownDuringOpen;
   Ref<Window> foundDuringLayout;
+  Ref<MenuBar> bar = New<MenuBar>();
+  Ref<MenuItem> menu = New<MenuItem>();
+  menu->Text_Set(0, "File");
+  bar->Append(menu.get());
   TestWindow::NextScript().layout = [&](TestWindow& w) {
     foundDuringLayout = GetImplicitWindow("TestWindow.TestWindow");
-    SetProperties(&w, WindowList());
+    w.MenuBar_Set(0, bar);
+    SetProperties(
+        &w, EncodePropertyList(
+                {Integer("Width", 600), Integer("Height", 400), Integer("MinWidth", 64),
+                 Integer("MinHeight", 60), Integer("MaxWidth", 32000), Integer("MaxHeight", 32000),
+                 Text("Title", "ヴェルボリカ"), Boolean("CloseButton", true),
+                 Boolean("Resizeable", true), Boolean("MaximizeButton", false),
+                 Boolean("MinimizeButton", true), Integer("MacProcID", 0), Boolean("Visible", true),
+                 Boolean("MenuBarVisible", true), Boolean("HasBackColor", true),
+                 ColorValue("BackColor", 0x00FF2E62)}));
   };
   TestWindow::NextScript().createControls = [](TestWindow& w) {
     w.Add<ComboBox>("List");
     w.Add<TextField>("Field");
-    w.Add<Label>("Caption");
+    w.Add<Label>("Caption",
+                 EncodePropertyList({Integer("Left", 33), Integer("Top", 31), Integer("Width", 111),
+                                     Integer("Height", 23), Text("Text", "今日の動詞")}));
     w.Add<BevelButton>("Button");
   };
   TestWindow::NextScript().onOpen = [&](TestWindow& w) {
@@ -48,24 +55,6 @@ TEST_F(WindowTest, ConstructionRaisesTheBuildEventsThenOpensControlsInCreationOr
   EXPECT_EQ(GetImplicitWindow("Window1.Window1"), nullptr);
   EXPECT_EQ(window->ControlByName("Field")->Class().Name(), "TextField");
   EXPECT_EQ(window->ControlByName("Nothing"), nullptr);
-}
-
-TEST_F(WindowTest, PropertyListSetsTitleSizeLimitsButtonsAndBackground) {
-  TestWindow::NextScript().layout = [](TestWindow& w) { SetProperties(&w, WindowList()); };
-  TestWindow::NextScript().createControls = [](TestWindow& w) {
-    w.Add<Label>("Caption",
-                 EncodePropertyList({Integer("Left", 33), Integer("Top", 31), Integer("Width", 111),
-                                     Integer("Height", 23), Text("Text", "今日の動詞")}));
-  };
-  Ref<MenuBar> bar = RuntimeCheckCast<MenuBar>(RuntimeNewObject(MenuBar::Lookup()).get());
-  Ref<MenuItem> menu = RuntimeCheckCast<MenuItem>(RuntimeNewObject(MenuItem::Lookup()).get());
-  menu->Text_Set(0, "File");
-  bar->Append(menu.get());
-  TestWindow::NextScript().layout = [&](TestWindow& w) {
-    w.MenuBar_Set(0, bar);
-    SetProperties(&w, WindowList());
-  };
-  Ref<TestWindow> window = OpenTestWindow();
   QMainWindow* main = MainWindowOf(*window);
   ASSERT_TRUE(WaitFor([&] { return main->centralWidget()->size() == QSize(600, 400); }));
   EXPECT_EQ(main->windowTitle(), QString::fromUtf8("ヴェルボリカ"));
@@ -78,7 +67,7 @@ TEST_F(WindowTest, PropertyListSetsTitleSizeLimitsButtonsAndBackground) {
   EXPECT_FALSE(main->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
   EXPECT_TRUE(content->autoFillBackground());
   EXPECT_EQ(content->palette().color(QPalette::Window), QColor(0xFF, 0x2E, 0x62));
-  QWidget* label = WidgetOf(*RuntimeCheckCast<Label>(window->ControlByName("Caption").get()));
+  QWidget* label = window->WidgetNamed("Caption");
   EXPECT_EQ(label->geometry(), QRect(33, 31, 111, 23));
   EXPECT_EQ(label->parentWidget(), content);
 }
@@ -90,8 +79,7 @@ TEST_F(WindowTest, ClosingReleasesEverythingAndTheLastWindowQuits) {
     EXPECT_THROW(OpenTestWindow(), PendingException);
     EXPECT_FALSE(QuitRequested());
     TestWindow::NextScript().layout = [](TestWindow& w) {
-      Ref<MenuBar> bar = RuntimeCheckCast<MenuBar>(RuntimeNewObject(MenuBar::Lookup()).get());
-      w.MenuBar_Set(0, bar);
+      w.MenuBar_Set(0, New<MenuBar>());
       EntryPoint menu = EntryPointer(RuntimeCreateDelegate(&invokers::IM_InvokeBoolean<TestWindow>,
                                                            &TestWindow::OnMenu, Ref<Object>(&w),
                                                            "(  ) as Boolean", 0));
@@ -107,9 +95,9 @@ TEST_F(WindowTest, ClosingReleasesEverythingAndTheLastWindowQuits) {
     };
     Ref<TestWindow> first = OpenTestWindow();
     Ref<TestWindow> second = OpenTestWindow();
-    Ref<Control> list = first->ControlByName("List");
+    Ref<ComboBox> list = first->ControlAs<ComboBox>("List");
     first->Close();
-    EXPECT_EQ(WidgetOf(*RuntimeCheckCast<ComboBox>(list.get())), nullptr);
+    EXPECT_EQ(WidgetOf(*list), nullptr);
     EXPECT_FALSE(first->IsOpen());
     EXPECT_EQ(first->Controls().size(), 0u);
     EXPECT_EQ(first->MenuBar_Get(0), nullptr);
@@ -178,9 +166,7 @@ TEST_F(WindowTest, ControlsAreMadeAndRegisteredWhileTheWindowIsBuilt) {
   EXPECT_THROW(window->NewControl(Label::Lookup()), PendingException);
   EXPECT_THROW(window->AddControl("Late", unregistered.get()), PendingException);
   EXPECT_THROW(window->Constructor(), PendingException);
-  EXPECT_THROW(RuntimeCheckCast<TestWindow>(RuntimeNewObject(TestWindow::Lookup()).get())
-                   ->NewControl(Label::Lookup()),
-               PendingException);
+  EXPECT_THROW(New<TestWindow>()->NewControl(Label::Lookup()), PendingException);
 }
 
 // Three controls that take focus, made in another order than their TabIndex, and a label and a
@@ -194,9 +180,7 @@ TEST_F(WindowTest, TabIndexOrdersKeyboardFocus) {
     w.Add<ComboBox>("Second", EncodePropertyList({Integer("TabIndex", 5)}));
   };
   Ref<TestWindow> window = OpenTestWindow();
-  auto widget = [&](const char* name) {
-    return WidgetOf(*RuntimeCheckCast<RectControl>(window->ControlByName(name).get()));
-  };
+  auto widget = [&](const char* name) { return window->WidgetNamed(name); };
   EXPECT_EQ(widget("Label")->focusPolicy(), Qt::NoFocus);
   EXPECT_EQ(widget("Button")->focusPolicy(), Qt::NoFocus);
   QMainWindow* main = MainWindowOf(*window);
