@@ -1,6 +1,9 @@
+#include <QMessageBox>
+#include <QTimer>
 #include <stdexcept>
 
 #include "framework/ui/Application.h"
+#include "framework/ui/Backend.h"
 #include "tests/ui/UiTestSupport.h"
 
 namespace uitest {
@@ -30,6 +33,26 @@ TEST_F(ProcessTest, ExitCodeIsOneOnceAnExceptionWentUnhandled) {
             std::string::npos);
   ResetProcessStateForTesting();
   EXPECT_EQ(RuntimeExit(), 0);
+}
+
+// The toolkit's dialog names the exception with its message; Escape ends it.
+TEST_F(ProcessTest, TheDialogNamesTheExceptionWithItsMessage) {
+  QString shown;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&shown] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      shown = box->text();
+      QTest::keyClick(box, Qt::Key_Escape);
+    }
+  });
+  closer.start(0);
+  // Shown from the event loop, as the application shows it.
+  QTimer::singleShot(0, [] {
+    CurrentBackend()->PresentUnhandledException(*NewException<OutOfBoundsException>("row 7"));
+    QuitApplication();
+  });
+  RuntimeRun();
+  EXPECT_TRUE(shown.endsWith("\n\nOutOfBoundsException: row 7")) << shown.toStdString();
 }
 
 TEST_F(ProcessTest, CallsUnderExceptionHandlingGoThroughTheInstalledHelper) {

@@ -117,13 +117,19 @@ TEST_F(WindowTest, ClosingReleasesEverythingAndTheLastWindowQuits) {
   EXPECT_EQ(Object::LiveCount(), liveAtStart_);
 }
 
+// The window is closed, so closing it again ends nothing.
 TEST_F(WindowTest, FailedBuildLetsGoOfTheHalfBuiltWindow) {
-  TestWindow::NextScript().createControls = [](TestWindow& w) {
+  Ref<TestWindow> built;
+  TestWindow::NextScript().createControls = [&built](TestWindow& w) {
+    built = Ref<TestWindow>(&w);
     w.Add<ComboBox>("List");
     Raise<NilObjectException>("in CreateControls");
   };
   EXPECT_THROW(OpenTestWindow(), PendingException);
   EXPECT_TRUE(OpenWindows().empty());
+  built->Close();
+  EXPECT_FALSE(QuitRequested());
+  built.reset();
   EXPECT_EQ(Object::LiveCount(), liveAtStart_);
 }
 
