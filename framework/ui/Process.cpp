@@ -119,7 +119,7 @@ Ref<RuntimeException> CallFunctionWithExceptionHandling(void (*function)(void*),
   try {
     function(argument);
   } catch (const PendingException& raised) {
-    return raised.Exception() ? raised.Exception() : NewException<RuntimeException>();
+    return raised.Exception();  // never nil: raising nil raises a nil object
   }
   return nullptr;
 }
