@@ -98,13 +98,13 @@ std::unique_ptr<ClassRecord> Window1::BuildClassRecord() {
   record->ImplementEvent("CreateControls", &EventThunk<&Window1::CreateControls>);
   record->ImplementEvent("AddMenuHandlers", &AddMenuHandlersThunk);
   framework::BindProperties<Window1>(*record)
-      .Add("Lang", &Window1::Lang)
-      .Add("Locate", &Window1::Locate);
+      .AddStored("Lang", &Window1::Lang)
+      .AddStored("Locate", &Window1::Locate);
   record->AddProperty("Words", framework::kPropertyFlags, "A3s", framework::ValueType::Object,
                       WordsAccessors());
   framework::BindProperties<Window1>(*record)
-      .Add("Verb", &Window1::Verb)
-      .Add("Katsuyo", &Window1::Katsuyo);
+      .AddStored("Verb", &Window1::Verb)
+      .AddStored("Katsuyo", &Window1::Katsuyo);
   return record;
 }
 

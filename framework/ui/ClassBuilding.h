@@ -99,7 +99,7 @@ decltype(auto) PropertyValueAs(const Variant& value, std::string_view property) 
 [[noreturn]] void RefuseChangeOnceDrawn(const Object& object, std::string_view property);
 
 // An object that is drawn from its properties once (a window, a control): from then on only the
-// properties bound as live may change.
+// properties bound as live, and the class's own stored fields, may change.
 template <class C>
 concept DrawnOnce = requires(const C& c) {
   { c.IsDrawn() } -> std::same_as<bool>;
@@ -108,10 +108,11 @@ concept DrawnOnce = requires(const C& c) {
 // Adds the properties of class C to its record, each named once and bound to its typed
 // accessors; the C++ type of the value gives the property's type. A property is bound to
 //   - a getter and a setter (member functions of C, or callables taking a C&);
-//   - a data member;
+//   - a data member that the framework draws, or a stored field that it never draws;
 //   - one value, the only one that the framework supports for it: setting another raises.
 // A property of an object that is drawn once changes only until it is drawn, unless it is bound
-// as live. Every entry has the flags word 5 and serves for introspection as well.
+// as live or as a stored field. Every entry has the flags word 5 and serves for introspection as
+// well.
 template <class C>
 class PropertyBinder {
  public:
@@ -126,9 +127,13 @@ class PropertyBinder {
 
   template <class T>
   PropertyBinder& Add(std::string_view name, T C::*member) {
-    return Add(
-        name, [member](const C& c) -> const T& { return c.*member; },
-        [member](C& c, T value) { c.*member = std::move(value); });
+    return BindMember(name, member, false);
+  }
+
+  // A field of the class's own that the framework never draws: read and written at any time.
+  template <class T>
+  PropertyBinder& AddStored(std::string_view name, T C::*member) {
+    return BindMember(name, member, true);
   }
 
   // A property that goes on changing once the object is drawn; its setter shows the change.
@@ -158,6 +163,13 @@ class PropertyBinder {
   }
 
  private:
+  template <class T>
+  PropertyBinder& BindMember(std::string_view name, T C::*member, bool live) {
+    return Bind(
+        name, [member](const C& c) -> const T& { return c.*member; },
+        [member](C& c, T value) { c.*member = std::move(value); }, live);
+  }
+
   template <class Get, class Set>
   PropertyBinder& Bind(std::string_view name, Get get, Set set, bool live) {
     using T = std::remove_cvref_t<std::invoke_result_t<Get, const C&>>;

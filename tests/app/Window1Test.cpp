@@ -11,8 +11,8 @@ using framework::Variant;
 
 class Window1Object : public StartedRuntime {};
 
-// A new window: zero indices and an empty table before any control event, its properties by
-// name, and the table released with the window.
+// A new window: zero indices and an empty table before any control event, its table by name,
+// and the table released with the window.
 TEST_F(Window1Object, ANewWindowsIndicesTableAndPropertiesByName) {
   const auto before = framework::Object::LiveCount();
   {
@@ -27,14 +27,7 @@ TEST_F(Window1Object, ANewWindowsIndicesTableAndPropertiesByName) {
         for (std::int32_t k : {0, 14})
           EXPECT_TRUE(framework::ArrayElementGet(window->Words.get(), i, j, k).Bytes().empty());
 
-    const framework::ClassRecord& record = app::Window1::Lookup();
-    const auto* katsuyo = record.FindProperty("katsuyo");
-    ASSERT_NE(katsuyo, nullptr);
-    katsuyo->accessors.set(*window, Variant(std::int64_t{9}));
-    EXPECT_EQ(window->Katsuyo, 9);
-    EXPECT_EQ(std::get<std::int64_t>(katsuyo->accessors.introspectionGet(*window)), 9);
-
-    const auto* words = record.FindProperty("Words");
+    const auto* words = app::Window1::Lookup().FindProperty("Words");
     ASSERT_NE(words, nullptr);
     Ref<framework::Array> table = window->Words;
     auto held = std::get<Ref<framework::Object>>(words->accessors.get(*window));
@@ -57,6 +50,20 @@ TEST_F(Window1Object, TheImplicitInstanceIsConstructedOnce) {
   Ref<app::Window1> first = app::Window1::ImplicitInstance();
   EXPECT_EQ(app::Window1::ImplicitInstance().get(), first.get());
   EXPECT_EQ(first->Controls().size(), 10u);
+  // The open window's own integers are stored fields: set by name at any time, both ways.
+  std::int64_t value = 0;
+  for (auto [name, field] : {std::pair{"Lang", &app::Window1::Lang},
+                             {"Locate", &app::Window1::Locate},
+                             {"Verb", &app::Window1::Verb},
+                             {"katsuyo", &app::Window1::Katsuyo}}) {
+    const auto& accessors = app::Window1::Lookup().FindProperty(name)->accessors;
+    for (auto set :
+         {&framework::PropertyAccessors::set, &framework::PropertyAccessors::introspectionSet}) {
+      (accessors.*set)(*first, Variant(++value));
+      EXPECT_EQ((*first).*field, value) << name;
+      EXPECT_EQ(std::get<std::int64_t>(accessors.introspectionGet(*first)), value);
+    }
+  }
   first->Close();
   Ref<app::Window1> third = app::Window1::ImplicitInstance();
   EXPECT_NE(third.get(), first.get());
