@@ -59,6 +59,19 @@ wait_for() {
   done
 }
 
+# Whether a menu of the program's is on screen: a window of its own beside the main window (no
+# other popup is open when this is asked).
+menu_shown() {
+  [ -n "$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx "$window")" ]
+}
+menu_closed() { ! menu_shown; }
+# Opens the Edit menu from the keyboard (Alt, Right to Edit, Down) and waits until it shows, so
+# that the next key reaches the open menu.
+open_edit_menu() {
+  xdotool key alt Right Down
+  wait_for menu_shown || fail "the Edit menu did not open from the keyboard"
+}
+
 window_id() {
   xdotool search --all --onlyvisible --pid "$pid" --name "^${title}\$" 2>/dev/null | head -n 1
 }
@@ -125,17 +138,23 @@ setxkbmap -layout us -variant intl
 xdotool mousemove --window "$window" 100 "$((120 + MENU))" click 1
 xdotool key ctrl+a dead_acute e
 printf '' | xclip -selection clipboard
-xdotool key alt Right Down Return
+open_edit_menu
+xdotool key Return
 copied() { clipboard | tr '\n' '|' | grep -q "^habeo habes habet|"; }
 wait_for copied || fail "after a dead key the Edit menu's Copy gave \"$(clipboard)\""
 setxkbmap -layout us
 
 # What the Edit menu showed grey decides no later shortcut: with nothing selected in the field the
 # menu shows Copy grey; Escape closes it and leaves the menu bar with the focus, where Ctrl+A and
-# Ctrl+C select and copy the forms.
-xdotool mousemove --window "$window" 100 "$((120 + MENU))" click 1
+# Ctrl+C select and copy the forms. The click lands below the text, away from the earlier clicks,
+# so that it counts as one click, which selects nothing.
+xdotool mousemove --window "$window" 300 "$((180 + MENU))" click 1
 printf '' | xclip -selection clipboard
-xdotool key alt Right Down Escape ctrl+a ctrl+c Escape
+open_edit_menu
+import -window root "$output/e2e-edit-menu.png"
+xdotool key Escape
+wait_for menu_closed || fail "Escape did not close the Edit menu"
+xdotool key ctrl+a ctrl+c Escape
 wait_for copied || fail "Ctrl+C after the Edit menu showed Copy grey gave \"$(clipboard)\""
 
 # A clipboard owner that does not answer stalls no click or key: a click into the language list
