@@ -19,8 +19,10 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)"
 
 status=0
+ran=0
 for fuzzer in build/fuzz/fuzz/*Fuzzer; do
   [ -x "$fuzzer" ] || continue
+  ran=$((ran + 1))
   name=$(basename "$fuzzer")
   corpus=$(mktemp -d)
   written=$(mktemp -d)
@@ -45,4 +47,6 @@ for fuzzer in build/fuzz/fuzz/*Fuzzer; do
   fi
   rm -rf "$corpus" "$written" "$log"
 done
+# A fuzz pass that ran no target has tested nothing.
+[ "$ran" -gt 0 ] || { echo "the fuzz build left no fuzz target in build/fuzz/fuzz" >&2; status=1; }
 exit "$status"
