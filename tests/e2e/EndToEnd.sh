@@ -5,8 +5,9 @@
 # must keep its forms, and copies them through the Edit menu opened from the keyboard, and with
 # Ctrl+C after the menu showed Copy grey. While a clipboard owner hangs, a click into the language
 # list and a typed letter must be drawn within 3 seconds. Then it quits with Ctrl+Q, checks that
-# the process exited with 0 and that the toolkit's start-up warnings reached stderr. Then starts
-# it once under each locale a user may have (none set, C, C.UTF-8, Japanese where installed) and
+# the process exited with 0 and that the toolkit's start-up warnings reached stderr, none of them
+# about a font size of 0 (a control's default size, which is never handed on). Then starts it
+# once under each locale a user may have (none set, C, C.UTF-8, Japanese where installed) and
 # checks that both X title properties hold the title.
 # Usage: EndToEnd.sh PROGRAM OUTPUT_DIR
 set -euo pipefail
@@ -182,6 +183,7 @@ owner=
 quit_program
 grep -q "invalid style override 'no-such-style'" "$output/program.log" ||
   fail "the toolkit's warning while it started did not reach stderr"
+! grep -q "Point size <= 0" "$output/program.log" || fail "a font size of 0 reached the toolkit"
 
 # --- The title in both X title properties, under every locale ---------------------------------
 

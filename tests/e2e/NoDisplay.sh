@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program without a usable display: with none named, it must say that none was
 # found; naming one that no server serves, it must name that display, shown safely. Each time it
-# prints one line that says what to set and exits with 1 (no abort, no core dump).
+# prints one line that says what to set and exits with 1 (no abort, no core dump). Any other
+# fatal message while the toolkit starts (an unknown platform plugin, with a display named or
+# not) shows as one line too: its first line, after the program's name.
 # Usage: NoDisplay.sh PROGRAM
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/require.sh"
@@ -34,4 +36,10 @@ check "DISPLAY with control characters, too long" "$(cannot_open ":4711?[2J?$(pr
   DISPLAY=$':4711\e[2J\n'"$(printf '%0100d' 0)"
 check "DISPLAY of 100 bytes with a blank and DEL" "$(cannot_open ":4711 ?$(printf '%093d' 0)")" \
   DISPLAY=$':4711 \x7f'"$(printf '%093d' 0)"
-echo "PASS: without a display the program says so in one line and exits with 1"
+cannot_start="conjugation-viewer: the user interface cannot start: This application failed to"
+cannot_start+=" start because no Qt platform plugin could be initialized. Reinstalling the"
+cannot_start+=" application may fix this problem."
+check "unknown platform plugin" "$cannot_start" QT_QPA_PLATFORM=bogus
+check "unknown platform plugin, a display named" "$cannot_start" QT_QPA_PLATFORM=bogus DISPLAY=:4711
+echo "PASS: without a display, or with a platform that cannot start, the program says so in one" \
+  "line and exits with 1"
