@@ -35,6 +35,7 @@ class OpenWindow : public StartedRuntime {
   void SetUp() override {
     StartedRuntime::SetUp();
     app::EarlyStartup();
+    liveBeforeWindow = framework::Object::LiveCount();
     window = app::Window1::ImplicitInstance();
     ASSERT_TRUE(window);
   }
@@ -51,6 +52,7 @@ class OpenWindow : public StartedRuntime {
   // it raises its Change event.
   void Choose(const framework::Ref<framework::ComboBox>& list, std::int64_t row);
 
+  std::int64_t liveBeforeWindow = 0;  // objects alive once started, before the window
   framework::Ref<app::Window1> window;
 };
 

@@ -22,6 +22,9 @@ TEST(Startup, RunsToTheQuitItemAndExitsWithZero) {
   const auto before = framework::Object::LiveCount();
   framework::RuntimeInit();
   QTimer::singleShot(0, [&] {
+    testing::internal::CaptureStderr();  // the toolkit's warnings reach standard error
+    qWarning("a toolkit warning");
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("a toolkit warning"), std::string::npos);
     auto window = framework::GetImplicitWindow("Window1.Window1");
     windows = static_cast<std::int64_t>(framework::OpenWindows().size());
     if (window) {

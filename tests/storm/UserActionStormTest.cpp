@@ -21,7 +21,6 @@
 #include <vector>
 
 #include "../app/AppTestSupport.h"
-#include "framework/runtime/Array.h"
 #include "framework/runtime/Rnd.h"
 #include "framework/ui/Process.h"
 #include "framework/ui/qt/QtAccess.h"
@@ -36,13 +35,10 @@ constexpr std::uint32_t kSeed = 20261207;
 const char* const kEditItems[] = {"EditUndo",  "EditCut",   "EditCopy",
                                   "EditPaste", "EditClear", "EditSelectAll"};
 
-class UserActionStorm : public app_test::StartedRuntime {
+class UserActionStorm : public app_test::OpenWindow {
  protected:
   void SetUp() override {
-    StartedRuntime::SetUp();
-    app::EarlyStartup();
-    liveBefore = framework::Object::LiveCount();
-    window = app::Window1::ImplicitInstance();
+    OpenWindow::SetUp();
     lists = {window->ComboBox1(), window->ComboBox2(), window->ComboBox3()};
     for (const auto& list : lists) {
       combos.push_back(qobject_cast<QComboBox*>(framework::WidgetOf(*list)));
@@ -65,23 +61,11 @@ class UserActionStorm : public app_test::StartedRuntime {
 
   void TearDown() override {
     lists = {};
-    window->Close();
-    window.reset();
-    framework::RuntimePerformFinalizers();
-    StartedRuntime::TearDown();
+    OpenWindow::TearDown();
   }
-
-  std::string FieldText() const { return std::string(window->TextField1()->Text().Bytes()); }
 
   bool InTable(std::int64_t lang, std::int64_t verb, std::int64_t tense) const {
     return lang >= 0 && lang <= 6 && verb >= 0 && verb <= 11 && tense >= 0 && tense <= 14;
-  }
-
-  std::string Cell(std::int64_t lang, std::int64_t verb, std::int64_t tense) const {
-    return std::string(framework::ArrayElementGet(
-                           window->Words.get(), static_cast<std::int32_t>(lang),
-                           static_cast<std::int32_t>(verb), static_cast<std::int32_t>(tense))
-                           .Bytes());
   }
 
   QWidget* RandomFocusTarget() {
@@ -195,8 +179,6 @@ class UserActionStorm : public app_test::StartedRuntime {
   }
 
   std::mt19937 random{kSeed};
-  std::int64_t liveBefore = 0;
-  Ref<app::Window1> window;
   std::array<Ref<framework::ComboBox>, 3> lists;
   std::vector<QComboBox*> combos;
   QPlainTextEdit* field = nullptr;
@@ -243,8 +225,7 @@ TEST_F(UserActionStorm, NothingIsLeftAliveAfterTheStorm) {
   window->Close();
   window.reset();
   QApplication::processEvents();
-  EXPECT_EQ(framework::Object::LiveCount(), liveBefore);
-  window = app::Window1::ImplicitInstance();  // for TearDown
+  EXPECT_EQ(framework::Object::LiveCount(), liveBeforeWindow);
 }
 
 }  // namespace
