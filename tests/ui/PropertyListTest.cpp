@@ -1,7 +1,3 @@
-#include <map>
-#include <sstream>
-
-#include "framework/ui/Application.h"
 #include "framework/ui/ClassBuilding.h"
 #include "framework/ui/PropertyListEncoder.h"
 #include "tests/ui/UiTestSupport.h"
@@ -186,112 +182,12 @@ TEST_F(SetPropertiesTest, RefusesTheValuesItDoesNotSupport) {
             Variant(std::int64_t{0}));
 }
 
-// The 78 names that the window's and the controls' lists use, by type.
-const std::map<std::string, std::string> kListNames = [] {
-  std::map<std::string, std::string> names;
-  auto add = [&](const char* type, const char* list) {
-    std::istringstream words(list);
-    for (std::string name; words >> name;) names[name] = type;
-  };
-  add("i8",
-      "Alignment Bevel ButtonType CaptionAlign CaptionDelta CaptionPlacement Frame HasMenu Height "
-      "IconAlign IconDX IconDY Index Left LimitText ListIndex MacProcId MaxHeight MaxWidth "
-      "MenuValue MinHeight MinWidth Placement TabIndex TabPanelIndex TextAlign Top Width");
-  add("b",
-      "AcceptFocus AcceptTabs AutoComplete AutoDeactivate AutomaticallyCheckSpelling Bold Border "
-      "CloseButton Composite Enabled FullScreen FullScreenButton HasBackColor Italic LiveResize "
-      "LockBottom LockLeft LockRight LockTop MaximizeButton MenuBarVisible MinimizeButton "
-      "MultiLine Password ReadOnly Resizeable Selectable TabStop Transparent Underline "
-      "UseFocusRing Value Visible");
-  add("s",
-      "Caption CueText DataField DataSource Format HelpTag InitialParent InitialValue Mask Name "
-      "Text TextFont Title");
-  add("c", "BackColor TextColor");
-  add("f4", "TextSize");
-  add("u1", "TextUnit");
-  return names;
-}();
-
-TEST(FrameworkClassRecords, DeclareTheListPropertiesWithTheirTypes) {
-  std::map<std::string, std::string> declared;
-  for (const ClassRecord* record : {&Window::Lookup(), &ComboBox::Lookup(), &TextField::Lookup(),
-                                    &Label::Lookup(), &BevelButton::Lookup()}) {
-    for (const PropertyEntry& property : record->Properties()) {
-      if (property.type == ValueType::Object) continue;
-      auto [at, added] = declared.emplace(property.name, property.typeCode);
-      EXPECT_TRUE(added || at->second == property.typeCode) << property.name;
-    }
-  }
-  EXPECT_EQ(declared, kListNames);
-  EXPECT_EQ(declared.size(), 78u);
-}
-
-TEST(FrameworkClassRecords, ClassChainsAndEventNumbers) {
-  EXPECT_TRUE(ComboBox::Lookup().IsSubclassOf(PopupMenu::Lookup()));
-  EXPECT_TRUE(TextField::Lookup().IsSubclassOf(TextEdit::Lookup()));
-  EXPECT_TRUE(BevelButton::Lookup().IsSubclassOf(RectControl::Lookup()));
-  EXPECT_TRUE(QuitMenuItem::Lookup().IsSubclassOf(MenuItem::Lookup()));
-  EXPECT_EQ(Window::Lookup().FindProperty("Visible")->declaringClass, &Window::Lookup());
-  EXPECT_EQ(Label::Lookup().FindProperty("Visible")->declaringClass, &RectControl::Lookup());
-  EXPECT_EQ(Label::Lookup().FindProperty("Text")->declaringClass, &Label::Lookup());
-  EXPECT_EQ(TextField::Lookup().FindProperty("Text")->declaringClass, &TextEdit::Lookup());
-
-  struct Expected {
-    const ClassRecord* record;
-    const char* name;
-    std::int32_t number;
-    const ClassRecord* declaredBy;
-  };
-  for (const Expected& e :
-       {Expected{&ComboBox::Lookup(), "Open", 2, &Control::Lookup()},
-        Expected{&ComboBox::Lookup(), "Change", 15, &PopupMenu::Lookup()},
-        Expected{&TextField::Lookup(), "Open", 2, &Control::Lookup()},
-        Expected{&BevelButton::Lookup(), "Action", 17, &BevelButton::Lookup()}}) {
-    const EventDeclaration* event = e.record->FindEvent(e.number);
-    ASSERT_NE(event, nullptr) << e.name;
-    EXPECT_EQ(event->name, e.name);
-    EXPECT_EQ(event->declaringClass, e.declaredBy);
-  }
-  EXPECT_EQ(Label::Lookup().FindEvent("Change"), nullptr);
-}
-
-TEST(FrameworkClassRecords, VirtualSlotsInOrder) {
-  auto slotNames = [](const ClassRecord& record) {
-    return std::vector<std::string>(record.Slots().begin(), record.Slots().end());
-  };
-  EXPECT_EQ(
-      slotNames(Application::Lookup()),
-      (std::vector<std::string>{"AddTrayItem", "DoEvents", "NewDocument", "OpenDocument",
-                                "RemoveTrayItem", "SleepCurrentThread", "YieldToNextThread",
-                                "_AddMenuHandler", "_AddPollableObject", "_DependencyList",
-                                "_DoSingleEvent", "_RemovePollableObject", "_x_SetVersionData"}));
-  std::vector<std::string> window = slotNames(Window::Lookup());
-  ASSERT_EQ(window.size(), 36u);
-  EXPECT_EQ(window.front(), "AcceptFileDrop");
-  EXPECT_EQ(window[7], "Constructor");
-  EXPECT_EQ(window[13], "Invalidate");
-  EXPECT_EQ(window[14], "Invalidate");
-  EXPECT_EQ(window.back(), "__New");
-
-  std::vector<std::string> bar = slotNames(MenuBar::Lookup());
-  ASSERT_EQ(bar.size(), 26u);
-  EXPECT_EQ(bar[4], "Constructor");
-  EXPECT_EQ(bar[19], "_DependencyList");
-  EXPECT_EQ(bar[25], "_InstallClone");
-  EXPECT_EQ(MenuBar::Lookup().FindMethod("_InstallClone")->declaringClass, &MenuBar::Lookup());
-  EXPECT_EQ(MenuBar::Lookup().FindMethod("Append")->declaringClass, &MenuItem::Lookup());
-  EXPECT_TRUE(Window::Lookup().FindMethod("_AddControl")->IsHidden());
-  EXPECT_FALSE(Window::Lookup().FindMethod("Close")->IsHidden());
-}
-
 TEST(FrameworkClassRecords, OperationsWithoutBehaviourRaiseWhenCalled) {
   const MethodEntry* maximize = Window::Lookup().FindMethod("Maximize");
   ASSERT_NE(maximize, nullptr);
   const auto& unsupported = std::any_cast<const UnsupportedOperation&>(maximize->method);
   EXPECT_NE(Raised(unsupported, UnsupportedOperationException::Lookup()).find("Window.Maximize"),
             std::string::npos);
-  // Abstract classes cannot be instantiated.
-  EXPECT_THROW(RuntimeNewObject(RectControl::Lookup()), PendingException);
 }
 
 }  // namespace
