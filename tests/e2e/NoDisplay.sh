@@ -30,12 +30,12 @@ check() {
 check "DISPLAY unset" "$none_found"
 check "DISPLAY empty" "$none_found" DISPLAY=
 check "DISPLAY naming no server" "$(cannot_open :4711)" DISPLAY=:4711
-# Control characters and DEL show as '?', blanks as blanks, and only the first 100 bytes of the
-# value are shown.
+# Control characters and DEL show as '?', blanks and '~' as themselves, and only the first 100
+# bytes of the value are shown.
 check "DISPLAY with control characters, too long" "$(cannot_open ":4711?[2J?$(printf '%090d' 0)...")" \
   DISPLAY=$':4711\e[2J\n'"$(printf '%0100d' 0)"
-check "DISPLAY of 100 bytes with a blank and DEL" "$(cannot_open ":4711 ?$(printf '%093d' 0)")" \
-  DISPLAY=$':4711 \x7f'"$(printf '%093d' 0)"
+check "DISPLAY of 100 bytes with a blank, '~' and DEL" "$(cannot_open ":4711 ~?$(printf '%092d' 0)")" \
+  DISPLAY=$':4711 ~\x7f'"$(printf '%092d' 0)"
 cannot_start="conjugation-viewer: the user interface cannot start: This application failed to"
 cannot_start+=" start because no Qt platform plugin could be initialized. Reinstalling the"
 cannot_start+=" application may fix this problem."
