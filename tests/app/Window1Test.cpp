@@ -33,13 +33,17 @@ TEST_F(Window1Object, ANewWindowsIndicesTableAndPropertiesByName) {
     auto held = std::get<Ref<framework::Object>>(words->accessors.get(*window));
     EXPECT_EQ(held.get(), table.get());
     // Anything but an array is refused, by the setter and introspection alike, and so is nil by
-    // introspection; the table stays.
+    // introspection; the table stays. The setter takes nil, and introspection the table again.
     Ref<framework::Object> notAnArray = framework::RuntimeCreateDelegate(
         &framework::invokers::InvokeProcedure, static_cast<void (*)()>([] {}), nullptr, "(  )", 0);
     for (const auto& set : {words->accessors.set, words->accessors.introspectionSet})
       EXPECT_THROW(set(*window, Variant(notAnArray)), framework::PendingException);
     EXPECT_THROW(words->accessors.introspectionSet(*window, Variant(Ref<framework::Object>())),
                  framework::PendingException);
+    EXPECT_EQ(window->Words.get(), table.get());
+    words->accessors.set(*window, Variant(Ref<framework::Object>()));
+    EXPECT_FALSE(window->Words);
+    words->accessors.introspectionSet(*window, Variant(held));
     EXPECT_EQ(window->Words.get(), table.get());
   }
   EXPECT_EQ(framework::Object::LiveCount(), before);
