@@ -5,7 +5,6 @@
 #include "AppTestSupport.h"
 #include "app/MenuBar1.h"
 #include "framework/runtime/FaultInjection.h"
-#include "framework/ui/Application.h"
 
 namespace app_test {
 namespace {
@@ -51,17 +50,6 @@ TEST_F(MenuBar, HoldsTheFileAndEditMenus) {
                              {"UntitledMenu0", "-", nullptr},
                              {"EditSelectAll", "すべてを選択", "Cmd+A"}});
   EXPECT_TRUE(bar->Item(1)->Item(1)->IsSeparator());
-}
-
-TEST_F(MenuBar, OneInstanceServesEveryCaller) {
-  Ref<app::MenuBar1> first = app::MenuBar1::ImplicitInstance();
-  EXPECT_EQ(app::MenuBar1::ImplicitInstance().get(), first.get());
-  app::EarlyStartup();
-  app::MakeDefaultView();
-  auto window = framework::RuntimeCheckCast<app::Window1>(framework::OpenWindows().at(0).get());
-  EXPECT_EQ(window->MenuBar_Get(0).get(), first.get());
-  EXPECT_EQ(framework::RegisteredApplication()->GetMenuBar().get(), first.get());
-  window->Close();
 }
 
 // Each item takes Name, AutoEnable, Text, Visible and then KeyboardShortcut: the k-th setter

@@ -136,8 +136,8 @@ TEST_F(StartupSteps, APlainCppExceptionIsNamedTwiceAndExitsWithOne) {
 }
 
 // Early start-up sets HiDPI and registers the application with the shared bar, and opens no
-// window; the default view opens exactly one however often it is made. Once that window ends only
-// the bar, its two menus and their nine items stay alive.
+// window; the default view opens exactly one however often it is made, with the same bar. Once
+// that window ends only the bar, its two menus and their nine items stay alive.
 TEST_F(StartupSteps, EarlyStartupThenOneDefaultWindowAfterWhichOnlyTheSharedBarStays) {
   const auto before = framework::Object::LiveCount();
   app::EarlyStartup();
@@ -153,6 +153,8 @@ TEST_F(StartupSteps, EarlyStartupThenOneDefaultWindowAfterWhichOnlyTheSharedBarS
   app::MakeDefaultView();
   ASSERT_EQ(framework::OpenWindows().size(), 1u);
   EXPECT_EQ(framework::OpenWindows()[0]->Class().Name(), "Window1.Window1");
+  EXPECT_EQ(framework::OpenWindows()[0]->MenuBar_Get(0).get(),
+            app::MenuBar1::ImplicitInstance().get());
   framework::OpenWindows()[0]->Close();
   framework::RuntimePerformFinalizers();
   EXPECT_EQ(framework::Object::LiveCount(), before + 12);
