@@ -16,24 +16,28 @@ namespace {
 using framework::Operation;
 using framework::Ref;
 
-// Every function of the program's but main, the class lookups, the window's initialiser and
-// finaliser and the bar's implicit-instance initialiser makes the stack check first: a start-up
-// makes 28 (3 in the class-record builders) before its loop runs. Failing at the 3rd fails the
-// process before start-up reports anything, at the 28th fails it through the handler, and at the
-// 29th nothing fails: the window shows the Latin present of esse and the quit item ends the loop.
-struct FailingCheck {
+// A failing step of start-up fails the process, and reaches the handler at most once: what the
+// handler finds tells the steps apart. Every function of the program's but main, the class
+// lookups, the window's initialiser and finaliser and the bar's implicit-instance initialiser
+// makes the stack check first: a start-up makes 28, 3 in the class-record builders, before its
+// loop runs. Past the last nothing fails: the window shows the Latin present of esse and the quit
+// item ends the loop.
+struct FailingStep {
   const char* name;
+  Operation operation;
   std::uint64_t occurrence;
   int exitCode;
-  std::size_t reported;
-  std::int64_t survivors;  // objects alive after the finalisers: only the shared menu bar
+  std::vector<std::string> found;  // by the handler: open windows, and whether an App is registered
+  std::int64_t survivors;          // objects alive after the finalisers
 };
-class StartupRun : public ::testing::TestWithParam<FailingCheck> {};
+class StartupRun : public ::testing::TestWithParam<FailingStep> {};
 
-TEST_P(StartupRun, FailsAtEachStackCheckOfItsOwnAndRunsToTheQuitItemPastTheLast) {
-  std::vector<std::string> unhandled;
-  framework::SetUnhandledExceptionPresenter(
-      [&](const framework::RuntimeException& e) { unhandled.push_back(framework::Describe(e)); });
+TEST_P(StartupRun, FailsAtEachKindOfStepAndRunsToTheQuitItemWhenNoneFails) {
+  std::vector<std::string> found;
+  framework::SetUnhandledExceptionPresenter([&](const framework::RuntimeException&) {
+    found.push_back(std::to_string(framework::OpenWindows().size()) + " windows" +
+                    (framework::RegisteredApplication() ? ", registered" : ""));
+  });
   std::string shown;  // the field once the loop runs
   const auto before = framework::Object::LiveCount();
   framework::RuntimeInit();
@@ -52,21 +56,34 @@ TEST_P(StartupRun, FailsAtEachStackCheckOfItsOwnAndRunsToTheQuitItemPastTheLast)
     framework::ActionOf(*window, *window->MenuBar_Get(0)->LookupItem("FileQuit"))->trigger();
   });
   {
-    framework::ScopedFault fault(Operation::RuntimeStackCheck, GetParam().occurrence);
+    framework::ScopedFault fault(GetParam().operation, GetParam().occurrence);
     EXPECT_EQ(app::main(), GetParam().exitCode);
     EXPECT_EQ(framework::FaultInjection::Fired(), GetParam().exitCode != 0);
   }
   framework::SetUnhandledExceptionPresenter({});
-  EXPECT_EQ(unhandled.size(), GetParam().reported);
+  EXPECT_EQ(found, GetParam().found);
   EXPECT_EQ(framework::Object::LiveCount(), before + GetParam().survivors);
   EXPECT_EQ(shown, GetParam().exitCode == 0 ? "sum es est\rsumus estis sunt" : "");
 }
 
-INSTANTIATE_TEST_SUITE_P(AtEachStage, StartupRun,
-                         ::testing::Values(FailingCheck{"ClassRecords", 3, 1, 0, 0},
-                                           FailingCheck{"LastOpenHandler", 28, 1, 1, 12},
-                                           FailingCheck{"None", 29, 0, 0, 12}),
-                         [](const auto& run) { return std::string(run.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    AtEachKindOfStep, StartupRun,
+    ::testing::Values(
+        // The third class-record builder: nothing has started that could report it.
+        FailingStep{"ClassRecords", Operation::RuntimeStackCheck, 3, 1, {}, 0},
+        // Then the checks of Main, EarlyStartup, InitFileTypes, NewAppInstance, App.Constructor:
+        // the application object ends and the menu bar is never made.
+        FailingStep{"ApplicationObject", Operation::RuntimeStackCheck, 8, 1, {"0 windows"}, 0},
+        // The shared menu bar, made before the failing step, stays.
+        FailingStep{"Registration", Operation::RegisterAppObject, 1, 1, {"0 windows"}, 12},
+        // The window's own list is the first applied, ComboBox1's the second.
+        FailingStep{
+            "ControlCreation", Operation::SetProperties, 2, 1, {"0 windows, registered"}, 12},
+        // The last Open handler's: the window stays open until the finalisers.
+        FailingStep{
+            "LastCheck", Operation::RuntimeStackCheck, 28, 1, {"1 windows, registered"}, 12},
+        FailingStep{"None", Operation::RuntimeStackCheck, 29, 0, {}, 12}),
+    [](const auto& step) { return std::string(step.param.name); });
 
 TEST(Startup, AHandlerThatPassesTheExceptionOnExitsWithOne) {
   framework::SetUnhandledExceptionPresenter([](const framework::RuntimeException&) {
@@ -77,43 +94,6 @@ TEST(Startup, AHandlerThatPassesTheExceptionOnExitsWithOne) {
   framework::ScopedFault fault(Operation::RuntimeNewObject, 1);
   EXPECT_EQ(app::main(), 1);
 }
-
-struct FailingStep {
-  const char* name;
-  Operation operation;
-  std::uint64_t occurrence;
-  bool registered;
-  std::int64_t survivors;  // objects alive after the finalisers
-};
-class FailedStartup : public StartedRuntime, public ::testing::WithParamInterface<FailingStep> {};
-
-// A failing step reaches the handler once, leaves no window open and fails the process.
-TEST_P(FailedStartup, ReachesTheHandlerLeavesNoWindowAndExitsWithOne) {
-  const auto before = framework::Object::LiveCount();
-  {
-    framework::ScopedFault fault(GetParam().operation, GetParam().occurrence);
-    app::Main();
-    EXPECT_TRUE(framework::FaultInjection::Fired());
-  }
-  EXPECT_EQ(unhandled.size(), 1u);
-  EXPECT_EQ(framework::RegisteredApplication() != nullptr, GetParam().registered);
-  EXPECT_TRUE(framework::OpenWindows().empty());
-  framework::RuntimePerformFinalizers();
-  EXPECT_EQ(framework::Object::LiveCount(), before + GetParam().survivors);
-  EXPECT_EQ(framework::RuntimeExit(), 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    AtEachKindOfStep, FailedStartup,
-    ::testing::Values(
-        // Stack checks of Main, EarlyStartup, InitFileTypes, NewAppInstance, App.Constructor: the
-        // application object ends and the menu bar is never made.
-        FailingStep{"ApplicationObject", Operation::RuntimeStackCheck, 5, false, 0},
-        // The shared menu bar, made before the failing step, stays.
-        FailingStep{"Registration", Operation::RegisterAppObject, 1, false, 12},
-        // The window's own list is the first applied, ComboBox1's the second.
-        FailingStep{"ControlCreation", Operation::SetProperties, 2, true, 12}),
-    [](const auto& step) { return std::string(step.param.name); });
 
 class StartupSteps : public StartedRuntime {};
 
