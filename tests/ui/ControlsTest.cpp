@@ -154,9 +154,10 @@ TEST_F(ControlsTest, LabelsShowPlainTextOnOneLineInTheirSize) {
   Open([](TestWindow& w) {
     w.Add<Label>("Sized", EncodePropertyList({Text("Text", "<b>a\rb"), Text("TextFont", "System"),
                                               Single("TextSize", 14.0F),
-                                              ColorValue("TextColor", 0x00123456)}));
+                                              ColorValue("TextColor", 0x40123456)}));
     w.Add<Label>("Default",
-                 EncodePropertyList({Single("TextSize", 0.0F), Integer("Width", 1LL << 40)}));
+                 EncodePropertyList({Single("TextSize", 0.0F), Integer("Left", 1LL << 40),
+                                     Integer("Width", 1LL << 40)}));
   });
   auto* sized = qobject_cast<QLabel*>(Widget("Sized"));
   EXPECT_EQ(sized->font().pointSizeF(), 14.0);
@@ -164,9 +165,12 @@ TEST_F(ControlsTest, LabelsShowPlainTextOnOneLineInTheirSize) {
   EXPECT_EQ(sized->textFormat(), Qt::PlainText);
   EXPECT_EQ(sized->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
   EXPECT_EQ(sized->textInteractionFlags(), Qt::NoTextInteraction);
-  EXPECT_EQ(sized->palette().color(QPalette::WindowText), QColor(0x12, 0x34, 0x56));
-  // Size 0 is the desktop font's default size; a width beyond the toolkit's is its largest.
+  // The top byte of a colour is its transparency.
+  EXPECT_EQ(sized->palette().color(QPalette::WindowText), QColor(0x12, 0x34, 0x56, 0xBF));
+  // Size 0 is the desktop font's default size; a place or width beyond the toolkit's is its
+  // largest.
   EXPECT_EQ(Widget("Default")->font().pointSizeF(), QApplication::font().pointSizeF());
+  EXPECT_EQ(Widget("Default")->x(), QWIDGETSIZE_MAX);
   EXPECT_EQ(Widget("Default")->width(), QWIDGETSIZE_MAX);
 }
 

@@ -1,6 +1,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPalette>
+#include <QPointer>
 
 #include "tests/ui/UiTestSupport.h"
 
@@ -73,6 +74,7 @@ TEST_F(WindowTest, ConstructionRaisesTheBuildEventsThenOpensControlsThenShowsAsT
 }
 
 TEST_F(WindowTest, ClosingReleasesEverythingAndTheLastWindowQuits) {
+  QPointer<QMainWindow> firstShown;
   {
     // The build events cannot close their window.
     TestWindow::NextScript().createControls = [](TestWindow& w) { w.Close(); };
@@ -96,14 +98,16 @@ TEST_F(WindowTest, ClosingReleasesEverythingAndTheLastWindowQuits) {
     Ref<TestWindow> first = OpenTestWindow();
     Ref<TestWindow> second = OpenTestWindow();
     Ref<ComboBox> list = first->ControlAs<ComboBox>("List");
+    firstShown = MainWindowOf(*first);
     first->Close();
     EXPECT_EQ(WidgetOf(*list), nullptr);
     EXPECT_FALSE(first->IsOpen());
     EXPECT_EQ(first->Controls().size(), 0u);
     EXPECT_EQ(first->MenuBar_Get(0), nullptr);
     EXPECT_EQ(first->View(), nullptr);
+    // The user closes it while it is still on screen, which ends nothing more, then the other one.
+    firstShown->close();
     EXPECT_FALSE(QuitRequested());
-    // The user closes the other one.
     MainWindowOf(*second)->close();
     EXPECT_FALSE(second->IsOpen());
     EXPECT_TRUE(OpenWindows().empty());
@@ -115,6 +119,27 @@ TEST_F(WindowTest, ClosingReleasesEverythingAndTheLastWindowQuits) {
                  PendingException);
   }
   EXPECT_EQ(Object::LiveCount(), liveAtStart_);
+  RuntimePerformFinalizers();
+  EXPECT_EQ(firstShown, nullptr);  // no longer on screen
+}
+
+// The content area takes the list's size; with no positive width and height the window keeps the
+// size the toolkit gives it, as one whose list gives no size does.
+TEST_F(WindowTest, TheContentTakesAPositiveSizeFromTheList) {
+  const QSize unsized = MainWindowOf(*OpenTestWindow())->centralWidget()->size();
+  const struct {
+    int width;
+    int height;
+    QSize shown;
+  } sizes[] = {{0, 40, unsized}, {40, 0, unsized}, {1, 1, QSize(1, 1)}};
+  for (const auto& size : sizes) {
+    TestWindow::NextScript().layout = [&size](TestWindow& w) {
+      SetProperties(
+          &w, EncodePropertyList({Integer("Width", size.width), Integer("Height", size.height)}));
+    };
+    QWidget* content = MainWindowOf(*OpenTestWindow())->centralWidget();
+    EXPECT_TRUE(WaitFor([&] { return content->size() == size.shown; })) << size.width;
+  }
 }
 
 // The window is closed, so closing it again ends nothing.
