@@ -339,13 +339,16 @@ TEST_F(MenuTest, EditItemsFollowTheEditorWhicheverWayTheMenuOpens) {
   // selection, as any switch of windows does.
   Ref<TestWindow> second = WindowWith(bar);
   QWidget* elsewhere = Control<QComboBox>(*second, "Other");
+  QApplication::setCursorFlashTime(0);  // a caret that shows steadily while it shows
   for (QWidget* next :
        std::vector<QWidget*>{Control<QComboBox>(*window, "Other"), field, elsewhere, nullptr}) {
     Focus(*window, combo);
     Press(Qt::Key_A, Qt::ControlModifier);
+    const QImage withCaret = combo->lineEdit()->grab().toImage();
     Press(Qt::Key_Alt, Qt::AltModifier);
     ASSERT_TRUE(WaitFor([&] { return menuBar->hasFocus(); }));
     EXPECT_TRUE(combo->lineEdit()->hasSelectedText());
+    EXPECT_NE(combo->lineEdit()->grab().toImage(), withCaret);  // but no caret
     if (!next) {
       QApplication::setActiveWindow(nullptr);  // as when another application is activated
     } else if (next == elsewhere) {
