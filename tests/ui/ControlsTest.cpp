@@ -81,6 +81,7 @@ TEST_F(ControlsTest, LongRowsShowWholeInTheDropDownAndFromTheirStartInTheEntry) 
   // list keeps its size and place.
   QAbstractItemView* rows = widget->view();
   rows->setFrameStyle(QFrame::Box | QFrame::Plain);
+  rows->setLineWidth(2);
   widget->showPopup();
   ASSERT_TRUE(WaitFor([rows] { return rows->isVisible(); }));
   EXPECT_EQ(rows->textElideMode(), Qt::ElideNone);
