@@ -33,9 +33,9 @@ class UiBackend {
   // Shows the user that an exception went unhandled.
   virtual void PresentUnhandledException(const RuntimeException& exception) = 0;
 
-  // Performs a standard Edit command on the focused text widget of the window; false when no
-  // text widget can take it.
-  virtual bool PerformEditCommand(EditCommand command, const Window& window) = 0;
+  // Performs a standard Edit command on the focused text widget of the window, when that widget
+  // can take it.
+  virtual void PerformEditCommand(EditCommand command, const Window& window) = 0;
 };
 
 void InstallBackend(std::unique_ptr<UiBackend> backend);

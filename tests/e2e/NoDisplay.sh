@@ -17,12 +17,16 @@ cannot_open() {
   printf 'conjugation-viewer: cannot open display "%s": set DISPLAY to a running display, or run under a desktop session' "$1"
 }
 
+printed=$(mktemp)
+trap 'rm -f "$printed"' EXIT
 check() {
   local case=$1 expected=$2 output status=0
   shift 2
-  output=$(env "${no_display[@]}" "$@" timeout 30 "$program" 2>&1) || status=$?
-  if [ "$status" -ne 1 ] || [ "$output" != "$expected" ]; then
-    printf 'FAIL (%s): exit code %s, output:\n%s\n' "$case" "$status" "$output" >&2
+  env "${no_display[@]}" "$@" timeout 30 "$program" >"$printed" 2>&1 || status=$?
+  output=$(cat "$printed")
+  # One line: the text expected, and nothing after it, not even an empty line.
+  if [ "$status" -ne 1 ] || [ "$output" != "$expected" ] || [ "$(wc -l <"$printed")" -ne 1 ]; then
+    printf 'FAIL (%s): exit code %s, output:\n%s\n' "$case" "$status" "$(cat -A "$printed")" >&2
     exit 1
   fi
 }

@@ -59,10 +59,10 @@ void QtBackend::PresentUnhandledException(const RuntimeException& exception) {
   QMessageBox::critical(nullptr, QStringLiteral("エラー"), text);
 }
 
-bool QtBackend::PerformEditCommand(EditCommand command, const Window& window) {
+void QtBackend::PerformEditCommand(EditCommand command, const Window& window) {
   const WindowView* view = window.View();  // none before the window is drawn
-  return framework::PerformEditCommand(
-      command, view ? Downcast<const QtWindowView>(*view).EditFocus() : nullptr);
+  framework::PerformEditCommand(command,
+                                view ? Downcast<const QtWindowView>(*view).EditFocus() : nullptr);
 }
 
 }  // namespace framework

@@ -17,7 +17,7 @@ class QtBackend final : public UiBackend {
   void Quit() override;
   void ReleaseClosedViews() override;
   void PresentUnhandledException(const RuntimeException& exception) override;
-  bool PerformEditCommand(EditCommand command, const Window& window) override;
+  void PerformEditCommand(EditCommand command, const Window& window) override;
 };
 
 }  // namespace framework

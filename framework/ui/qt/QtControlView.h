@@ -41,8 +41,7 @@ class QtControlView : public Interface, public QtWidgetHolder {
 
   void SetGeometry(const ControlRect& rect) override {
     widget_->setGeometry(ToWidgetUnits(rect.left), ToWidgetUnits(rect.top),
-                         std::max(0, ToWidgetUnits(rect.width)),
-                         std::max(0, ToWidgetUnits(rect.height)));
+                         ToWidgetUnits(rect.width), ToWidgetUnits(rect.height));
   }
   void SetVisible(bool visible) override { widget_->setVisible(visible); }
   void SetEnabled(bool enabled) override { widget_->setEnabled(enabled); }

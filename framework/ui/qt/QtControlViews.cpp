@@ -116,18 +116,18 @@ void QtPlainTextEdit::inputMethodEvent(QInputMethodEvent* event) {
 }
 
 QtTextView::QtTextView(QWidget& parent) : QtControlView(parent) {
-  widget_->setReadOnly(true);
   widget_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   widget_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 }
 
 // Setting a text lays it out anew and puts the cursor, the selection and the scrolling back to
-// the start. An editor that shows this very text that way already is left as it is.
+// the start. An editor that shows this very text that way already is left as it is. (The lines
+// wrap at the editor's width, so it never scrolls sideways.)
 bool QtTextView::ShowsAsSet(const QString& shown) const {
   if (shown != shown_) return false;
   const QTextCursor cursor = widget_->textCursor();
   return cursor.position() == 0 && cursor.anchor() == 0 &&
-         widget_->verticalScrollBar()->value() == 0 && widget_->horizontalScrollBar()->value() == 0;
+         widget_->verticalScrollBar()->value() == 0;
 }
 
 void QtTextView::SetText(const String& text) {

@@ -86,12 +86,10 @@ bool EditCommandAvailable(EditCommand command, QWidget* focus) {
                     TargetOf(focus));
 }
 
-bool PerformEditCommand(EditCommand command, QWidget* focus) {
-  return std::visit(
+void PerformEditCommand(EditCommand command, QWidget* focus) {
+  std::visit(
       [command](auto* editor) {
-        if (!editor || !Available(command, *editor)) return false;
-        Perform(command, *editor);
-        return true;
+        if (editor && Available(command, *editor)) Perform(command, *editor);
       },
       TargetOf(focus));
 }

@@ -12,7 +12,7 @@ namespace framework {
 // Select All always; on the read-only field only Copy and Select All apply; with no text widget
 // focused none does.
 bool EditCommandAvailable(EditCommand command, QWidget* focus);
-// Performs the command; false when it is not available.
-bool PerformEditCommand(EditCommand command, QWidget* focus);
+// Performs the command when it is available.
+void PerformEditCommand(EditCommand command, QWidget* focus);
 
 }  // namespace framework

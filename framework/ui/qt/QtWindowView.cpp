@@ -50,10 +50,8 @@ void QtWindowView::SetMenuBar(MenuBar& bar) {
 }
 
 void QtWindowView::SetSizeLimits(const SizeLimits& limits) {
-  content_->setMinimumSize(std::max(0, ToWidgetUnits(limits.minWidth)),
-                           std::max(0, ToWidgetUnits(limits.minHeight)));
-  content_->setMaximumSize(std::max(0, ToWidgetUnits(limits.maxWidth)),
-                           std::max(0, ToWidgetUnits(limits.maxHeight)));
+  content_->setMinimumSize(ToWidgetUnits(limits.minWidth), ToWidgetUnits(limits.minHeight));
+  content_->setMaximumSize(ToWidgetUnits(limits.maxWidth), ToWidgetUnits(limits.maxHeight));
 }
 
 // The window's size is the content area's and the menu bar's.
