@@ -86,6 +86,10 @@ TEST(FaultInjectionTest, FiresExactlyOnTheNthCallAndOnce) {
     EXPECT_TRUE(FaultInjection::Fired());
     EXPECT_EQ(CallsUntilRaise(1000), 0) << "fired a second time";
   }
+#ifndef NDEBUG
+  // Counted from 1: a 0th call would never come, so arming it is a fault in the test.
+  EXPECT_DEATH(FaultInjection::Arm(Operation::Chr, 0), "invariant failed: nthCall > 0");
+#endif
 }
 
 TEST(FaultInjectionTest, CountsOnlyTheArmedOperationDisarmsAndRearms) {

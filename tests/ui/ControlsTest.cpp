@@ -165,8 +165,10 @@ TEST_F(ControlsTest, LabelsShowPlainTextOnOneLineInTheirSize) {
   EXPECT_EQ(sized->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
   EXPECT_EQ(sized->textInteractionFlags(), Qt::NoTextInteraction);
   EXPECT_EQ(sized->palette().color(QPalette::WindowText), QColor(0x12, 0x34, 0x56));
-  // Size 0 is the desktop font's default size; a width beyond the toolkit's is its largest.
+  // Size 0 is the desktop font's default size; a width beyond the toolkit's is its largest;
+  // without a text colour the text is black.
   EXPECT_EQ(Widget("Default")->font().pointSizeF(), QApplication::font().pointSizeF());
+  EXPECT_EQ(Widget("Default")->palette().color(QPalette::WindowText), QColor(Qt::black));
   EXPECT_EQ(Widget("Default")->width(), QWIDGETSIZE_MAX);
 }
 
