@@ -1,7 +1,8 @@
 #include "framework/runtime/Array.h"
 
-#include <array>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/FaultInjection.h"
@@ -19,11 +20,11 @@ bool Within(std::int32_t index, std::size_t extent) noexcept {
   return static_cast<std::uint32_t>(index) < extent;
 }
 
-// Each dimension's extent, its upper bound + 1; OutOfBoundsException for a negative bound or more
-// elements than a vector can hold.
-std::array<std::size_t, kArrayDimensions> Extents(ArrayIndices upperBounds) {
+// Sets each dimension's extent, its upper bound + 1, and returns the number of elements;
+// OutOfBoundsException for a negative bound or more elements than a vector can hold.
+std::size_t ElementCount(ArrayIndices upperBounds,
+                         std::span<std::size_t, kArrayDimensions> extents) {
   const std::size_t limit = std::vector<String>().max_size();
-  std::array<std::size_t, kArrayDimensions> extents{};
   std::size_t count = 1;
   for (std::size_t d = 0; d < kArrayDimensions; ++d) {
     const std::int32_t bound = upperBounds[d];
@@ -32,16 +33,14 @@ std::array<std::size_t, kArrayDimensions> Extents(ArrayIndices upperBounds) {
     if (count > limit / extents[d]) Raise<OutOfBoundsException>("too many array elements");
     count *= extents[d];
   }
-  return extents;
+  return count;
 }
 
 }  // namespace
 
 // The storage, the strides and the index checks all follow the one set of extents.
 Array::Array(const ClassRecord& record, ArrayIndices upperBounds)
-    : Object(record),
-      extents_(Extents(upperBounds)),
-      elements_(extents_[0] * extents_[1] * extents_[2]) {}
+    : Object(record), elements_(ElementCount(upperBounds, extents_)) {}
 
 std::size_t Array::FirstOutside(ArrayIndices indices) const noexcept {
   std::size_t d = 0;
