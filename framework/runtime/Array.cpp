@@ -1,7 +1,8 @@
 #include "framework/runtime/Array.h"
 
-#include <algorithm>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "framework/runtime/Exceptions.h"
 #include "framework/runtime/FaultInjection.h"
@@ -15,34 +16,35 @@ std::unique_ptr<ClassRecord> Array::BuildClassRecord() {
 namespace {
 
 // A negative index is a large unsigned one, so one comparison checks both ends.
-bool Within(std::int32_t index, std::int32_t bound) noexcept {
-  return static_cast<std::uint32_t>(index) <= static_cast<std::uint32_t>(bound);
+bool Within(std::int32_t index, std::size_t extent) noexcept {
+  return static_cast<std::uint32_t>(index) < extent;
 }
 
-// The number of elements; OutOfBoundsException for a negative bound or more elements than a
-// vector can hold.
-std::size_t ElementCount(ArrayIndices upperBounds) {
+// Sets each dimension's extent, its upper bound + 1, and returns the number of elements;
+// OutOfBoundsException for a negative bound or more elements than a vector can hold.
+std::size_t ElementCount(ArrayIndices upperBounds,
+                         std::span<std::size_t, kArrayDimensions> extents) {
   const std::size_t limit = std::vector<String>().max_size();
   std::size_t count = 1;
-  for (std::int32_t bound : upperBounds) {
+  for (std::size_t d = 0; d < kArrayDimensions; ++d) {
+    const std::int32_t bound = upperBounds[d];
     if (bound < 0) Raise<OutOfBoundsException>("negative upper bound " + std::to_string(bound));
-    const auto extent = static_cast<std::size_t>(bound) + 1;
-    if (count > limit / extent) Raise<OutOfBoundsException>("too many array elements");
-    count *= extent;
+    extents[d] = static_cast<std::size_t>(bound) + 1;
+    if (count > limit / extents[d]) Raise<OutOfBoundsException>("too many array elements");
+    count *= extents[d];
   }
   return count;
 }
 
 }  // namespace
 
+// The storage, the strides and the index checks all follow the one set of extents.
 Array::Array(const ClassRecord& record, ArrayIndices upperBounds)
-    : Object(record), elements_(ElementCount(upperBounds)) {
-  std::ranges::copy(upperBounds, upperBounds_.begin());
-}
+    : Object(record), elements_(ElementCount(upperBounds, extents_)) {}
 
 std::size_t Array::FirstOutside(ArrayIndices indices) const noexcept {
   std::size_t d = 0;
-  while (d < kArrayDimensions && Within(indices[d], upperBounds_[d])) ++d;
+  while (d < kArrayDimensions && Within(indices[d], extents_[d])) ++d;
   return d;
 }
 
@@ -54,12 +56,11 @@ std::size_t Array::Offset(ArrayIndices indices) const {
   if (const std::size_t d = FirstOutside(indices); d < kArrayDimensions) [[unlikely]] {
     Raise<OutOfBoundsException>("index " + std::to_string(indices[d]) + " of dimension " +
                                 std::to_string(d + 1) + " is outside 0.." +
-                                std::to_string(upperBounds_[d]));
+                                std::to_string(extents_[d] - 1));
   }
   std::size_t offset = 0;
   for (std::size_t d = 0; d < kArrayDimensions; ++d) {
-    offset = offset * (static_cast<std::size_t>(upperBounds_[d]) + 1) +
-             static_cast<std::size_t>(indices[d]);
+    offset = offset * extents_[d] + static_cast<std::size_t>(indices[d]);
   }
   return offset;
 }

@@ -37,7 +37,7 @@ class Array final : public Object {
   std::size_t FirstOutside(ArrayIndices indices) const noexcept;
   std::size_t Offset(ArrayIndices indices) const;
 
-  std::array<std::int32_t, kArrayDimensions> upperBounds_;
+  std::array<std::size_t, kArrayDimensions> extents_;  // each upper bound + 1
   std::vector<String> elements_;
 };
 

@@ -246,7 +246,7 @@ TEST(ClassRecordReflectionTest, PropertiesFoundWithoutRegardToCaseNearestDeclara
 
   // Case is folded over A-Z and a-z only: the characters next to either range stay apart.
   auto edges = framework::RuntimeNewClass(nullptr, "Edges");
-  for (const char* name : {"abcdefghijklmnopqrstuvwxyz", "`{", "@["}) {
+  for (const char* name : {"abcdefghijklmnopqrstuvwxyz", "`{", "@[", "q"}) {
     edges->AddProperty(name, 0x1, "i4", ValueType::Integer, {});
   }
   const std::pair<std::string_view, std::string_view> lookups[] = {
@@ -257,7 +257,8 @@ TEST(ClassRecordReflectionTest, PropertiesFoundWithoutRegardToCaseNearestDeclara
       {"`[", ""},
       {"@{", ""},
       {"abcdefghijklmnopqrstuvwxy", ""},
-      {"abcdefghijklmnopqrstuvwxyy", ""}};
+      {"abcdefghijklmnopqrstuvwxyy", ""},
+      {std::string_view("zQz").substr(1, 1), "q"}};  // a name in the middle of a longer text
   for (auto [name, declared] : lookups) {
     const auto* found = edges->FindProperty(name);
     EXPECT_EQ(found ? found->name : "", declared) << name;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <new>
 #include <utility>
 
@@ -79,6 +80,11 @@ int CallsUntilRaise(int limit) {
 }
 
 TEST(FaultInjectionTest, FiresExactlyOnTheNthCallAndOnce) {
+  // A new process has no framework object alive and has had no fault fire (this style runs the
+  // check in a new process).
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(std::exit(FaultInjection::Fired() || Object::LiveCount() != 0 ? 1 : 0),
+              testing::ExitedWithCode(0), "");
   for (std::uint64_t n : {1U, 2U, 7U, 637U}) {
     ScopedFault fault(Operation::Chr, n);
     EXPECT_FALSE(FaultInjection::Fired());
@@ -86,6 +92,10 @@ TEST(FaultInjectionTest, FiresExactlyOnTheNthCallAndOnce) {
     EXPECT_TRUE(FaultInjection::Fired());
     EXPECT_EQ(CallsUntilRaise(1000), 0) << "fired a second time";
   }
+#ifndef NDEBUG
+  // Counted from 1: a 0th call would never come, so arming it is a fault in the test.
+  EXPECT_DEATH(FaultInjection::Arm(Operation::Chr, 0), "invariant failed: nthCall > 0");
+#endif
 }
 
 TEST(FaultInjectionTest, CountsOnlyTheArmedOperationDisarmsAndRearms) {

@@ -42,9 +42,11 @@ class RaisingFinal : public Counted {
 std::unique_ptr<ClassRecord> Counted::BuildClassRecord() {
   auto record = framework::RuntimeNewClass(nullptr, "Counted");
   record->SetFinalizer([](Object& self) {
-    // The object is still whole while its finalisers run, and holding it does not end it twice.
+    // The object is still whole while its finalisers run, with the one reference being released
+    // (so 2 while held here), and holding it does not end it twice.
     Ref<Counted> held(&static_cast<Counted&>(self));
-    finalizerLog.push_back("Counted:" + std::to_string(held->payload));
+    finalizerLog.push_back("Counted:" + std::to_string(held->payload) + " held " +
+                           std::to_string(held->ReferenceCount()));
   });
   return record;
 }
@@ -92,13 +94,13 @@ TEST_F(ReferenceTest, LastReleaseEndsObjectAndRunsEveryFinaliserFromOwnClassUp) 
   EXPECT_EQ(Object::LiveCount(), start_ + 1);
 
   framework::RuntimeUnlockObject(object);
-  EXPECT_EQ(finalizerLog, (std::vector<std::string>{"DerivedCounted", "Counted:42"}));
+  EXPECT_EQ(finalizerLog, (std::vector<std::string>{"DerivedCounted", "Counted:42 held 2"}));
   EXPECT_EQ(Object::LiveCount(), start_);
 
   // A raising finaliser does not stop the chain or keep the object.
   finalizerLog.clear();
   { auto raising = MakeObject<RaisingFinal>(); }
-  EXPECT_EQ(finalizerLog, (std::vector<std::string>{"RaisingFinal", "Counted:42"}));
+  EXPECT_EQ(finalizerLog, (std::vector<std::string>{"RaisingFinal", "Counted:42 held 2"}));
   EXPECT_EQ(Object::LiveCount(), start_);
 }
 
@@ -140,7 +142,7 @@ TEST_F(ReferenceTest, NilIsIgnoredAndRefCopyMoveAndAssignmentKeepCountsExact) {
 
   other = nullptr;
   c.reset();  // last reference of `other`'s object
-  EXPECT_EQ(finalizerLog, (std::vector<std::string>{"Counted:7"}));
+  EXPECT_EQ(finalizerLog, (std::vector<std::string>{"Counted:7 held 2"}));
   EXPECT_EQ(Object::LiveCount(), start_ + 1);
 }
 

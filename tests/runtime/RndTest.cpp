@@ -37,6 +37,9 @@ TEST(RndTest, SeedMakesTheSequenceReproducible) {
 }
 
 TEST(RndTest, RawOutputsAtTheEdgesStayInTheHalfOpenUnitInterval) {
+  framework::SeedRnd(5);
+  const double first = framework::Rnd();
+  framework::SeedRnd(5);
   const struct {
     std::uint64_t raw;
     double expected;
@@ -51,15 +54,13 @@ TEST(RndTest, RawOutputsAtTheEdgesStayInTheHalfOpenUnitInterval) {
     EXPECT_LT(value, 1.0) << "raw output " << edge.raw;
     EXPECT_EQ(value, edge.expected) << "raw output " << edge.raw;
   }
-  // The generator is back once the scope ends.
-  framework::SeedRnd(5);
-  const double first = framework::Rnd();
-  framework::SeedRnd(5);
-  {
-    const framework::ScopedRawRndSource source([] { return std::uint64_t{0}; });
-    framework::Rnd();
-  }
+  // The generator is back once each scope ends, and the raw sources did not advance it.
   EXPECT_EQ(framework::Rnd(), first);
+#ifndef NDEBUG
+  // One raw source at a time: the inner one's end would take the outer one away too.
+  const framework::ScopedRawRndSource outer([] { return std::uint64_t{0}; });
+  EXPECT_DEATH(framework::ScopedRawRndSource{[] { return std::uint64_t{1}; }}, "RawSourceOverride");
+#endif
 }
 
 }  // namespace

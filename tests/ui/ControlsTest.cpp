@@ -167,8 +167,9 @@ TEST_F(ControlsTest, LabelsShowPlainTextOnOneLineInTheirSize) {
   // The top byte of a colour is its transparency.
   EXPECT_EQ(sized->palette().color(QPalette::WindowText), QColor(0x12, 0x34, 0x56, 0xBF));
   // Size 0 is the desktop font's default size; a place or width beyond the toolkit's is its
-  // largest.
+  // largest; without a text colour the text is black.
   EXPECT_EQ(Widget("Default")->font().pointSizeF(), QApplication::font().pointSizeF());
+  EXPECT_EQ(Widget("Default")->palette().color(QPalette::WindowText), QColor(Qt::black));
   EXPECT_EQ(Widget("Default")->geometry(), QRect(QWIDGETSIZE_MAX, 0, QWIDGETSIZE_MAX, 0));
 }
 
